@@ -13,6 +13,7 @@
 #include "help/apropos.h"
 #include "output/fimprime.h"
 #include "output/fresultatcomb.h"
+#include "output/tickettypes.h"
 #include "storage/fparametre.h"
 
 #include <QComboBox>
@@ -160,6 +161,7 @@ void Tfprincip::FormActivate()
         initialiseLanguageAndSettings();
         fillSystemList();
         fillBoxes();
+        fillTicketTypeTable();
     }
     applyCaptions();
     if (m_startupPending) {
