@@ -49,11 +49,6 @@ public:
         m_open = false;
         m_device.endDocument();
     }
-    void abort()
-    {
-        m_open = false;
-        m_device.abortDocument();
-    }
 
 private:
     PrintDevice &m_device;
@@ -136,16 +131,16 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
         ++slot;
         if (slot > type.boardsPerTicket) {
             document.end();
-            document.begin();
             slot = 1;
+            // The next document is begun only once the player has said OK: a print
+            // queue may send even a dropped document through the printer, and a
+            // refused ticket must feed no blank sheet.
             if (mode == StopEachTicket
                 && prompts.message(pgloretlibmessage(1), pgloretlibmessage(2), Prompts::Buttons::OkCancel,
                                    Prompts::Icon::Question)
-                    != Prompts::Answer::Ok) {
-                // The ticket just begun has nothing on it: drop it rather than feed a blank sheet.
-                document.abort();
+                    != Prompts::Answer::Ok)
                 return;
-            }
+            document.begin();
         }
         const QByteArray &board = boards.boards[i];
         const int size = std::min(int(boards.boardSize), int(board.size()));

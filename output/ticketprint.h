@@ -44,9 +44,10 @@ int leadingNumber(const QString &text);
 bool isPrintableRange(int first, int last, int boardCount);
 
 // Prints boards first … last of boards on tickets of type t, one document per
-// ticket. In mode StopEachTicket the player is asked before each later ticket; a
-// Cancel drops the document just begun, so no blank ticket is fed, and ends the run.
-// A failure of the device drops the document it left open and is thrown on.
+// ticket. In mode StopEachTicket the player is asked before each later ticket, after
+// the previous one was sent; a Cancel ends the run without beginning another
+// document, so no blank ticket is fed. A failure of the device drops the document
+// it left open and is thrown on.
 void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, int mode, int first,
                   int last);
 

@@ -296,19 +296,19 @@ private slots:
     {
         QTest::addColumn<QList<Prompts::Answer>>("answers");
         QTest::addColumn<QStringList>("states");
-        QTest::addColumn<int>("ended");
-        QTest::newRow("Ok, Ok") << QList<Prompts::Answer>{} << QStringList{"2:0:0", "3:0:0"} << 3;
+        QTest::addColumn<int>("documents");
+        QTest::newRow("Ok, Ok") << QList<Prompts::Answer>{} << QStringList{"1:1:35", "2:1:35"} << 3;
         QTest::newRow("Cancel at the first prompt") << QList<Prompts::Answer>{Prompts::Answer::Cancel}
-                                                    << QStringList{"2:0:0"} << 1;
+                                                    << QStringList{"1:1:35"} << 1;
         QTest::newRow("Cancel at the second prompt")
-            << QList<Prompts::Answer>{Prompts::Answer::Ok, Prompts::Answer::Cancel} << QStringList{"2:0:0", "3:0:0"}
+            << QList<Prompts::Answer>{Prompts::Answer::Ok, Prompts::Answer::Cancel} << QStringList{"1:1:35", "2:1:35"}
             << 2;
     }
     void stopBeforeEachTicket()
     {
         QFETCH(QList<Prompts::Answer>, answers);
         QFETCH(QStringList, states);
-        QFETCH(int, ended);
+        QFETCH(int, documents);
         const BoardList boards = consecutiveBoards(12);
         test::RecordingPrintDevice device(log);
         WatchingPrompts prompts;
@@ -317,7 +317,7 @@ private slots:
             prompts.answers.enqueue(a);
         printTickets(device, prompts, boards, 1, StopEachTicket, 1, 12);
 
-        // Each prompt comes after the full ticket was sent and the next one begun.
+        // Each prompt comes once the full ticket was sent, before board 6 and board 11.
         QCOMPARE(prompts.states, states);
         for (const test::FakePrompts::Call &call : prompts.calls) {
             QCOMPARE(call.text, pgloretlibmessage(1));
@@ -325,17 +325,18 @@ private slots:
             QCOMPARE(call.buttons, Prompts::Buttons::OkCancel);
             QCOMPARE(call.icon, Prompts::Icon::Question);
         }
-        const int documents = int(states.size()) + 1;
+        // A refused ticket is never begun: nothing else goes to the printer.
         QCOMPARE(log->documents.size(), documents);
-        for (int k = 0; k < documents; ++k) {
-            const test::PrintedDocument &doc = log->documents[k];
-            QCOMPARE(doc.ended, k < ended);
-            // The refused ticket is dropped with nothing on it.
-            QCOMPARE(doc.aborted, k >= ended);
-            if (k >= ended)
-                QVERIFY(doc.pages.first().isEmpty());
+        for (const test::PrintedDocument &doc : log->documents) {
+            QVERIFY(doc.ended);
+            QVERIFY(!doc.aborted);
         }
-        QCOMPARE(markPoints(log->documents[0].pages.first()).size(), 35);
+        for (int k = 0; k < documents; ++k) {
+            QList<QPoint> expected;
+            for (int s = 1; s <= 5 && 5 * k + s <= 12; ++s)
+                expected += expectedMarks(device, 1, s, 5 * k + s);
+            QCOMPARE(markPoints(log->documents[k].pages.first()), expected);
+        }
     }
 
     void failingPrinterLeavesNoDocumentOpen()
