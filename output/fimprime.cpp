@@ -141,7 +141,6 @@ Tfimprime::Tfimprime(QWidget *parent)
 
     connectClick(boutannule, this, &Tfimprime::boutannuleClick);
     connectClick(boutlancer, this, &Tfimprime::boutlancerClick);
-    applyCaptions();
 }
 
 void Tfimprime::applyCaptions()
