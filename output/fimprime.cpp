@@ -87,6 +87,27 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QIcon &icon, in
     return button;
 }
 
+// A radio button's caption, broken before the last word that would not fit on one
+// line; for a button high enough for two lines.
+void setWrappedText(QRadioButton *button, int message)
+{
+    QString text = pgloretlibmessage(message);
+    const QStyle *style = button->style();
+    const int room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+                     - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 4;
+    const QFontMetrics metrics(button->font());
+    if (metrics.horizontalAdvance(text) > room) {
+        for (qsizetype blank = text.lastIndexOf(QLatin1Char(' ')); blank > 0;
+             blank = text.lastIndexOf(QLatin1Char(' '), blank - 1)) {
+            if (metrics.horizontalAdvance(text.left(blank)) <= room) {
+                text[blank] = QLatin1Char('\n');
+                break;
+            }
+        }
+    }
+    button->setText(text);
+}
+
 void setText(QLabel *label, int message)
 {
     label->setText(pgloretlibmessage(message));
@@ -127,11 +148,14 @@ Tfimprime::Tfimprime(QWidget *parent)
     GroupBox2 = makeGroup(this, 229, 80, 218, 73);
     bimptsbull = new QRadioButton(GroupBox2);
     bimptsbull->setObjectName(QStringLiteral("bimptsbull"));
-    bimptsbull->setGeometry(29, 16, 178, 36);
+    // Both captions start nearer the group's edge than the original 29 px, and the
+    // first one, on a button two lines high, wraps: the fonts standing in for MS
+    // Sans Serif are wider than the original, and at 29 px the captions were cut off.
+    bimptsbull->setGeometry(12, 16, 204, 36);
     bimptsbull->setChecked(true);
     bimpunbull = new QRadioButton(GroupBox2);
     bimpunbull->setObjectName(QStringLiteral("bimpunbull"));
-    bimpunbull->setGeometry(29, 45, 178, 24);
+    bimpunbull->setGeometry(12, 45, 204, 24);
 
     boutannule = makeButton(this, "boutannule", style()->standardIcon(QStyle::SP_DialogCancelButton), 131, 161);
     boutlancer = makeButton(this, "boutlancer",
@@ -152,7 +176,7 @@ void Tfimprime::applyCaptions()
     setText(Label1, 38);
     setText(Label2, 39);
     GroupBox2->setTitle(pgloretlibmessage(40));
-    bimptsbull->setText(pgloretlibmessage(41));
+    setWrappedText(bimptsbull, 41);
     bimpunbull->setText(pgloretlibmessage(42));
     boutannule->setText(pgloretlibmessage(43));
     boutlancer->setText(pgloretlibmessage(44));
