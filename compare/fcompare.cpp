@@ -157,10 +157,10 @@ void Tfcompare::bvoirClick()
     for (int p = 1; p <= s; ++p)
         grillecomb->setColWidth(p, 40);
     grillecomb->setColWidth(s + 1, 100);
+    grillecomb->setRowCount(g >= 2 ? g + 1 : 2);
     grillecomb->setCell(0, 0, pgloretlibmessage(34));
     for (int p = 1; p <= s; ++p)
         grillecomb->setCell(p, 0, QString());
-    grillecomb->setRowCount(g >= 2 ? g + 1 : 2);
     for (int r = 1; r <= g; ++r) {
         grillecomb->setCell(0, r, QString::number(r));
         const qint32 *numbers = result.numbers.constData() + qsizetype(r - 1) * s;
