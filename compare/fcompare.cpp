@@ -146,7 +146,10 @@ void Tfcompare::bvoirClick()
         return;
     }
 
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const struct BusyCursor {
+        BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+        ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    } busy;
     const QString bonusWord = pgloretlibmessage(33);
     const Comparison result = compareBoards(boardList(), draw, bonusWord);
     const int g = result.boardCount;
@@ -174,7 +177,6 @@ void Tfcompare::bvoirClick()
     QString shown = m_summary;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     laffresul->setText(shown);
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void Tfcompare::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
