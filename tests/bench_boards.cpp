@@ -103,6 +103,14 @@ private slots:
         QCOMPARE(list.boardCount, kBoards);
     }
 
+    // generate() itself over the largest compiled table, for comparison.
+    void generatingSystem7()
+    {
+        BoardList list;
+        QBENCHMARK { generate(7, list); }
+        QCOMPARE(list.boardCount, 138);
+    }
+
     void openingTheBoardList()
     {
         generateSynthetic(table, boardList());
