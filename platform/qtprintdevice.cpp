@@ -87,8 +87,8 @@ void QtPrintDevice::beginDocument()
 
 void QtPrintDevice::endDocument()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (m_painter.isActive() && !m_painter.end())
+        throw quillon::QuillonError(QCoreApplication::translate("QtPrintDevice", "The document could not be finished."));
 }
 
 void QtPrintDevice::abortDocument()
