@@ -87,8 +87,8 @@ void QtPrintDevice::beginDocument()
 
 void QtPrintDevice::endDocument()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (m_painter.isActive() && !m_painter.end())
+        throw quillon::QuillonError(QCoreApplication::translate("QtPrintDevice", "The document could not be finished."));
 }
 
 void QtPrintDevice::abortDocument()
@@ -136,6 +136,7 @@ int QtPrintDevice::textHeight(const QString &)
     return metrics().height();
 }
 
+// The rectangle covers x1 … x2 - 1 and y1 … y2 - 1, as a printer's filled rectangle does.
 void QtPrintDevice::fillRect(int x1, int y1, int x2, int y2)
 {
     const QRect rect = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2), std::max(y1, y2)))

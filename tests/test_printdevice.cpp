@@ -1,5 +1,8 @@
 // The Qt print device, writing real PDF files read back with pdftotext.
 #include "app/errors.h"
+#include "engine/boardlist.h"
+#include "engine/selection.h"
+#include "output/listprint.h"
 #include "platform/qtprintdevice.h"
 #include "support/pdfwords.h"
 
@@ -89,6 +92,64 @@ private slots:
         QCOMPARE(pages[1].words[0].text, QStringLiteral("SECOND"));
         QVERIFY(qAbs(pages[1].words[0].box.left() - marginPt) < 1.5);
         QVERIFY(qAbs(pages[1].words[0].box.top() - marginPt) < 3.0);
+    }
+
+    // The list of system 7's 138 boards on A4 at 300 dpi, read back from the PDF:
+    // the centred title, every board's numbers on its own line at the line pitch, and
+    // each later page starting at 4 pitches from the top of the printable area.
+    void boardListOnPdf()
+    {
+        for (int p = 1; p <= kSlotCount; ++p)
+            selection().numbers[size_t(p)] = 10 + p;
+        BoardList list;
+        generate(7, list);
+        const int dpi = 300;
+        const double margin = 5.0;
+        const QString path = dir.filePath(QStringLiteral("list.pdf"));
+        int pitch = 0;
+        int height = 0;
+        {
+            QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(margin, margin, margin, margin));
+            device.setFont(QStringLiteral("Times New Roman"), 14, false);
+            pitch = device.textHeight(QStringLiteral("WWWW")) + 10;
+            height = device.pageSize().height();
+            printBoardList(device, list, QStringLiteral("Liste des grilles à jouer"));
+        }
+        const QList<PdfPage> pages = readPdfWords(path);
+        QVERIFY(pages.size() >= 2);
+        const double marginPt = margin / 25.4 * 72;
+        const double pitchPt = toPoints(pitch, dpi);
+
+        QStringList lines;
+        QList<double> tops;
+        for (int p = 0; p < pages.size(); ++p) {
+            const QStringList pageLines = pdfLines(pages[p]);
+            QVERIFY(!pageLines.isEmpty());
+            lines += pageLines;
+            // Tops of the lines on this page, by their first word.
+            QList<double> pageTops;
+            for (const PdfWord &word : pages[p].words) {
+                if (pageTops.isEmpty() || word.box.top() - pageTops.last() > 1.0)
+                    pageTops.append(word.box.top());
+            }
+            const int first = p == 0 ? 2 : 0; // the title takes two words
+            if (p > 0)
+                QVERIFY2(qAbs(pageTops[0] - (marginPt + 4 * pitchPt)) < 3.0, qPrintable(QString::number(pageTops[0])));
+            for (int k = first + 1; k < pageTops.size(); ++k)
+                QVERIFY(qAbs(pageTops[k] - pageTops[k - 1] - pitchPt) < 0.5);
+            // No line starts below H - 3L.
+            QVERIFY(pageTops.last() <= marginPt + toPoints(height - 3 * pitch, dpi) + 0.5);
+        }
+        QCOMPARE(lines.size(), 1 + 138);
+        QCOMPARE(lines[0], QStringLiteral("LISTE DES PARIS"));
+        const PdfWord liste = pages[0].words[0];
+        const double titleWidth = pages[0].words[2].box.right() - liste.box.left();
+        const double pageWidth = toPoints(QtPrintDevice(path, dpi, QPageSize(QPageSize::A4),
+                                                        QMarginsF(margin, margin, margin, margin)).pageSize().width(), dpi);
+        QVERIFY(qAbs((liste.box.left() - marginPt) - (pageWidth - titleWidth) / 2) < 2.0);
+        for (int i = 1; i <= 138; ++i)
+            QCOMPARE(lines[i], boardListLine(list, i).trimmed());
+        QVERIFY(qAbs(pages[0].words[3].box.left() - (marginPt + toPoints(10, dpi))) < 1.0);
     }
 
     void aDocumentThatCannotStartIsAnError()
