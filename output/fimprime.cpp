@@ -1,6 +1,7 @@
 #include "output/fimprime.h"
 
 #include "app/application.h"
+#include "app/keyfilters.h"
 #include "app/messages.h"
 #include "app/platform.h"
 #include "engine/boardlist.h"
@@ -20,15 +21,11 @@ using namespace quillon;
 
 namespace {
 
-constexpr char16_t kBackspace = 8;
-
 // Range boxes: digits pass, every other typed character is discarded, Backspace
 // included. Keys that type a control character (Delete, Escape, Ctrl+V) work as usual.
 bool acceptsRangeKey(QChar c)
 {
-    if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-        return true;
-    return c.unicode() != kBackspace && (c.unicode() < 0x20 || c.unicode() == 0x7f);
+    return isDigit(c) || (c.unicode() != kBackspace && (c.unicode() < 0x20 || c.unicode() == 0x7f));
 }
 
 // A small play ticket with a marked box, drawn on a 32 × 31 bitmap.
@@ -189,17 +186,15 @@ void Tfimprime::FormShow()
     ComboBox1->clear();
     ComboBox1->addItems(ticketTypeNames());
     ComboBox1->setCurrentIndex(0);
-    m_rangeResetPending = true;
+    // The range returns to 1 … G at each opening. The activations that follow,
+    // after a warning or a prompt of the dialog's own, keep what the player typed.
+    Gpremier->setText(QStringLiteral("1"));
+    gdernier->setText(QString::number(boardList().boardCount));
 }
 
 void Tfimprime::FormActivate()
 {
     applyCaptions();
-    if (m_rangeResetPending) {
-        m_rangeResetPending = false;
-        Gpremier->setText(QStringLiteral("1"));
-        gdernier->setText(QString::number(boardList().boardCount));
-    }
 }
 
 void Tfimprime::boutlancerClick()

@@ -40,9 +40,4 @@ public:
 protected:
     void FormShow() override;
     void FormActivate() override;
-
-private:
-    // The range returns to 1 … G when the dialog opens; the activations that follow
-    // (after a warning or a prompt of its own) keep what the player typed.
-    bool m_rangeResetPending = false;
 };
