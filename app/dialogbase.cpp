@@ -16,6 +16,14 @@ QFont designFont(const QString &family, int pixelHeight, bool bold)
     return font;
 }
 
+void applyGroupBoxStyle(QWidget *window)
+{
+    window->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid rgb(160, 170, 150); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+        " padding: 0px 3px; }"));
+}
+
 TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeight)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
@@ -23,6 +31,7 @@ TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeigh
     setModal(true);
     setFixedSize(clientWidth, clientHeight);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    applyGroupBoxStyle(this);
     DegradeClass1 = new TDegradeClass(this);
     DegradeClass1->setStartColor(quillon::kWindowStartColor);
     DegradeClass1->setEndColor(quillon::kWindowEndColor);
@@ -42,6 +51,7 @@ void TQuillonDialog::showEvent(QShowEvent *event)
 {
     FormShow();
     QDialog::showEvent(event);
+    activateWindow();
 }
 
 TCharFilter::TCharFilter(QObject *parent, Predicate accepts)

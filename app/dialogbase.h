@@ -25,6 +25,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 };
 
+// Group boxes drawn with their title on the frame line, so that controls placed just
+// below the title sit inside the frame whatever the widget style.
+void applyGroupBoxStyle(QWidget *window);
+
 // Fonts of the original design, matched by the nearest installed family.
 QFont designFont(const QString &family, int pixelHeight, bool bold = false);
 

@@ -73,6 +73,7 @@ Tfprincip::Tfprincip(QWidget *parent)
     setWindowTitle(QStringLiteral("Quillon"));
     setFixedSize(701, 419);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    applyGroupBoxStyle(this);
 
     DegradeClass1 = new TDegradeClass(this);
     DegradeClass1->setStartColor(kWindowStartColor);
@@ -91,7 +92,7 @@ Tfprincip::Tfprincip(QWidget *parent)
 
     binfos = makeButton(this, "binfos", QStyle::SP_MessageBoxInformation, 5, 7, 73, 42);
     bparametre = makeButton(this, "bparametre", QStyle::SP_FileDialogDetailedView, 79, 7, 108, 42);
-    baidegene = makeButton(this, "baidegene", QStyle::SP_DialogHelpButton, 587, 7, 109, 42);
+    baidegene = makeButton(this, "baidegene", QStyle::SP_MessageBoxQuestion, 587, 7, 109, 42);
     brengjeu = makeButton(this, "brengjeu", QStyle::SP_DialogSaveButton, 13, 69, 124, 44);
     bchargejeu = makeButton(this, "bchargejeu", QStyle::SP_DialogOpenButton, 149, 69, 124, 44);
 
@@ -149,9 +150,12 @@ bool Tfprincip::event(QEvent *event)
     return QWidget::event(event);
 }
 
-bool Tfprincip::eventFilter(QObject *watched, QEvent *event)
+void Tfprincip::showEvent(QShowEvent *event)
 {
-    return QWidget::eventFilter(watched, event);
+    QWidget::showEvent(event);
+    // Without a window manager nothing activates a new window; ask for it, since the
+    // one-time initialisation waits for the first activation.
+    activateWindow();
 }
 
 void Tfprincip::FormActivate()
