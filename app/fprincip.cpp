@@ -45,6 +45,28 @@ QPushButton *makeButton(QWidget *parent, const char *name, QStyle::StandardPixma
     return button;
 }
 
+// A small printer, for the ticket printing command (the widget styles have none).
+QIcon printerIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10));   // sheet going in
+    painter.setBrush(QColor(150, 150, 160));
+    painter.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2); // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(8, 19, 16, 10));  // printed ticket
+    painter.setPen(QPen(QColor(200, 0, 0), 1.5));
+    painter.drawLine(QPointF(11, 22), QPointF(14, 26));
+    painter.drawLine(QPointF(14, 22), QPointF(11, 26));
+    painter.drawLine(QPointF(18, 22), QPointF(21, 26));
+    painter.drawLine(QPointF(21, 22), QPointF(18, 26));
+    return QIcon(pixmap);
+}
+
 // The product logo: the name in a bold serif, drawn on a transparent 230 × 50 bitmap.
 QPixmap makeLogo()
 {
@@ -123,6 +145,7 @@ Tfprincip::Tfprincip(QWidget *parent)
 
     bvoirtick = makeButton(this, "bvoirtick", QStyle::SP_FileDialogContentsView, 19, 287, 157, 46);
     bimprimetickets = makeButton(this, "bimprimetickets", QStyle::SP_FileIcon, 178, 287, 157, 46);
+    bimprimetickets->setIcon(printerIcon());
     bgenerefichier = makeButton(this, "bgenerefichier", QStyle::SP_DriveFDIcon, 337, 287, 157, 46);
     bcompar = makeButton(this, "bcompar", QStyle::SP_BrowserReload, 497, 287, 156, 46);
     bquit = makeButton(this, "bquit", QStyle::SP_DialogCloseButton, 488, 344, 210, 49);
