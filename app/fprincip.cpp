@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -176,6 +177,8 @@ bool Tfprincip::event(QEvent *event)
 void Tfprincip::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    if (m_startupPending && screen())
+        move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     // Without a window manager nothing activates a new window; ask for it, since the
     // one-time initialisation waits for the first activation.
     activateWindow();
@@ -206,7 +209,8 @@ void Tfprincip::showModal(QDialog *dialog)
 void Tfprincip::fillSystemList()
 {
     clistesystemes->clear();
-    clistesystemes->addItems(sortedSystemListItems());
+    for (const SystemListItem &item : systemListItems())
+        clistesystemes->addItem(item.text, item.index);
     clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
 }
 
@@ -222,20 +226,15 @@ void Tfprincip::fillBoxes()
 
 int Tfprincip::selectedSystem() const
 {
-    if (clistesystemes->currentIndex() < 0)
-        return -1;
-    return indexFromListItemText(clistesystemes->currentText());
+    bool ok = false;
+    const int index = clistesystemes->currentData().toInt(&ok);
+    return ok ? index : -1;
 }
 
 void Tfprincip::selectSystemByIndex(int n)
 {
-    for (int i = 0; i < clistesystemes->count(); ++i) {
-        if (indexFromListItemText(clistesystemes->itemText(i)) == n) {
-            clistesystemes->setCurrentIndex(i);
-            return;
-        }
-    }
-    clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
+    const int item = clistesystemes->findData(n);
+    clistesystemes->setCurrentIndex(item >= 0 ? item : (clistesystemes->count() > 0 ? 0 : -1));
 }
 
 QStringList Tfprincip::boxTexts() const

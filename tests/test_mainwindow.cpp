@@ -9,7 +9,9 @@
 #include "help/apropos.h"
 #include "i18n/language.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,7 +68,7 @@ private slots:
         QCOMPARE(w->clistesystemes->currentIndex(), 0);
         const int system = w->selectedSystem();
         QVERIFY(hasWheelTable(system));
-        QCOMPARE(w->clistesystemes->currentText(), systemListItemText(system));
+        QCOMPARE(w->clistesystemes->currentText(), displayName(system));
         const int pool = systemDescriptor(system).poolSize;
         for (int tag = 1; tag <= kBoxCount; ++tag) {
             QCOMPARE(w->c[size_t(tag)]->isVisible(), tag <= pool);
@@ -76,6 +78,17 @@ private slots:
         QCOMPARE(w->bvoirtick->text(), QStringLiteral("Voir les grilles"));
         QCOMPARE(w->gnumeros->title(), QStringLiteral("Selection des numéros à jouer"));
         QVERIFY(fakes->prompts.calls.isEmpty());
+    }
+
+    void systemListPopupHidesTheCarriedIndex()
+    {
+        start();
+        w->clistesystemes->showPopup();
+        QAbstractItemView *view = w->clistesystemes->view();
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        QVERIFY(view->window()->width() <= w->width());
+        w->clistesystemes->hidePopup();
     }
 
     void boxesSitInFourRowsOfTen()
@@ -160,7 +173,7 @@ private slots:
         start();
         auto indexOfPool = [&](int pool) {
             for (int i = 0; i < w->clistesystemes->count(); ++i) {
-                if (systemDescriptor(indexFromListItemText(w->clistesystemes->itemText(i))).poolSize == pool)
+                if (systemDescriptor(w->clistesystemes->itemData(i).toInt()).poolSize == pool)
                     return i;
             }
             return -1;
