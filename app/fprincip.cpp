@@ -5,6 +5,7 @@
 #include "app/dialogbase.h"
 #include "app/keyfilters.h"
 #include "app/messages.h"
+#include "app/platform.h"
 #include "app/startup.h"
 #include "compare/fcompare.h"
 #include "engine/boardlist.h"
@@ -12,12 +13,14 @@
 #include "engine/selection.h"
 #include "help/apropos.h"
 #include "output/fimprime.h"
+#include "output/export.h"
 #include "output/fresultatcomb.h"
 #include "storage/fparametre.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -86,6 +89,14 @@ QPixmap makeLogo()
     painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("Quillon"));
     return logo;
 }
+
+// The busy pointer for the length of a scope, restored however the scope ends.
+struct BusyCursor {
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
 
 } // namespace
 
@@ -336,30 +347,63 @@ void Tfprincip::bchargejeuClick()
 void Tfprincip::bvoirtickClick()
 {
     const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return;
     readBoxes();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    generate(system);
+    {
+        // Busy while generating; the list window itself gets the normal pointer.
+        BusyCursor busy;
+        generate(system);
+    }
     showModal(windows().fresultatcomb);
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void Tfprincip::bimprimeticketsClick()
 {
     const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return;
     readBoxes();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    generate(system);
+    {
+        BusyCursor busy;
+        generate(system);
+    }
     showModal(windows().fimprime);
-    QGuiApplication::restoreOverrideCursor();
 }
 
 void Tfprincip::bgenerefichierClick()
 {
+    const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return;
+    readBoxes();
+
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(104);
+    dialog.filterName = QStringLiteral("text (*.txt)");
+    dialog.filterPattern = QStringLiteral("*.txt");
+    dialog.defaultSuffix = QStringLiteral("txt");
+    dialog.initialPath = saveDialogFileName;
+    const QString chosen = platform().prompts->saveFileName(dialog);
+    if (chosen.isEmpty())
+        return;
+    const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
+    saveDialogFileName = path;
+    if (QFileInfo::exists(path)
+        && platform().prompts->message(pgloretlibmessage(105), pgloretlibmessage(106), Prompts::Buttons::YesNo,
+                                       Prompts::Icon::Question)
+            != Prompts::Answer::Yes)
+        return;
+
+    BusyCursor busy;
+    exportBoards(system, path);
 }
 
 void Tfprincip::bcomparClick()
 {
     const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return;
     readBoxes();
     generate(system);
     showModal(windows().fcompare);

@@ -54,6 +54,9 @@ public:
     // Sets the language-dependent captions and hints.
     void applyCaptions();
 
+    // The file name last chosen in the shared save dialog (export and game save).
+    QString saveDialogFileName;
+
     bool startupPending() const { return m_startupPending; }
 
     void FormActivate();
