@@ -5,19 +5,25 @@
 #include "app/dialogbase.h"
 #include "app/keyfilters.h"
 #include "app/messages.h"
+#include "app/platform.h"
+#include "app/programfolder.h"
 #include "app/startup.h"
 #include "compare/fcompare.h"
 #include "engine/boardlist.h"
 #include "engine/catalogue.h"
 #include "engine/selection.h"
 #include "help/apropos.h"
+#include "help/helpfile.h"
 #include "output/fimprime.h"
 #include "output/fresultatcomb.h"
 #include "storage/fparametre.h"
+#include "storage/gamefile.h"
+#include "storage/settingsfile.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -62,6 +68,25 @@ QPixmap makeLogo()
     painter.setPen(QColor(0, 128, 128));
     painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("Quillon"));
     return logo;
+}
+
+// The game file last chosen, offered again by the next game file dialog.
+QString &lastGamePath()
+{
+    static QString path;
+    return path;
+}
+
+Prompts::FileDialog gameFileDialog(int titleMessage, bool fileMustExist)
+{
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(titleMessage);
+    dialog.filterName = QStringLiteral("Quillon (*.qz)");
+    dialog.filterPattern = QStringLiteral("*.qz");
+    dialog.defaultSuffix = QStringLiteral("qz");
+    dialog.initialPath = lastGamePath();
+    dialog.fileMustExist = fileMustExist;
+    return dialog;
 }
 
 } // namespace
@@ -297,14 +322,61 @@ void Tfprincip::bparametreClick()
 
 void Tfprincip::baidegeneClick()
 {
+    // The viewer is a program of its own: nothing is waited for or reported.
+    if (Shell *shell = platform().shell)
+        shell->openFile(programFolder() + helpFileName());
 }
 
 void Tfprincip::brengjeuClick()
 {
+    Prompts &prompts = *platform().prompts;
+    const QString path = prompts.saveFileName(gameFileDialog(75, false));
+    if (path.isEmpty())
+        return;
+    lastGamePath() = path;
+    if (QFileInfo::exists(path)
+        && prompts.message(pgloretlibmessage(76), pgloretlibmessage(77), Prompts::Buttons::YesNo,
+                           Prompts::Icon::Question)
+            != Prompts::Answer::Yes)
+        return;
+    fillGameRecord(gameRecord(), selectedSystem(), boxTexts());
+    if (!writeGameFile(path, gameRecord())) {
+        prompts.beep();
+        prompts.message(pgloretlibmessage(81), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    }
 }
 
 void Tfprincip::bchargejeuClick()
 {
+    Prompts &prompts = *platform().prompts;
+    const QString path = prompts.openFileName(gameFileDialog(78, true));
+    if (path.isEmpty())
+        return;
+    lastGamePath() = path;
+    int failure = 0;
+    switch (readGameFile(path, gameRecord())) {
+    case GameLoadResult::Loaded:
+        break;
+    case GameLoadResult::Missing:
+        failure = 83;
+        break;
+    case GameLoadResult::ReadFailed:
+        failure = 82;
+        break;
+    case GameLoadResult::NotAGameFile:
+        failure = 79;
+        break;
+    }
+    if (failure != 0) {
+        prompts.message(pgloretlibmessage(failure), pgloretlibmessage(80), Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
+        return;
+    }
+    const GameRecord &record = gameRecord();
+    selectSystemByIndex(record.systemIndex());
+    for (int k = 1; k <= kGameNumberCount; ++k)
+        showNumberInBox(record.number(k), k);
+    applySelectionBoxRule();
 }
 
 void Tfprincip::bvoirtickClick()
@@ -341,5 +413,11 @@ void Tfprincip::bcomparClick()
 
 void Tfprincip::bquitClick()
 {
+    if (!writeSettingsFile()) {
+        Prompts &prompts = *platform().prompts;
+        prompts.beep();
+        prompts.message(settingsWriteFailureText(), settingsWriteFailureCaption(), Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
+    }
     close();
 }
