@@ -131,8 +131,11 @@ class TestFuzzReaders : public QObject {
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = dir.filePath(name);
+        // A fresh file each time: rewriting one in place makes some file systems
+        // flush it to disk at every close.
+        QFile::remove(path);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!file.open(QIODevice::WriteOnly))
             qFatal("cannot write %s", qPrintable(path));
         file.write(bytes);
         return path;
@@ -185,8 +188,10 @@ private slots:
                                                      [](char c) { return quint8(c) > 32; });
                     QCOMPARE(manager.text(n), visible ? translation : expectedField(lines[line], ';', 1));
                 }
-                for (int language : {-1, 1, 6, 7})
-                    (void)manager.decodedText(n, language);
+                if (n % 29 == round % 29) {
+                    for (int language : {-1, 1, 6, 7})
+                        (void)manager.decodedText(n, language);
+                }
             }
             QVERIFY(manager.text(0).isEmpty());
             QVERIFY(manager.text(Tgerelanguage::kTextCount + 1).isEmpty());
