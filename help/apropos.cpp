@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -42,6 +43,17 @@ QLabel *makeBlueLine(QWidget *parent, int x, int y)
     label->setFont(designFont(QStringLiteral("System"), 13, true));
     label->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255);"));
     return label;
+}
+
+// Sets a blue line's text, narrowing the font when the installed stand-in for the
+// design font would run the text past the label's fixed width.
+void setBlueLine(QLabel *label, const QString &text)
+{
+    QFont font = designFont(QStringLiteral("System"), 13, true);
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setText(text);
 }
 
 } // namespace
@@ -108,10 +120,12 @@ void Tapropos::OKButtonClick()
 
 void Tapropos::FormShow()
 {
+    // Shown in the middle of the screen, wherever the main window stands.
+    move(screen()->availableGeometry().center() - rect().center());
     lversion->setText(versionText());
     lversion->adjustSize();
-    Label8->setText(pgloretlibmessage(73));
-    Label9->setText(pgloretlibmessage(74));
-    Label10->setText(pgloretlibmessage(107));
+    setBlueLine(Label8, pgloretlibmessage(73));
+    setBlueLine(Label9, pgloretlibmessage(74));
+    setBlueLine(Label10, pgloretlibmessage(107));
     OKButton->setFocus();
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -99,6 +100,8 @@ void Tfparametre::showOffset(QLineEdit *box, qint32 offset)
 
 void Tfparametre::FormShow()
 {
+    // Shown in the middle of the screen, wherever the main window stands.
+    move(screen()->availableGeometry().center() - rect().center());
     m_offsetsShown = false;
     applyCaptions();
 }

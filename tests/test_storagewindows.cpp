@@ -231,6 +231,21 @@ private slots:
         QTEST(dialog->edecv->text(), "shown");
     }
 
+    void tabMovesOnAndReturnPressesOk()
+    {
+        start();
+        Tfparametre *dialog = openSettings();
+        QVERIFY(dialog);
+        dialog->edech->setFocus();
+        QTest::keyClick(dialog->edech, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->edecv));
+        dialog->edecv->selectAll();
+        QTest::keyClicks(dialog->edecv, QStringLiteral("8"));
+        QTest::keyClick(dialog->edecv, Qt::Key_Return);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(settings().verticalOffset, 8);
+    }
+
     void offsetsStoredByOkOnly()
     {
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(1, 7, -1234567));
