@@ -6,11 +6,10 @@
 #include "engine/selection.h"
 #include "fakes/fakeplatform.h"
 #include "help/apropos.h"
-#include "i18n/gerelanguage.h"
-#include "i18n/language.h"
 #include "storage/fparametre.h"
 #include "storage/gamefile.h"
 #include "storage/settingsfile.h"
+#include "storagefiles.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -22,18 +21,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 using namespace quillon;
+using namespace quillon::test;
 
 namespace {
-
-QByteArray int32(qint32 v)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian<qint32>(v, bytes.data());
-    return bytes;
-}
 
 QByteArray settingsBytes(qint32 language, qint32 horizontal, qint32 vertical)
 {
@@ -55,18 +47,8 @@ class TestStorageWindows : public QObject {
 
     QString path(const QString &name) const { return folder->filePath(name); }
 
-    void put(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-    }
-
-    QByteArray get(const QString &name) const
-    {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void put(const QString &name, const QByteArray &bytes) { writeFile(path(name), bytes); }
+    QByteArray get(const QString &name) const { return readFile(path(name)); }
 
     // Starts the program with the files already put in its folder.
     void start()
@@ -148,9 +130,7 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("quit");
         QTest::newRow("English") << 2 << "Quit";
-        QTest::newRow("Croatian") << 6 << "Izlaz";
         QTest::newRow("damaged code: empty captions") << 1000 << "";
-        QTest::newRow("negative code: empty captions") << -3 << "";
     }
     void settingsFileChoosesTheLanguage()
     {
@@ -162,20 +142,6 @@ private slots:
         QVERIFY(fakes->prompts.calls.isEmpty());
         w->bquit->click();
         QCOMPARE(get(QStringLiteral("QUILLON.PAR")), settingsBytes(language, 4, -2));
-    }
-
-    void closeBoxKeepsTheSettingsFile()
-    {
-        const QByteArray before = settingsBytes(1, 3, 3) + QByteArray(8, 'x');
-        put(QStringLiteral("QUILLON.PAR"), before);
-        start();
-        Tfparametre *dialog = openSettings();
-        QVERIFY(dialog);
-        dialog->edech->setText(QStringLiteral("9"));
-        dialog->bok->click();
-        QCOMPARE(settings().horizontalOffset, 9);
-        w->close();
-        QCOMPARE(get(QStringLiteral("QUILLON.PAR")), before);
     }
 
     void failedSettingsWriteShowsTheFixedMessageAndQuits()
@@ -192,21 +158,6 @@ private slots:
         QCOMPARE(calls[1].caption, QStringLiteral("Fichier non sauvegardé !!"));
         QCOMPARE(calls[1].buttons, Prompts::Buttons::Ok);
         QVERIFY(!w->isVisible());
-    }
-
-    void translationFileSpeaksInEveryLanguage()
-    {
-        QByteArray file;
-        for (int i = 1; i <= 10; ++i)
-            file += "header\n";
-        for (int n = 1; n <= 40; ++n)
-            file += n == 21 ? "Quitter;Quit\n" : "x;\n";
-        put(QStringLiteral("quillon.lg"), file);
-        put(QStringLiteral("QUILLON.PAR"), settingsBytes(6, 0, 0));
-        start();
-        QCOMPARE(w->bquit->text(), QStringLiteral("Quit"));
-        QVERIFY(w->bquit->toolTip().isEmpty()); // message 88 is past the file's 40 lines
-        QCOMPARE(w->baidegene->text(), QStringLiteral("x"));
     }
 
     void offsetKeyFilter_data()
@@ -231,24 +182,10 @@ private slots:
         QTEST(dialog->edecv->text(), "shown");
     }
 
-    void tabMovesOnAndReturnPressesOk()
+    void offsetsStoredByOkOnlyAndFiledByQuitterOnly()
     {
-        start();
-        Tfparametre *dialog = openSettings();
-        QVERIFY(dialog);
-        dialog->edech->setFocus();
-        QTest::keyClick(dialog->edech, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->edecv));
-        dialog->edecv->selectAll();
-        QTest::keyClicks(dialog->edecv, QStringLiteral("8"));
-        QTest::keyClick(dialog->edecv, Qt::Key_Return);
-        QVERIFY(!dialog->isVisible());
-        QCOMPARE(settings().verticalOffset, 8);
-    }
-
-    void offsetsStoredByOkOnly()
-    {
-        put(QStringLiteral("QUILLON.PAR"), settingsBytes(1, 7, -1234567));
+        const QByteArray file = settingsBytes(1, 7, -1234567) + "40 bytes";
+        put(QStringLiteral("QUILLON.PAR"), file);
         start();
         Tfparametre *dialog = openSettings();
         QVERIFY(dialog);
@@ -267,14 +204,19 @@ private slots:
         dialog = openSettings();
         QVERIFY(dialog);
         QCOMPARE(dialog->edech->text(), QStringLiteral("7"));
+        dialog->edech->setFocus();
         dialog->edech->selectAll();
         QTest::keyClicks(dialog->edech, QStringLiteral("-5"));
+        QTest::keyClick(dialog->edech, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->edecv));
         dialog->edecv->selectAll();
         QTest::keyClicks(dialog->edecv, QStringLiteral("12-3"));
-        dialog->bok->click();
+        QTest::keyClick(dialog->edecv, Qt::Key_Return); // the default button
         QVERIFY(!dialog->isVisible());
         QCOMPARE(settings().horizontalOffset, -5);
         QCOMPARE(settings().verticalOffset, 12);
+        w->close(); // the close box, not "Quitter"
+        QCOMPARE(get(QStringLiteral("QUILLON.PAR")), file);
     }
 
     void aboutBox_data()
@@ -314,16 +256,6 @@ private slots:
         QCOMPARE(fakes->shell.opened, QStringList({page, page}));
         QVERIFY(page.contains(QLatin1Char(' ')));
         QVERIFY(fakes->prompts.calls.isEmpty());
-    }
-
-    void helpPageIsShippedNextToTheProgram()
-    {
-        const QString source = qEnvironmentVariable("QUILLON_SOURCE_DIR") + QStringLiteral("/help/files/quillon.html");
-        QFile page(source);
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const QByteArray html = page.readAll();
-        for (const char *anchor : {"id=\"fr\"", "id=\"en\"", "id=\"hr\""})
-            QVERIFY2(html.contains(anchor), anchor);
         QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
     }
 
@@ -404,28 +336,19 @@ private slots:
         }
     }
 
-    void overwriteQuestion_data()
+    void answeringNoKeepsTheExistingFile()
     {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("no keeps the file") << int(Prompts::Answer::No) << false;
-        QTest::newRow("yes replaces it") << int(Prompts::Answer::Yes) << true;
-    }
-    void overwriteQuestion()
-    {
-        QFETCH(int, answer);
-        QFETCH(bool, written);
         put(QStringLiteral("old.qz"), "precious bytes");
         start();
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("old.qz")));
-        fakes->prompts.answers.enqueue(Prompts::Answer(answer));
+        fakes->prompts.answers.enqueue(Prompts::Answer::No);
         w->brengjeu->click();
         const auto messages = fakes->prompts.messages();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, QStringLiteral("Continuer quand même ?"));
         QCOMPARE(messages[0].caption, QStringLiteral("Fichier existant !!"));
         QCOMPARE(messages[0].buttons, Prompts::Buttons::YesNo);
-        QCOMPARE(get(QStringLiteral("old.qz")).size(), written ? kGameRecordSize : 14);
+        QCOMPARE(get(QStringLiteral("old.qz")), QByteArray("precious bytes"));
     }
 
     void failedGameWriteBeepsAndSaysSo()
@@ -441,15 +364,6 @@ private slots:
         QCOMPARE(calls[3].caption, QStringLiteral("Problème !!"));
     }
 
-    void cancellingTheDialogsDoesNothing()
-    {
-        start();
-        w->brengjeu->click();
-        w->bchargejeu->click();
-        QCOMPARE(fakes->prompts.calls.size(), 2);
-        QVERIFY(fakes->prompts.messages().isEmpty());
-        QVERIFY(QDir(folder->path()).entryList(QDir::Files).isEmpty());
-    }
 };
 
 QTEST_MAIN(TestStorageWindows)
