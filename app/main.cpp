@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
     quillon::createWindows();
     Tfprincip *main = quillon::windows().fprincip;
     main->show();
+    // Window managers activate a new window themselves; a bare X server does not.
+    main->activateWindow();
     const int result = app.exec();
     quillon::destroyWindows();
     return result;

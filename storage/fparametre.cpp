@@ -102,18 +102,15 @@ void Tfparametre::FormShow()
 {
     // Shown in the middle of the screen, wherever the main window stands.
     move(screen()->availableGeometry().center() - rect().center());
-    m_offsetsShown = false;
+    // Filled once per showing, before any activation: coming back from another
+    // program keeps what was typed, and OK never reads boxes left unfilled.
+    showOffset(edech, settings().horizontalOffset);
+    showOffset(edecv, settings().verticalOffset);
     applyCaptions();
 }
 
 void Tfparametre::FormActivate()
 {
-    // Filled once per showing: coming back from another program keeps what was typed.
-    if (!m_offsetsShown) {
-        showOffset(edech, settings().horizontalOffset);
-        showOffset(edecv, settings().verticalOffset);
-        m_offsetsShown = true;
-    }
     applyCaptions();
 }
 

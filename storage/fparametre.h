@@ -33,6 +33,4 @@ private:
     void applyCaptions();
     // Shows an offset; a longer text than can be typed is shown whole.
     static void showOffset(QLineEdit *box, qint32 offset);
-
-    bool m_offsetsShown = false;
 };
