@@ -353,20 +353,7 @@ void Tfprincip::bchargejeuClick()
     if (path.isEmpty())
         return;
     lastGamePath() = path;
-    int failure = 0;
-    switch (readGameFile(path, gameRecord())) {
-    case GameLoadResult::Loaded:
-        break;
-    case GameLoadResult::Missing:
-        failure = 83;
-        break;
-    case GameLoadResult::ReadFailed:
-        failure = 82;
-        break;
-    case GameLoadResult::NotAGameFile:
-        failure = 79;
-        break;
-    }
+    const int failure = loadFailureMessage(readGameFile(path, gameRecord()));
     if (failure != 0) {
         prompts.message(pgloretlibmessage(failure), pgloretlibmessage(80), Prompts::Buttons::Ok,
                         Prompts::Icon::Warning);

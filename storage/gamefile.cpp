@@ -109,4 +109,19 @@ GameLoadResult readGameFile(const QString &path, GameRecord &record)
     return GameLoadResult::Loaded;
 }
 
+int loadFailureMessage(GameLoadResult result)
+{
+    switch (result) {
+    case GameLoadResult::Loaded:
+        return 0;
+    case GameLoadResult::Missing:
+        return 83; // "Fichier inexistant"
+    case GameLoadResult::ReadFailed:
+        return 82; // "Erreur à la lecture du fichier"
+    case GameLoadResult::NotAGameFile:
+        return 79; // "Ce n'est pas un fichier de sauvegarde"
+    }
+    return 82;
+}
+
 } // namespace quillon
