@@ -305,7 +305,6 @@ private slots:
         QTest::newRow("229 bytes") << game + "z" << QString();
         QTest::newRow("wrong signature") << QByteArray(game).replace(1, 1, "X")
                                          << "Ce n'est pas un fichier de sauvegarde";
-        QTest::newRow("short") << game.left(100) << "Erreur à la lecture du fichier";
         QTest::newRow("missing") << QByteArray("<none>") << "Fichier inexistant";
     }
     void loadingAGameFile()
