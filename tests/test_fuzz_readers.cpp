@@ -22,7 +22,7 @@ constexpr int kRounds = 2000;
 
 QByteArray mutate(std::mt19937 &random, QByteArray bytes)
 {
-    static const char kSpecial[] = "\n\r; \t\x02QL\xff";
+    static const char kMeaningful[] = "\n\r; \t\x02QL\xff";
     auto below = [&](qsizetype n) { return n <= 0 ? 0 : qsizetype(random() % quint32(n)); };
     for (int step = 1 + int(below(6)); step > 0; --step) {
         const qsizetype at = below(bytes.size() + 1);
@@ -35,7 +35,7 @@ QByteArray mutate(std::mt19937 &random, QByteArray bytes)
             bytes.truncate(at);
             break;
         case 2:
-            bytes.insert(at, kSpecial[below(sizeof kSpecial - 1)]);
+            bytes.insert(at, kMeaningful[below(sizeof kMeaningful - 1)]);
             break;
         case 3:
             bytes.insert(at, bytes.mid(below(bytes.size()), below(40)));
