@@ -71,6 +71,17 @@ bool TCharFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
+        // Moving between controls, the default button and the close key are not typing.
+        switch (key->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return QObject::eventFilter(watched, event);
+        default:
+            break;
+        }
         QString text = key->text();
         if (text.isEmpty() && key->key() == Qt::Key_Backspace)
             text = QChar(u'\b');

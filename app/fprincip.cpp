@@ -6,16 +6,20 @@
 #include "app/keyfilters.h"
 #include "app/messages.h"
 #include "app/platform.h"
+#include "app/programfolder.h"
 #include "app/startup.h"
 #include "compare/fcompare.h"
 #include "engine/boardlist.h"
 #include "engine/catalogue.h"
 #include "engine/selection.h"
 #include "help/apropos.h"
+#include "help/helpfile.h"
 #include "output/fimprime.h"
 #include "output/export.h"
 #include "output/fresultatcomb.h"
 #include "storage/fparametre.h"
+#include "storage/gamefile.h"
+#include "storage/settingsfile.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -97,6 +101,18 @@ struct BusyCursor {
     BusyCursor(const BusyCursor &) = delete;
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
+
+Prompts::FileDialog gameFileDialog(int titleMessage, bool fileMustExist, const QString &initialPath)
+{
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(titleMessage);
+    dialog.filterName = QStringLiteral("Quillon (*.qz)");
+    dialog.filterPattern = QStringLiteral("*.qz");
+    dialog.defaultSuffix = QStringLiteral("qz");
+    dialog.initialPath = initialPath;
+    dialog.fileMustExist = fileMustExist;
+    return dialog;
+}
 
 } // namespace
 
@@ -334,14 +350,49 @@ void Tfprincip::bparametreClick()
 
 void Tfprincip::baidegeneClick()
 {
+    // The viewer is a program of its own: nothing is waited for or reported.
+    if (Shell *shell = platform().shell)
+        shell->openFile(programFolder() + helpFileName());
 }
 
 void Tfprincip::brengjeuClick()
 {
+    Prompts &prompts = *platform().prompts;
+    const QString chosen = prompts.saveFileName(gameFileDialog(75, false, saveDialogFileName));
+    if (chosen.isEmpty())
+        return;
+    const QString path = withDefaultSuffix(chosen, QStringLiteral("qz"));
+    saveDialogFileName = path;
+    if (QFileInfo::exists(path)
+        && prompts.message(pgloretlibmessage(76), pgloretlibmessage(77), Prompts::Buttons::YesNo,
+                           Prompts::Icon::Question)
+            != Prompts::Answer::Yes)
+        return;
+    fillGameRecord(gameRecord(), selectedSystem(), boxTexts());
+    if (!writeGameFile(path, gameRecord())) {
+        prompts.beep();
+        prompts.message(pgloretlibmessage(81), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    }
 }
 
 void Tfprincip::bchargejeuClick()
 {
+    Prompts &prompts = *platform().prompts;
+    const QString path = prompts.openFileName(gameFileDialog(78, true, openDialogFileName));
+    if (path.isEmpty())
+        return;
+    openDialogFileName = path;
+    const int failure = loadFailureMessage(readGameFile(path, gameRecord()));
+    if (failure != 0) {
+        prompts.message(pgloretlibmessage(failure), pgloretlibmessage(80), Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
+        return;
+    }
+    const GameRecord &record = gameRecord();
+    selectSystemByIndex(record.systemIndex());
+    for (int k = 1; k <= kGameNumberCount; ++k)
+        showNumberInBox(record.number(k), k);
+    applySelectionBoxRule();
 }
 
 void Tfprincip::bvoirtickClick()
@@ -411,5 +462,11 @@ void Tfprincip::bcomparClick()
 
 void Tfprincip::bquitClick()
 {
+    if (!writeSettingsFile()) {
+        Prompts &prompts = *platform().prompts;
+        prompts.beep();
+        prompts.message(settingsWriteFailureText(), settingsWriteFailureCaption(), Prompts::Buttons::Ok,
+                        Prompts::Icon::Warning);
+    }
     close();
 }

@@ -56,6 +56,8 @@ public:
 
     // The file name last chosen in the shared save dialog (export and game save).
     QString saveDialogFileName;
+    // The file name last chosen in the open dialog (game load).
+    QString openDialogFileName;
 
     bool startupPending() const { return m_startupPending; }
 
