@@ -1,12 +1,15 @@
 #include "app/dialogbase.h"
 
 #include "app/degradeclass.h"
+#include "app/keyfilters.h"
 
-#include <QEvent>
 #include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 QFont designFont(const QString &family, int pixelHeight, bool bold)
 {
@@ -14,6 +17,41 @@ QFont designFont(const QString &family, int pixelHeight, bool bold)
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
     return font;
+}
+
+TBusyCursor::TBusyCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TBusyCursor::~TBusyCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+QPushButton *makePictureButton(
+    QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QRect &geometry, int iconSize)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIconSize(QSize(iconSize, iconSize));
+    return button;
+}
+
+QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("c%1").arg(tag));
+    box->setProperty("Tag", tag);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->lineEdit()->setMaxLength(2);
+    box->setGeometry(geometry);
+    TCharFilter::install(box, &quillon::isDigitOrBackspace);
+    return box;
 }
 
 void applyGroupBoxStyle(QWidget *window)
@@ -25,8 +63,9 @@ void applyGroupBoxStyle(QWidget *window)
 }
 
 TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeight)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint)
 {
     setModal(true);
     setFixedSize(clientWidth, clientHeight);
@@ -55,7 +94,8 @@ void TQuillonDialog::showEvent(QShowEvent *event)
 }
 
 TCharFilter::TCharFilter(QObject *parent, Predicate accepts)
-    : QObject(parent), m_accepts(accepts)
+    : QObject(parent)
+    , m_accepts(accepts)
 {
 }
 
