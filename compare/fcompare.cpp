@@ -23,16 +23,6 @@ namespace {
 
 constexpr int kBoxLefts[10] = {0, 16, 63, 110, 157, 202, 250, 298, 362, 418};
 
-QPushButton *makeButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon, QRect geometry)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    return button;
-}
-
 } // namespace
 
 Tfcompare::Tfcompare(QWidget *parent)
@@ -52,14 +42,7 @@ Tfcompare::Tfcompare(QWidget *parent)
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(16, 41, 665, 57);
     for (int tag = 1; tag <= kDrawEntries; ++tag) {
-        auto *box = new QComboBox(GroupBox1);
-        box->setObjectName(QStringLiteral("c%1").arg(tag));
-        box->setProperty("Tag", tag);
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
-        box->lineEdit()->setMaxLength(2);
-        box->setGeometry(kBoxLefts[tag], 25, 47, 21);
+        QComboBox *box = makeNumberBox(GroupBox1, tag, QRect(kBoxLefts[tag], 25, 47, 21));
         if (tag >= 8) {
             QPalette red = box->palette();
             red.setColor(QPalette::Text, Qt::red);
@@ -67,10 +50,9 @@ Tfcompare::Tfcompare(QWidget *parent)
             box->setPalette(red);
             box->lineEdit()->setPalette(red);
         }
-        TCharFilter::install(box, &isDigitOrBackspace);
         c[size_t(tag)] = box;
     }
-    bvoir = makeButton(GroupBox1, "bvoir", QStyle::SP_FileDialogContentsView, QRect(472, 9, 145, 41));
+    bvoir = makePictureButton(GroupBox1, "bvoir", QStyle::SP_FileDialogContentsView, QRect(472, 9, 145, 41));
     bvoir->setProperty("Tag", 0);
 
     grillecomb = new TStringGrid(this);
@@ -92,7 +74,7 @@ Tfcompare::Tfcompare(QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     laffresul->setPalette(white);
 
-    bquit = makeButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(531, 364, 147, 56));
+    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(531, 364, 147, 56));
 
     connectClick(bvoir, this, &Tfcompare::bvoirClick);
     connectClick(bquit, this, &Tfcompare::bquitClick);
@@ -146,10 +128,7 @@ void Tfcompare::bvoirClick()
         return;
     }
 
-    const struct BusyCursor {
-        BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-        ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    } busy;
+    const TBusyCursor busy;
     const QString bonusWord = pgloretlibmessage(33);
     const Comparison result = compareBoards(boardList(), draw, bonusWord);
     const int g = result.boardCount;

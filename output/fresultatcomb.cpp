@@ -16,26 +16,6 @@
 
 using namespace quillon;
 
-namespace {
-
-QPushButton *makeButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon, QRect geometry)
-{
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setIconSize(QSize(24, 24));
-    return button;
-}
-
-// The busy pointer for the length of a command, restored however it ends.
-struct BusyCursor {
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
-
-} // namespace
-
 Tfresultatcomb::Tfresultatcomb(QWidget *parent)
     : TQuillonDialog(parent, 671, 353)
 {
@@ -67,8 +47,8 @@ Tfresultatcomb::Tfresultatcomb(QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     lnbtickets->setPalette(white);
 
-    bimprime = makeButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
-    bquit = makeButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
+    bimprime = makePictureButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
+    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
 
     connectClick(bimprime, this, &Tfresultatcomb::bimprimeClick);
     connectClick(bquit, this, &Tfresultatcomb::bquitClick);
@@ -117,7 +97,7 @@ void Tfresultatcomb::bimprimeClick()
 {
     if (!platform().openDefaultPrinter)
         throw QuillonError(QStringLiteral("No printer is installed."));
-    BusyCursor busy;
+    TBusyCursor busy;
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
     printBoardList(*printer, boardList(), pgloretlibmessage(86));
 }
