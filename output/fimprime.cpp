@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -181,6 +182,7 @@ void Tfimprime::applyCaptions()
 
 void Tfimprime::FormShow()
 {
+    move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     applyCaptions();
     // The type chosen at an earlier opening is forgotten.
     ComboBox1->clear();
