@@ -23,7 +23,8 @@ void setMarkFont(PrintDevice &device)
     device.setFont(QStringLiteral("Courier"), 10, true);
 }
 
-// Ends or drops the document it holds open unless the run has settled it.
+// The document being printed; one still open when the run is cut short by an error
+// is dropped.
 class OpenDocument {
 public:
     explicit OpenDocument(PrintDevice &device) : m_device(device) {}
