@@ -13,6 +13,15 @@
 
 QFont designFont(const QString &family, int pixelHeight, bool bold)
 {
+    // The windows were laid out in the Windows system fonts; where they are missing,
+    // the metric-compatible Liberation fonts keep captions within their controls.
+    static const bool substituted = [] {
+        const QString sans = QStringLiteral("Liberation Sans");
+        for (const char *name : {"MS Sans Serif", "Microsoft Sans Serif", "System"})
+            QFont::insertSubstitution(QLatin1String(name), sans);
+        return true;
+    }();
+    Q_UNUSED(substituted);
     QFont font(family);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
@@ -111,8 +120,10 @@ bool TCharFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        // Moving between controls, the default button and the close key are not typing.
+        // Moving between controls, the default button, the close key and Delete are
+        // keys, not typed characters, even where Qt gives them a control character.
         switch (key->key()) {
+        case Qt::Key_Delete:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Return:

@@ -146,12 +146,18 @@ private slots:
         QTEST(w->c[1]->currentText(), "shown");
     }
 
-    void backspaceIsKept()
+    void backspaceAndDeleteAreKept()
     {
         start();
         typeInto(2, QStringLiteral("38"));
         QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
         QCOMPARE(w->c[2]->currentText(), QStringLiteral("3"));
+        typeInto(3, QStringLiteral("45"));
+        QLineEdit *edit = w->c[3]->lineEdit();
+        edit->setCursorPosition(0);
+        // Qt types Delete as the character 0x7F; it must still delete.
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
+        QCOMPARE(w->c[3]->currentText(), QStringLiteral("5"));
     }
 
     void readingTheBoxesSkipsEmptiedOnes()
