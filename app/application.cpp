@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/dialogbase.h"
 #include "app/errors.h"
 #include "app/fprincip.h"
 #include "app/platform.h"
@@ -54,6 +55,9 @@ AppWindows &windows()
 
 void createWindows()
 {
+    // The design font is the default: controls inside styled group boxes take the
+    // application's font rather than their window's.
+    QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     AppWindows &w = windows();
     w.fprincip = new Tfprincip;
     w.fresultatcomb = new Tfresultatcomb(w.fprincip);

@@ -1,6 +1,6 @@
 // Takes pictures of the settings dialog and the about box as the running program
-// shows them. Run under an X server (scripts/screenshot-settings starts Xvfb):
-//   shoot_settings <folder>   writes <folder>/settings.png and <folder>/about.png
+// shows them. Run under an X server (scripts/screenshots starts Xvfb):
+//   quillon-settings-pictures <folder>   writes <folder>/settings.png and <folder>/about.png
 #include "app/application.h"
 #include "app/fprincip.h"
 #include "app/platform.h"

@@ -1,7 +1,7 @@
 // Takes the documentation's pictures of the board list and compare windows: starts
 // the real program's windows, chooses a system, types numbers and a draw, presses the
 // real buttons and saves each window as it shows on screen.
-//   quillon-screenshots <folder>   (run under a display, e.g. scripts/screenshots)
+//   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
 #include "app/application.h"
 #include "app/fprincip.h"
 #include "app/platform.h"
