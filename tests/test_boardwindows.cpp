@@ -8,6 +8,7 @@
 #include "compare/rating.h"
 #include "engine/boardlist.h"
 #include "fakes/fakeplatform.h"
+#include "support/program.h"
 #include "i18n/language.h"
 #include "output/fresultatcomb.h"
 
@@ -57,10 +58,8 @@ class TestBoardWindows : public QObject {
     {
         fakes = std::make_unique<test::FakePlatform>();
         setProgramFolder(folder.path());
-        createWindows();
-        w = windows().fprincip;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        w = test::startProgram();
+        QVERIFY(w);
         w->selectSystemByIndex(system);
         w->applySelectionBoxRule();
         QCOMPARE(w->selectedSystem(), system);

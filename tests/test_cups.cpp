@@ -5,6 +5,7 @@
 #include "app/fprincip.h"
 #include "app/programfolder.h"
 #include "fakes/fakeplatform.h"
+#include "support/program.h"
 #include "engine/boardlist.h"
 #include "output/fimprime.h"
 #include "output/fresultatcomb.h"
@@ -59,10 +60,8 @@ class TestCups : public QObject {
     // Opens the board list on system 3 and presses "Imprimer" once.
     void printFromTheWindow()
     {
-        createWindows();
-        Tfprincip *w = windows().fprincip;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        Tfprincip *w = test::startProgram();
+        QVERIFY(w);
         w->selectSystemByIndex(3);
         const QStringList numbers = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
@@ -86,10 +85,8 @@ class TestCups : public QObject {
     // answered. Returns where the marks of the first ticket go, in points.
     QList<QPointF> printFirstTicketFromTheWindow()
     {
-        createWindows();
-        Tfprincip *w = windows().fprincip;
-        w->show();
-        if (!QTest::qWaitForWindowActive(w))
+        Tfprincip *w = test::startProgram();
+        if (!w)
             return {};
         w->selectSystemByIndex(2);
         const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};

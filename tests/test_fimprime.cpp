@@ -5,6 +5,7 @@
 #include "engine/boardlist.h"
 #include "engine/selection.h"
 #include "fakes/fakeplatform.h"
+#include "support/program.h"
 #include "output/fimprime.h"
 
 #include <QComboBox>
@@ -29,16 +30,11 @@ class TestFimprime : public QObject {
         if (!fakes) {
             fakes = std::make_unique<test::FakePlatform>();
             setProgramFolder(folder.path());
-            createWindows();
-            windows().fprincip->show();
-            QVERIFY(QTest::qWaitForWindowActive(windows().fprincip));
+            QVERIFY(test::startProgram());
             d = windows().fimprime;
         }
         generate(system);
-        d->show();
-        // The dialog counts as active as soon as its parent is; wait until it really
-        // is the active window, which runs its activation handler.
-        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d));
+        QVERIFY(test::showActive(d));
     }
 
 private slots:

@@ -6,6 +6,7 @@
 #include "engine/catalogue.h"
 #include "engine/selection.h"
 #include "fakes/fakeplatform.h"
+#include "support/program.h"
 #include "help/apropos.h"
 #include "i18n/language.h"
 
@@ -33,11 +34,8 @@ class TestMainWindow : public QObject {
     {
         fakes = std::make_unique<test::FakePlatform>();
         setProgramFolder(folder.path());
-        createWindows();
-        w = windows().fprincip;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QVERIFY(!w->startupPending());
+        w = test::startProgram();
+        QVERIFY(w);
         if (language != French) {
             setCurrentLanguage(language);
             w->applyCaptions();

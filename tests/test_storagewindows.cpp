@@ -5,6 +5,7 @@
 #include "engine/catalogue.h"
 #include "engine/selection.h"
 #include "fakes/fakeplatform.h"
+#include "support/program.h"
 #include "help/apropos.h"
 #include "storage/fparametre.h"
 #include "storage/gamefile.h"
@@ -55,25 +56,14 @@ class TestStorageWindows : public QObject {
     {
         fakes = std::make_unique<test::FakePlatform>();
         setProgramFolder(folder->path());
-        createWindows();
-        w = windows().fprincip;
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        QVERIFY(!w->startupPending());
-    }
-
-    // A secondary window counts as shown once it is the application's active window
-    // and has run its activation handler.
-    static bool showAndActivate(QWidget *window)
-    {
-        window->show();
-        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+        w = test::startProgram();
+        QVERIFY(w);
     }
 
     Tfparametre *openSettings()
     {
         Tfparametre *dialog = windows().fparametre;
-        return showAndActivate(dialog) ? dialog : nullptr;
+        return test::showActive(dialog) ? dialog : nullptr;
     }
 
     void typeInto(int tag, const QString &keys)
@@ -234,7 +224,7 @@ private slots:
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 0, 0));
         start();
         Tapropos *about = windows().apropos;
-        QVERIFY(showAndActivate(about));
+        QVERIFY(test::showActive(about));
         QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));
         QCOMPARE(about->size(), QSize(465, 319));
         QCOMPARE(about->ProductName->text(), QStringLiteral("Quillon"));
