@@ -1,0 +1,56 @@
+// The application object and the general error handler: an exception that a command
+// lets escape is shown in a message box, and the program carries on.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <functional>
+
+class Tfprincip;
+class Tfresultatcomb;
+class Tfcompare;
+class Tapropos;
+class Tfparametre;
+class Tfimprime;
+
+class QuillonApplication : public QApplication {
+    Q_OBJECT
+public:
+    QuillonApplication(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+namespace quillon {
+
+// Shows the text of an error that no command handled.
+void showUnhandledError(const QString &text);
+
+// Runs a command; whatever it throws goes to the general error handler.
+void runGuarded(const std::function<void()> &command);
+
+// Connects a button's click to a handler that runs under the general error handler.
+template <class Window>
+void connectClick(QAbstractButton *button, Window *window, void (Window::*handler)())
+{
+    QObject::connect(button, &QAbstractButton::clicked, window,
+                     [window, handler] { runGuarded([window, handler] { (window->*handler)(); }); });
+}
+
+// The six windows, created once at start-up in this order.
+struct AppWindows {
+    Tfprincip *fprincip = nullptr;
+    Tfresultatcomb *fresultatcomb = nullptr;
+    Tfcompare *fcompare = nullptr;
+    Tapropos *apropos = nullptr;
+    Tfparametre *fparametre = nullptr;
+    Tfimprime *fimprime = nullptr;
+};
+
+AppWindows &windows();
+// Creates the six windows; the secondary ones are children of the main window.
+void createWindows();
+// Deletes them (tests create them afresh).
+void destroyWindows();
+
+} // namespace quillon

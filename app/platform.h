@@ -1,0 +1,84 @@
+// What the logic needs from the desktop, as small interfaces.
+//
+// The windows install the Qt implementations (platform/) at start-up; tests install
+// scripted fakes that record every call (tests/fakes/). Core never includes a widget.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace quillon {
+
+// A printer page surface in device units, origin at the top-left corner of the
+// printable area.
+class PrintDevice {
+public:
+    virtual ~PrintDevice() = default;
+
+    // Printable page width and height in device units.
+    virtual QSize pageSize() = 0;
+    // Starts a print document; throws QuillonError when no printer can take it.
+    virtual void beginDocument() = 0;
+    // Ends the document and sends it to the printer.
+    virtual void endDocument() = 0;
+    // Drops the document begun last without feeding anything through the printer.
+    virtual void abortDocument() = 0;
+    virtual void newPage() = 0;
+    virtual void setFont(const QString &family, int pointSize, bool bold) = 0;
+    // Writes text with the top-left corner of its character cells at (x, y).
+    virtual void drawText(int x, int y, const QString &text) = 0;
+    virtual int textWidth(const QString &text) = 0;
+    virtual int textHeight(const QString &text) = 0;
+    // A black rectangle with corners (x1, y1) and (x2, y2).
+    virtual void fillRect(int x1, int y1, int x2, int y2) = 0;
+    virtual int dpiX() = 0;
+    virtual int dpiY() = 0;
+    // Distance in dots from the sheet's corner to the printable area's corner.
+    virtual QPoint printingOffset() = 0;
+};
+
+class Prompts {
+public:
+    enum class Buttons { Ok, YesNo, OkCancel };
+    enum class Icon { None, Warning, Question, Information, Error };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    struct FileDialog {
+        QString title;
+        QString filterName;    // e.g. "text (*.txt)"
+        QString filterPattern; // e.g. "*.txt"
+        QString defaultSuffix; // added when the typed name has none
+        QString initialPath;   // file name last chosen
+        bool fileMustExist = false;
+    };
+
+    virtual ~Prompts() = default;
+    virtual Answer message(const QString &text, const QString &caption, Buttons buttons, Icon icon) = 0;
+    // The chosen path, or an empty string when the user cancelled.
+    virtual QString saveFileName(const FileDialog &dialog) = 0;
+    virtual QString openFileName(const FileDialog &dialog) = 0;
+    virtual void beep() = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    // Shows a file with the desktop's default viewer, without waiting for it.
+    virtual void openFile(const QString &path) = 0;
+};
+
+struct PlatformServices {
+    Prompts *prompts = nullptr;
+    Shell *shell = nullptr;
+    // Opens the system's default printer for one printing run.
+    std::function<std::unique_ptr<PrintDevice>()> openDefaultPrinter;
+};
+
+// The services in force; set once by the program entry or by a test.
+PlatformServices &platform();
+
+} // namespace quillon

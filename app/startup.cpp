@@ -1,0 +1,18 @@
+#include "app/startup.h"
+
+#include "app/programfolder.h"
+#include "i18n/gerelanguage.h"
+
+#include <memory>
+
+namespace quillon {
+
+void initialiseLanguageAndSettings()
+{
+    auto manager = std::make_unique<Tgerelanguage>();
+    manager->fileName = programFolder() + QStringLiteral("quillon.lg");
+    manager->Load();
+    setLanguageManager(std::move(manager));
+}
+
+} // namespace quillon

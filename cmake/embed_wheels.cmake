@@ -1,0 +1,16 @@
+# Turns engine/wheels/NNN.txt into a C++ source: one string of 7-letter boards per system.
+file(GLOB tables ${DIR}/*.txt)
+list(SORT tables)
+set(body "// Generated from engine/wheels/*.txt; do not edit.\n#include \"engine/wheeltables.h\"\n\nnamespace quillon {\n\nconst std::vector<WheelTableData> &wheelTableData()\n{\n    static const std::vector<WheelTableData> tables = {\n")
+foreach(t ${tables})
+    get_filename_component(name ${t} NAME_WE)
+    math(EXPR index "${name}")
+    file(READ ${t} content)
+    string(REGEX REPLACE "[\r\n]+" "" content "${content}")
+    # Position 28 is written as a backslash, which a C++ literal must escape.
+    string(REPLACE "\\" "\\\\" content "${content}")
+    string(APPEND body "        {${index}, \"${content}\"},\n")
+endforeach()
+string(APPEND body "    };\n    return tables;\n}\n\n} // namespace quillon\n")
+file(WRITE ${OUT}.tmp "${body}")
+file(COPY_FILE ${OUT}.tmp ${OUT} ONLY_IF_DIFFERENT)

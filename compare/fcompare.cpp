@@ -1,0 +1,6 @@
+#include "compare/fcompare.h"
+
+Tfcompare::Tfcompare(QWidget *parent)
+    : TQuillonDialog(parent, 687, 429)
+{
+}

@@ -1,0 +1,34 @@
+// Expansion of a system over the player's numbers into boards.
+//
+// Boards are kept as position letters, not numbers: numberAt() looks a letter up in
+// the selected-number slots at the time it is called.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QtGlobal>
+
+namespace quillon {
+
+struct Selection;
+
+struct BoardList {
+    QList<QByteArray> boards; // entries 0 … G; entry 0 stays empty
+    qint32 boardCount = 0;
+    qint32 boardSize = 0;
+};
+
+// The application's one board list.
+BoardList &boardList();
+
+// Board j (1 … G) of system s as its position letters.
+QByteArray buildBoard(int system, int j);
+
+// Replaces target with the boards of system s.
+void generate(int system, BoardList &target = boardList());
+
+// The number at column k (1-based) of a board string, from the selected-number slots.
+qint32 numberAt(const QByteArray &board, int k);
+qint32 numberAt(const QByteArray &board, int k, const Selection &from);
+
+} // namespace quillon

@@ -1,0 +1,40 @@
+// The language manager: the translation file "quillon.lg" next to the program.
+//
+// When the file loads, its texts replace the compiled-in message catalogue for the
+// whole run. Texts are kept as the file's bytes and decoded at lookup with the code
+// page of the current language, because the file is loaded before the settings say
+// which language is current.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+namespace quillon {
+
+class Tgerelanguage {
+public:
+    static constexpr int kTextCount = 300;
+
+    QString fileName;
+
+    // Reads the file; sets and returns the loaded flag.
+    bool Load();
+    bool loaded() const { return m_loaded; }
+    // Text of message n as stored (1 … 300); empty when the file held no line for n.
+    QByteArray text(int n) const;
+    // Text of message n decoded with the code page of the given language.
+    QString decodedText(int n, int language) const;
+
+private:
+    bool m_loaded = false;
+    std::array<QByteArray, kTextCount + 1> m_texts{};
+};
+
+// The application's language manager; null until the one-time initialisation.
+Tgerelanguage *languageManager();
+void setLanguageManager(std::unique_ptr<Tgerelanguage> manager);
+
+} // namespace quillon

@@ -1,0 +1,6 @@
+#include "output/fimprime.h"
+
+Tfimprime::Tfimprime(QWidget *parent)
+    : TQuillonDialog(parent, 508, 215)
+{
+}

@@ -1,0 +1,223 @@
+// The wheel engine: catalogue and system list, reading the boxes, expanding boards.
+#include "engine/boardlist.h"
+#include "engine/catalogue.h"
+#include "engine/selection.h"
+#include "i18n/gerelanguage.h"
+#include "i18n/language.h"
+
+#include <QTest>
+
+#include <tuple>
+
+using namespace quillon;
+
+class TestEngine : public QObject {
+    Q_OBJECT
+
+private:
+    static QStringList boxes(const QStringList &first)
+    {
+        QStringList texts = first;
+        while (texts.size() < kBoxCount)
+            texts.append(QStringLiteral("1"));
+        return texts;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        setLanguageManager(std::make_unique<Tgerelanguage>());
+    }
+    void init()
+    {
+        setCurrentLanguage(French);
+        selection() = Selection{};
+    }
+
+    void displayName_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("fr 1") << 1 << 1 << QStringLiteral("  5 numéros si  7 parmi 12 en     6 grilles");
+        QTest::newRow("en 1") << 2 << 1 << QStringLiteral("  5 numbers if  7 in 12 in     6 boards");
+        QTest::newRow("fr 7") << 1 << 7 << QStringLiteral("  5 numéros si  5 parmi 14 en   138 grilles");
+        QTest::newRow("hr 7, empty word keeps both spaces")
+            << 6 << 7 << QStringLiteral("  5  /  5 od 14 u   138 kombinacija");
+        QTest::newRow("fr 119, widest G") << 1 << 119 << QStringLiteral("  6 numéros si  7 parmi 21 en  2784 grilles");
+    }
+    void displayName()
+    {
+        QFETCH(int, language);
+        QFETCH(int, system);
+        QFETCH(QString, name);
+        setCurrentLanguage(language);
+        QCOMPARE(quillon::displayName(system), name);
+    }
+
+    void listIsOrderedByGuaranteeThenPoolThenBoards_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("French") << 1;
+        QTest::newRow("English") << 2;
+        QTest::newRow("Croatian") << 6;
+    }
+    void listIsOrderedByGuaranteeThenPoolThenBoards()
+    {
+        QFETCH(int, language);
+        setCurrentLanguage(language);
+        const QStringList items = sortedSystemListItems();
+        QVERIFY(items.size() >= 8);
+        auto key = [](const QString &item) {
+            const SystemDescriptor &d = systemDescriptor(indexFromListItemText(item));
+            return std::make_tuple(d.guarantee, d.condition, d.poolSize, d.boardCount);
+        };
+        QList<int> order;
+        for (int i = 0; i < items.size(); ++i) {
+            QVERIFY(hasWheelTable(indexFromListItemText(items[i])));
+            order.append(indexFromListItemText(items[i]));
+            if (i > 0)
+                QVERIFY2(key(items[i - 1]) < key(items[i]), qPrintable(items[i]));
+        }
+        // Only the words differ between languages, so the order does too.
+        setCurrentLanguage(French);
+        QList<int> french;
+        for (const QString &item : sortedSystemListItems())
+            french.append(indexFromListItemText(item));
+        QCOMPARE(order, french);
+    }
+
+    void indexReadBackFromItemText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("index");
+        QTest::newRow("one digit") << systemListItemText(6) << 6;
+        QTest::newRow("two digits") << systemListItemText(45) << 45;
+        QTest::newRow("three digits") << systemListItemText(124) << 124;
+        QTest::newRow("not a number") << QStringLiteral("abc x") << -1;
+        QTest::newRow("too short") << QStringLiteral("7") << -1;
+    }
+    void indexReadBackFromItemText()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, index);
+        QCOMPARE(indexFromListItemText(text), index);
+    }
+
+    void everyCompiledTableFitsItsDescriptor()
+    {
+        for (int s = 1; s <= kSystemCount; ++s) {
+            if (!hasWheelTable(s))
+                continue;
+            const SystemDescriptor &d = systemDescriptor(s);
+            for (int j = 1; j <= d.boardCount; ++j) {
+                for (char letter : wheelBoard(s, j))
+                    QVERIFY2(letter - 64 >= 1 && letter - 64 <= d.poolSize, qPrintable(QString::number(s)));
+            }
+        }
+        for (int s = 1; s <= 8; ++s)
+            QVERIFY(hasWheelTable(s));
+    }
+
+    void wholeNumberTest_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "7" << true << 7;
+        QTest::newRow("leading zero") << "07" << true << 7;
+        QTest::newRow("zero") << "0" << true << 0;
+        QTest::newRow("spaces and sign") << "  -12" << true << -12;
+        QTest::newRow("plus") << "+3" << true << 3;
+        QTest::newRow("trailing space") << "5 " << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("lone sign") << "-" << false << 0;
+        QTest::newRow("letters") << "1a" << false << 0;
+        QTest::newRow("largest") << "2147483647" << true << 2147483647;
+        QTest::newRow("overflow") << "2147483648" << false << 0;
+        QTest::newRow("smallest") << "-2147483648" << true << int(-2147483648LL);
+    }
+    void wholeNumberTest()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        QFETCH(int, value);
+        qint32 v = 0;
+        QCOMPARE(isWholeNumber(text, &v), whole);
+        if (whole)
+            QCOMPARE(v, value);
+    }
+
+    void readingTheBoxes()
+    {
+        // Empty and non-numeric boxes are passed over; the next box takes the slot.
+        QStringList texts = boxes({QStringLiteral("5"), QStringLiteral("07"), QString(), QStringLiteral("0"),
+                                   QStringLiteral(" "), QStringLiteral("33")});
+        QCOMPARE(readSelection(texts), 38);
+        QCOMPARE(selection().numbers[1], 5);
+        QCOMPARE(selection().numbers[2], 7);
+        QCOMPARE(selection().numbers[3], 0);
+        QCOMPARE(selection().numbers[4], 33);
+        QCOMPARE(selection().numbers[38], 1);
+        // Slots beyond the last number read keep the older values.
+        selection().numbers[40] = 99;
+        texts[10] = QString();
+        texts[11] = QString();
+        QCOMPARE(readSelection(texts), 36);
+        QCOMPARE(selection().numbers[37], 1);
+        QCOMPARE(selection().numbers[39], 0);
+        QCOMPARE(selection().numbers[40], 99);
+    }
+
+    void generatingSystem3()
+    {
+        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}));
+        BoardList list;
+        generate(3, list);
+        QCOMPARE(list.boardCount, 4);
+        QCOMPARE(list.boardSize, 7);
+        QCOMPARE(list.boards.size(), 5);
+        QVERIFY(list.boards[0].isEmpty());
+        QCOMPARE(list.boards[1], QByteArray("ABCDEFG"));
+        QCOMPARE(list.boards[4], QByteArray("ABCDGHI"));
+        auto numbers = [&](int j) {
+            QList<int> n;
+            for (int k = 1; k <= list.boardSize; ++k)
+                n.append(numberAt(list.boards[j], k));
+            return n;
+        };
+        QCOMPARE(numbers(1), QList<int>({5, 9, 14, 21, 27, 33, 38}));
+        QCOMPARE(numbers(4), QList<int>({5, 9, 14, 21, 38, 40, 44}));
+        // The lookup reads the slots when asked: swapping two boxes reorders board 1.
+        readSelection(boxes({"44", "9", "14", "21", "27", "33", "38", "40", "5"}));
+        QCOMPARE(numbers(1), QList<int>({44, 9, 14, 21, 27, 33, 38}));
+    }
+
+    void generatingReplacesTheWholeList()
+    {
+        BoardList list;
+        generate(7, list);
+        QCOMPARE(list.boardCount, 138);
+        QCOMPARE(list.boards.size(), 139);
+        QVERIFY(list.boards[0].isEmpty());
+        generate(1, list);
+        QCOMPARE(list.boardCount, 6);
+        QCOMPARE(list.boards.size(), 7);
+    }
+
+    void startupSelectionMakesBoardsOfOnes()
+    {
+        readSelection(boxItemsAsTexts());
+        BoardList list;
+        generate(1, list);
+        for (int j = 1; j <= list.boardCount; ++j)
+            for (int k = 1; k <= 7; ++k)
+                QCOMPARE(numberAt(list.boards[j], k), 1);
+    }
+
+private:
+    static QStringList boxItemsAsTexts() { return boxes({}); }
+};
+
+QTEST_GUILESS_MAIN(TestEngine)
+#include "test_engine.moc"

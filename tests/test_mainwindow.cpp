@@ -1,0 +1,249 @@
+// The main window with real widgets under the offscreen platform.
+#include "app/application.h"
+#include "app/degradeclass.h"
+#include "app/fprincip.h"
+#include "app/programfolder.h"
+#include "engine/catalogue.h"
+#include "engine/selection.h"
+#include "fakes/fakeplatform.h"
+#include "help/apropos.h"
+#include "i18n/language.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace quillon;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakePlatform> fakes;
+    QTemporaryDir folder;
+    Tfprincip *w = nullptr;
+
+    // Starts the program afresh with an empty program folder and the given language.
+    void start(qint32 language = French)
+    {
+        fakes = std::make_unique<test::FakePlatform>();
+        setProgramFolder(folder.path());
+        createWindows();
+        w = windows().fprincip;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(!w->startupPending());
+        if (language != French) {
+            setCurrentLanguage(language);
+            w->applyCaptions();
+        }
+    }
+
+    void typeInto(int tag, const QString &keys)
+    {
+        QLineEdit *edit = w->c[size_t(tag)]->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    }
+
+private slots:
+    void cleanup()
+    {
+        destroyWindows();
+        w = nullptr;
+        fakes.reset();
+        setCurrentLanguage(French);
+    }
+
+    void startsInFrenchWithTheTopSystemAndItsBoxes()
+    {
+        start();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Quillon"));
+        QCOMPARE(w->size(), QSize(701, 419));
+        QCOMPARE(w->clistesystemes->currentIndex(), 0);
+        const int system = w->selectedSystem();
+        QVERIFY(hasWheelTable(system));
+        QCOMPARE(w->clistesystemes->currentText(), systemListItemText(system));
+        const int pool = systemDescriptor(system).poolSize;
+        for (int tag = 1; tag <= kBoxCount; ++tag) {
+            QCOMPARE(w->c[size_t(tag)]->isVisible(), tag <= pool);
+            QCOMPARE(w->c[size_t(tag)]->currentText(), QStringLiteral("1"));
+            QCOMPARE(w->c[size_t(tag)]->count(), 50);
+        }
+        QCOMPARE(w->bvoirtick->text(), QStringLiteral("Voir les grilles"));
+        QCOMPARE(w->gnumeros->title(), QStringLiteral("Selection des numéros à jouer"));
+        QVERIFY(fakes->prompts.calls.isEmpty());
+    }
+
+    void boxesSitInFourRowsOfTen()
+    {
+        start();
+        QCOMPARE(w->c[1]->geometry(), QRect(16, 13, 47, 21));
+        QCOMPARE(w->c[10]->geometry(), QRect(573, 13, 47, 21));
+        QCOMPARE(w->c[31]->geometry(), QRect(16, 80, 47, 21));
+        QCOMPARE(w->c[26]->geometry(), QRect(332, 57, 47, 21));
+        QCOMPARE(w->bquit->geometry(), QRect(488, 344, 210, 49));
+    }
+
+    void tooltipsOnlyOnFourButtons_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("quit");
+        QTest::addColumn<QString>("quitTip");
+        QTest::addColumn<QString>("helpTip");
+        QTest::newRow("French") << 1 << "Quitter" << "Quitter le logiciel" << "Voir l'aide générale";
+        QTest::newRow("English") << 2 << "Quit" << "Close the software" << "View the help file";
+        QTest::newRow("Croatian") << 6 << "Izlaz" << "Zatvoriti program" << "Pogledati pomoć";
+        QTest::newRow("Portuguese: no captions") << 3 << "" << "" << "";
+    }
+    void tooltipsOnlyOnFourButtons()
+    {
+        QFETCH(int, language);
+        start(language);
+        QTEST(w->bquit->text(), "quit");
+        QTEST(w->bquit->toolTip(), "quitTip");
+        QTEST(w->baidegene->toolTip(), "helpTip");
+        QCOMPARE(w->binfos->toolTip(), w->binfos->property("hint").toString());
+        QCOMPARE(w->bparametre->toolTip(), w->bparametre->property("hint").toString());
+        for (QPushButton *silent : {w->bvoirtick, w->bimprimetickets, w->bgenerefichier, w->bcompar}) {
+            QVERIFY(silent->toolTip().isEmpty());
+            QCOMPARE(silent->property("hint").isValid(), true);
+        }
+        if (language == 2)
+            QCOMPARE(w->bcompar->property("hint").toString(), QStringLiteral("Compare the systems played with the results"));
+    }
+
+    void keyFilterLetsOnlyDigitsAndBackspaceThrough_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("digits") << "42" << "42";
+        QTest::newRow("letters") << "a4b" << "4";
+        QTest::newRow("minus and space") << "- 7" << "7";
+        QTest::newRow("length limit") << "123" << "12";
+    }
+    void keyFilterLetsOnlyDigitsAndBackspaceThrough()
+    {
+        QFETCH(QString, keys);
+        start();
+        typeInto(1, keys);
+        QTEST(w->c[1]->currentText(), "shown");
+    }
+
+    void backspaceIsKept()
+    {
+        start();
+        typeInto(2, QStringLiteral("38"));
+        QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(w->c[2]->currentText(), QStringLiteral("3"));
+    }
+
+    void readingTheBoxesSkipsEmptiedOnes()
+    {
+        start();
+        typeInto(1, QStringLiteral("07"));
+        typeInto(2, QStringLiteral("12"));
+        QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
+        typeInto(3, QStringLiteral("33"));
+        w->readBoxes();
+        QCOMPARE(selection().numbers[1], 7);
+        QCOMPARE(selection().numbers[2], 33);
+        QCOMPARE(selection().numbers[3], 1);
+    }
+
+    void switchingSystemsHidesBoxesAndKeepsTheirText()
+    {
+        start();
+        auto indexOfPool = [&](int pool) {
+            for (int i = 0; i < w->clistesystemes->count(); ++i) {
+                if (systemDescriptor(indexFromListItemText(w->clistesystemes->itemText(i))).poolSize == pool)
+                    return i;
+            }
+            return -1;
+        };
+        const int big = indexOfPool(14);
+        const int small = indexOfPool(9);
+        QVERIFY(big >= 0 && small >= 0);
+        w->clistesystemes->setCurrentIndex(big);
+        w->clistesystemesChange();
+        typeInto(12, QStringLiteral("45"));
+        w->clistesystemes->setCurrentIndex(small);
+        w->clistesystemesChange();
+        QVERIFY(w->c[9]->isVisible());
+        QVERIFY(!w->c[10]->isVisible());
+        QVERIFY(!w->c[12]->isVisible());
+        w->clistesystemes->setCurrentIndex(big);
+        w->clistesystemesChange();
+        QVERIFY(w->c[14]->isVisible());
+        QVERIFY(!w->c[15]->isVisible());
+        QCOMPARE(w->c[12]->currentText(), QStringLiteral("45"));
+    }
+
+    void showingANumberInABox_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("in range") << 17 << "17";
+        QTest::newRow("fifty") << 50 << "50";
+        QTest::newRow("zero") << 0 << "";
+        QTest::newRow("above fifty") << 51 << "";
+        QTest::newRow("negative") << -4 << "";
+    }
+    void showingANumberInABox()
+    {
+        QFETCH(int, number);
+        start();
+        w->showNumberInBox(number, 5);
+        QTEST(w->c[5]->currentText(), "shown");
+    }
+
+    void selectingAnUnknownIndexSelectsTheTopItem()
+    {
+        start();
+        w->clistesystemes->setCurrentIndex(w->clistesystemes->count() - 1);
+        w->selectSystemByIndex(3);
+        QCOMPARE(w->selectedSystem(), 3);
+        w->selectSystemByIndex(999);
+        QCOMPARE(w->clistesystemes->currentIndex(), 0);
+    }
+
+    void captionsAreReappliedWhenAModalWindowCloses()
+    {
+        start();
+        // The language changes behind the window's back; the next activation shows it.
+        setCurrentLanguage(English);
+        QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
+        QTimer::singleShot(0, windows().apropos, [] { windows().apropos->accept(); });
+        w->binfos->click();
+        QTRY_COMPARE(w->bquit->text(), QStringLiteral("Quit"));
+    }
+
+    void anEscapingErrorIsShownAndTheProgramCarriesOn()
+    {
+        start();
+        runGuarded([] { throw std::runtime_error("disk on fire"); });
+        const auto calls = fakes->prompts.messages();
+        QCOMPARE(calls.size(), 1);
+        QCOMPARE(calls[0].text, QStringLiteral("disk on fire"));
+        QCOMPARE(calls[0].buttons, Prompts::Buttons::Ok);
+        QVERIFY(w->isVisible());
+    }
+
+    void gradientIsTheBottomChildAndPaintsTheBands()
+    {
+        start();
+        QCOMPARE(w->children().constFirst(), static_cast<QObject *>(w->DegradeClass1));
+        QCOMPARE(w->DegradeClass1->geometry(), QRect(0, 0, 701, 419));
+        const QImage image = w->DegradeClass1->grab().toImage();
+        QCOMPARE(QColor(image.pixel(5, 0)), QColor(241, 255, 223));
+        QCOMPARE(QColor(image.pixel(5, 418)), QColor(235, 254, 171));
+        QCOMPARE(QColor(image.pixel(5, 164)), QColor(239, 255, 203));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
