@@ -4,7 +4,7 @@
 // catalogue and examines every K-subset of 1 ... M (quillon::checkWheel).
 
 #include "catalogue_source.h"
-#include "wheelcheck.h"
+#include "engine/wheelcheck.h"
 
 #include <algorithm>
 #include <chrono>
@@ -114,18 +114,18 @@ int main(int argc, char **argv)
     }
     const auto start = std::chrono::steady_clock::now();
     int failed = 0;
-    std::vector<bool> seen(125, false);
+    std::vector<bool> seen(quillon::kSystemCount + 1, false);
     for (const fs::path &f : files) {
         int s = system;
         if (s == 0)
             systemFromName(f, s);
-        if (s >= 1 && s <= 124)
+        if (s >= 1 && s <= quillon::kSystemCount)
             seen[s] = true;
         if (!checkFile(f, system))
             ++failed;
     }
     if (expectAll)
-        for (int s = 1; s <= 124; ++s)
+        for (int s = 1; s <= quillon::kSystemCount; ++s)
             if (!seen[s]) {
                 std::printf("%03d.txt: FAIL: missing\n", s);
                 ++failed;

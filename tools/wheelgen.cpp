@@ -10,7 +10,7 @@
 // exhaustive check and written in the table format.
 
 #include "catalogue_source.h"
-#include "wheelcheck.h"
+#include "engine/wheelcheck.h"
 
 #include <algorithm>
 #include <bit>
@@ -98,6 +98,7 @@ struct Options {
     double t0 = 0.6;          // start temperature of each annealing cycle
     double tmin = 0.02;       // a cycle ends (and reheats) below this temperature
     double cool = 0.999;      // temperature factor applied every `steps` moves
+    double tscale = 1;        // multiplies t0 and tmin: swaps that move thousands of K-sets need a hotter schedule
     long steps = 100;         // moves per temperature step
     long restart = 0;         // restart from a fresh greedy table after this many moves without progress (0: never)
     bool exhaustiveMoves = false; // evaluate every swap for the chosen K-set and take the best
@@ -105,7 +106,7 @@ struct Options {
     std::string resume;       // start from this saved state
     std::string state;        // save the best state here when the search stops unsolved
     std::string out;          // write the proven table here
-    int split = 0;            // start from unions of K=N coverings of two groups of sizes split and M-split
+    std::vector<int> groups;  // start from the union of N-if-N coverings of consecutive groups of these sizes
     bool quiet = false;
 };
 
@@ -279,8 +280,10 @@ public:
     }
 
     // Simulated annealing on a fixed number of boards; returns true when no K-set is left uncovered.
-    bool anneal(Cover &c, std::vector<Mask> &boards, std::vector<Mask> &best, std::size_t &bestUncovered, double deadline)
+    bool anneal(Cover &c, std::vector<Mask> &boards, std::vector<Mask> &best, std::size_t &bestUncovered, double deadline,
+                long maxMoves = -1)
     {
+        const long firstMove = moves_;
         const double start = now();
         double nextReport = start + 2;
         double t = opt_.t0;
@@ -300,6 +303,8 @@ public:
                     nextReport = tnow + 5;
                 }
             }
+            if (maxMoves >= 0 && moves_ - firstMove >= maxMoves)
+                return false;
             ++moves_;
             const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_);
             near.clear();
@@ -480,6 +485,46 @@ void pad(int n, int k, int m, int g, std::vector<Mask> &boards, Search &search)
     }
 }
 
+// Smallest N-if-N covering of `size` points found in a short search: greedy, then one board fewer
+// at a time while annealing succeeds within 300,000 moves (a move limit, not a time limit, so that
+// the result does not depend on the machine).
+std::vector<Mask> coverGroup(int n, int size, const Options &o, std::uint64_t seed)
+{
+    if (size <= kBoardSize)
+        return {(1u << size) - 1};
+    Options so = o;
+    so.quiet = true;
+    so.seed = seed;
+    so.restart = 0;
+    so.exhaustiveMoves = false;
+    so.t0 = 0.6, so.tmin = 0.02, so.cool = 0.999, so.steps = 100;
+    Search sub(n, n, size, so);
+    std::vector<Mask> best;
+    {
+        Cover c(n, n, size);
+        sub.greedy(c, best, 1 << 20);
+    }
+    while (best.size() > 1) {
+        std::vector<Mask> boards(best.begin(), best.end() - 1), result;
+        Cover c(n, n, size);
+        for (Mask b : boards)
+            c.add(b);
+        std::size_t left = 0;
+        if (!sub.anneal(c, boards, result, left, now() + 3600, 300000))
+            break;
+        best = result;
+    }
+    return best;
+}
+
+// A group smaller than a board is completed with the lowest positions outside it.
+Mask fillBoard(Mask b, Mask all)
+{
+    for (Mask rest = all & ~b; std::popcount(b) < kBoardSize; rest &= rest - 1)
+        b |= rest & (~rest + 1);
+    return b;
+}
+
 void usage()
 {
     std::fprintf(stderr,
@@ -491,12 +536,15 @@ void usage()
                  "  --out FILE        write the proven table to FILE (default: print it)\n"
                  "  --state FILE      save the best state reached here when the time runs out\n"
                  "  --resume FILE     start from a saved state (or any table) instead of a greedy start\n"
-                 "  --boards B        search with B boards instead of G\n"
+                 "  --boards B        search with B boards instead of G, and write B boards\n"
                  "  --t0 X --tmin X --cool X --steps N   annealing schedule (defaults 0.6 0.02 0.999 100)\n"
+                 "  --tscale X        multiply t0 and tmin by X (for systems whose swaps move many K-sets)\n"
                  "  --restart N       fresh greedy start after N moves without progress (default never)\n"
                  "  --exhaustive      try every swap for the chosen K-set and take the best\n"
-                 "  --split A         start from unions of N-if-N coverings of groups 1..A and A+1..M\n"
-                 "  --quiet           no progress lines\n");
+                 "  --groups A,B,...  start from the union of N-if-N coverings of consecutive groups of\n"
+                 "                    sizes A, B, ... (sum M); valid when K > (N-1) x number of groups\n"
+                 "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
+                 "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n");
 }
 
 } // namespace
@@ -508,6 +556,10 @@ int main(int argc, char **argv)
     if (argc < 2) {
         usage();
         return 2;
+    }
+    if (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help") {
+        usage();
+        return 0;
     }
     o.system = std::atoi(argv[1]);
     for (int i = 2; i < argc; ++i) {
@@ -528,10 +580,15 @@ int main(int argc, char **argv)
         else if (a == "--t0") o.t0 = std::stod(next());
         else if (a == "--tmin") o.tmin = std::stod(next());
         else if (a == "--cool") o.cool = std::stod(next());
+        else if (a == "--tscale") o.tscale = std::stod(next());
         else if (a == "--steps") o.steps = std::stol(next());
         else if (a == "--restart") o.restart = std::stol(next());
         else if (a == "--exhaustive") o.exhaustiveMoves = true;
-        else if (a == "--split") o.split = std::stoi(next());
+        else if (a == "--groups") {
+            std::stringstream list(next());
+            for (std::string item; std::getline(list, item, ',');)
+                o.groups.push_back(std::stoi(item));
+        }
         else if (a == "--quiet") o.quiet = true;
         else {
             usage();
@@ -544,6 +601,8 @@ int main(int argc, char **argv)
         return 2;
     }
     const int target = o.boards > 0 ? o.boards : g;
+    o.t0 *= o.tscale;
+    o.tmin *= o.tscale;
     const double start = now();
     Search search(n, k, m, o);
     search.setStart(start);
@@ -594,23 +653,16 @@ int main(int argc, char **argv)
                 cover.remove(boards[bestI]);
                 boards.erase(boards.begin() + static_cast<long>(bestI));
             }
-        } else if (o.split > 0) {
-            // A K-set split over two groups has at least N points in one of them when K >= 2N - 1,
-            // so N-if-N coverings of both groups together cover everything.
-            const int sizes[2] = {o.split, m - o.split};
-            for (int part = 0; part < 2; ++part) {
-                const int gm = sizes[part];
-                const int offset = part == 0 ? 0 : o.split;
-                Options so = o;
-                so.quiet = true;
-                Search sub(n, n, gm, so);
-                Cover sc(n, n, gm);
-                std::vector<Mask> sb;
-                sub.greedy(sc, sb, 1 << 20);
-                for (Mask b : sb)
-                    boards.push_back(b << offset);
+        } else if (!o.groups.empty()) {
+            // K drawn numbers spread over the groups put at least N into one group when K > (N-1) x groups,
+            // so N-if-N coverings of every group together cover all K-sets.
+            int offset = 0;
+            for (int size : o.groups) {
+                for (Mask b : coverGroup(n, size, o, search.rng()()))
+                    boards.push_back(size >= kBoardSize ? b << offset : fillBoard(b << offset, all));
+                offset += size;
             }
-            std::fprintf(stderr, "system %d: split start %d + %d gives %zu boards\n", o.system, sizes[0], sizes[1], boards.size());
+            std::fprintf(stderr, "system %d: group start gives %zu boards\n", o.system, boards.size());
             for (Mask b : boards)
                 cover.add(b);
             while (static_cast<int>(boards.size()) > target) {
@@ -660,6 +712,9 @@ int main(int argc, char **argv)
         reached = static_cast<int>(boards.size());
     }
 
+    // With --boards the table keeps that many boards (a covering for a construction, not a catalogue table).
+    if (o.boards > 0)
+        g = o.boards;
     pad(n, k, m, g, boards, search);
     std::sort(boards.begin(), boards.end(), [](Mask a, Mask b) { return letters(a) < letters(b); });
     std::vector<std::string> lines;
