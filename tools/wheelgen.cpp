@@ -102,6 +102,7 @@ struct Options {
     long steps = 100;         // moves per temperature step
     long restart = 0;         // restart from a fresh greedy table after this many moves without progress (0: never)
     bool exhaustiveMoves = false; // evaluate every swap for the chosen K-set and take the best
+    double walk = 0;          // share of moves that swap a random board toward S instead of a near one
     int boards = 0;           // search with this many boards (default G)
     std::string resume;       // start from this saved state
     std::string state;        // save the best state here when the search stops unsolved
@@ -314,7 +315,8 @@ public:
             int j = 0;
             Mask x = 0, y = 0;
             long delta;
-            if (near.empty()) {
+            if (near.empty() || (opt_.walk > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < opt_.walk)) {
+                // No board one point short of S, or a random walk step: any board, any swap toward S.
                 j = pick(boards.size());
                 x = nthBit(boards[j] & ~s, pick(std::popcount(boards[j] & ~s)));
                 y = nthBit(s & ~boards[j], pick(std::popcount(s & ~boards[j])));
@@ -541,6 +543,7 @@ void usage()
                  "  --tscale X        multiply t0 and tmin by X (for systems whose swaps move many K-sets)\n"
                  "  --restart N       fresh greedy start after N moves without progress (default never)\n"
                  "  --exhaustive      try every swap for the chosen K-set and take the best\n"
+                 "  --walk P          share P of moves swap a random board toward S (default 0)\n"
                  "  --groups A,B,...  start from the union of N-if-N coverings of consecutive groups of\n"
                  "                    sizes A, B, ... (sum M); valid when K > (N-1) x number of groups\n"
                  "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
@@ -584,6 +587,7 @@ int main(int argc, char **argv)
         else if (a == "--steps") o.steps = std::stol(next());
         else if (a == "--restart") o.restart = std::stol(next());
         else if (a == "--exhaustive") o.exhaustiveMoves = true;
+        else if (a == "--walk") o.walk = std::stod(next());
         else if (a == "--groups") {
             std::stringstream list(next());
             for (std::string item; std::getline(list, item, ',');)
