@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -84,6 +85,8 @@ Mask nthBit(Mask m, int i)
         m &= m - 1;
     return m & (~m + 1);
 }
+
+double cpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 double now()
 {
@@ -707,7 +710,8 @@ int main(int argc, char **argv)
                          o.system, n, k, m, g, bestUncovered, boards.size(), now() - start, search.moves());
             if (!o.state.empty())
                 writeBoards(o.state, boards);
-            std::printf("UNSOLVED system %d uncovered %zu seconds %.1f\n", o.system, bestUncovered, now() - start);
+            std::printf("UNSOLVED system %d uncovered %zu seconds %.1f cpu %.1f\n", o.system, bestUncovered, now() - start,
+                        cpuSeconds());
             return 1;
         }
         std::sort(boards.begin(), boards.end());
@@ -737,7 +741,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "wheelgen: cannot write %s\n", o.out.c_str());
         return 2;
     }
-    std::fprintf(stderr, "SOLVED system %d (%d-%d-%d-%d): reached %d boards, padded to %d, %.2f s, %ld moves, seed %llu\n",
-                 o.system, n, k, m, g, reached, g, elapsed, search.moves(), static_cast<unsigned long long>(o.seed));
+    std::fprintf(stderr, "SOLVED system %d (%d-%d-%d-%d): reached %d boards, padded to %d, %.2f s, %ld moves, seed %llu, cpu %.2f s\n",
+                 o.system, n, k, m, g, reached, g, elapsed, search.moves(), static_cast<unsigned long long>(o.seed), cpuSeconds());
     return 0;
 }
