@@ -70,10 +70,11 @@ def main():
             continue
         _, reached, secs, how, cmd = f[:5]
         out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | {reached} | {secs} | {how} | `{cmd}` |')
-    notes = os.path.join(ROOT, 'tools', 'wheels-notes.md')
-    if os.path.exists(notes):
-        out.append('')
-        out.append(open(notes).read().rstrip('\n'))
+    for extra in ('wheels-notes.md', 'wheels-unsolved.md'):
+        path = os.path.join(ROOT, 'tools', extra)
+        if os.path.exists(path):
+            out.append('')
+            out.append(open(path).read().rstrip('\n'))
     open(os.path.join(ROOT, 'docs', 'wheels.md'), 'w').write('\n'.join(out) + '\n')
 
 
