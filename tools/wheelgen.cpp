@@ -522,6 +522,25 @@ std::vector<Mask> coverGroup(int n, int size, const Options &o, std::uint64_t se
     return best;
 }
 
+// Too many boards: drops, one at a time, the board whose removal uncovers the fewest K-sets.
+void dropWeakest(Cover &cover, std::vector<Mask> &boards, int target)
+{
+    while (static_cast<int>(boards.size()) > target) {
+        std::size_t bestI = 0;
+        long bestLoss = -1;
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            long loss = 0;
+            cover.forCovered(boards[i], [&](std::uint32_t r) { loss += cover.countOf(r) == 1; });
+            if (bestLoss < 0 || loss < bestLoss) {
+                bestLoss = loss;
+                bestI = i;
+            }
+        }
+        cover.remove(boards[bestI]);
+        boards.erase(boards.begin() + static_cast<long>(bestI));
+    }
+}
+
 // A group smaller than a board is completed with the lowest positions outside it.
 Mask fillBoard(Mask b, Mask all)
 {
@@ -633,6 +652,8 @@ int main(int argc, char **argv)
             for (Mask b : boards) v.push_back(letters(b));
             return v;
         }()).ok;
+        if (!solved)
+            boards.clear();
     }
 
     if (!solved) {
@@ -645,21 +666,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "system %d: resuming from %zu boards of %s\n", o.system, boards.size(), o.resume.c_str());
             for (Mask b : boards)
                 cover.add(b);
-            // Too many boards: drop those whose removal uncovers the fewest K-sets.
-            while (static_cast<int>(boards.size()) > target) {
-                std::size_t bestI = 0;
-                long bestLoss = -1;
-                for (std::size_t i = 0; i < boards.size(); ++i) {
-                    long loss = 0;
-                    cover.forCovered(boards[i], [&](std::uint32_t r) { loss += cover.countOf(r) == 1; });
-                    if (bestLoss < 0 || loss < bestLoss) {
-                        bestLoss = loss;
-                        bestI = i;
-                    }
-                }
-                cover.remove(boards[bestI]);
-                boards.erase(boards.begin() + static_cast<long>(bestI));
-            }
+            dropWeakest(cover, boards, target);
         } else if (!o.groups.empty()) {
             // K drawn numbers spread over the groups put at least N into one group when K > (N-1) x groups,
             // so N-if-N coverings of every group together cover all K-sets.
@@ -672,20 +679,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "system %d: group start gives %zu boards\n", o.system, boards.size());
             for (Mask b : boards)
                 cover.add(b);
-            while (static_cast<int>(boards.size()) > target) {
-                std::size_t bestI = 0;
-                long bestLoss = -1;
-                for (std::size_t i = 0; i < boards.size(); ++i) {
-                    long loss = 0;
-                    cover.forCovered(boards[i], [&](std::uint32_t r) { loss += cover.countOf(r) == 1; });
-                    if (bestLoss < 0 || loss < bestLoss) {
-                        bestLoss = loss;
-                        bestI = i;
-                    }
-                }
-                cover.remove(boards[bestI]);
-                boards.erase(boards.begin() + static_cast<long>(bestI));
-            }
+            dropWeakest(cover, boards, target);
         }
         if (static_cast<int>(boards.size()) < target) {
             search.greedy(cover, boards, target);
