@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStyle>
 
 class QLabel;
 class TDegradeClass;
@@ -17,13 +18,36 @@ public:
 
 protected:
     // Runs each time the window becomes the active window.
-    virtual void FormActivate() {}
+    virtual void FormActivate() { }
     // Runs each time the window is shown, before it becomes active.
-    virtual void FormShow() {}
+    virtual void FormShow() { }
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 };
+
+// The busy pointer for the length of a scope, restored however the scope ends.
+struct TBusyCursor {
+    TBusyCursor();
+    ~TBusyCursor();
+    TBusyCursor(const TBusyCursor &) = delete;
+    TBusyCursor &operator=(const TBusyCursor &) = delete;
+};
+
+class QComboBox;
+class QPushButton;
+
+// A command button with a picture left of its caption.
+QPushButton *makePictureButton(
+    QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QRect &geometry, int iconSize = 24);
+
+// A number box of the main and compare windows: an editable drop-down of at most two
+// characters that lets only digits and backspace through; its Tag is its number.
+QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry);
+
+// Group boxes drawn with their title on the frame line, so that controls placed just
+// below the title sit inside the frame whatever the widget style.
+void applyGroupBoxStyle(QWidget *window);
 
 // Fonts of the original design, matched by the nearest installed family.
 QFont designFont(const QString &family, int pixelHeight, bool bold = false);

@@ -5,44 +5,64 @@
 #include "app/dialogbase.h"
 #include "app/keyfilters.h"
 #include "app/messages.h"
+#include "app/platform.h"
+#include "app/programfolder.h"
 #include "app/startup.h"
 #include "compare/fcompare.h"
 #include "engine/boardlist.h"
 #include "engine/catalogue.h"
 #include "engine/selection.h"
 #include "help/apropos.h"
+#include "help/helpfile.h"
+#include "output/export.h"
 #include "output/fimprime.h"
 #include "output/fresultatcomb.h"
+#include "output/tickettypes.h"
 #include "storage/fparametre.h"
+#include "storage/gamefile.h"
+#include "storage/settingsfile.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <optional>
 
 using namespace quillon;
 
 namespace {
 
-constexpr int kBoxLefts[10] = {16, 79, 142, 205, 268, 332, 395, 458, 521, 573};
-constexpr int kBoxTops[4] = {13, 36, 57, 80};
+constexpr int kBoxLefts[10] = { 16, 79, 142, 205, 268, 332, 395, 458, 521, 573 };
+constexpr int kBoxTops[4] = { 13, 36, 57, 80 };
 
-QPushButton *makeButton(QWidget *parent, const char *name, QStyle::StandardPixmap icon, int x, int y,
-                        int w, int h)
+// A small printer, for the ticket printing command (the widget styles have none).
+QIcon printerIcon()
 {
-    auto *button = new QPushButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(x, y, w, h);
-    button->setIcon(parent->style()->standardIcon(icon));
-    button->setIconSize(QSize(20, 20));
-    button->setFocusPolicy(Qt::TabFocus);
-    return button;
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10)); // sheet going in
+    painter.setBrush(QColor(150, 150, 160));
+    painter.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2); // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(8, 19, 16, 10)); // printed ticket
+    painter.setPen(QPen(QColor(200, 0, 0), 1.5));
+    painter.drawLine(QPointF(11, 22), QPointF(14, 26));
+    painter.drawLine(QPointF(14, 22), QPointF(11, 26));
+    painter.drawLine(QPointF(18, 22), QPointF(21, 26));
+    painter.drawLine(QPointF(21, 22), QPointF(18, 26));
+    return QIcon(pixmap);
 }
 
 // The product logo: the name in a bold serif, drawn on a transparent 230 × 50 bitmap.
@@ -64,6 +84,18 @@ QPixmap makeLogo()
     return logo;
 }
 
+Prompts::FileDialog gameFileDialog(int titleMessage, bool fileMustExist, const QString &initialPath)
+{
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(titleMessage);
+    dialog.filterName = QStringLiteral("Quillon (*.qz)");
+    dialog.filterPattern = QStringLiteral("*.qz");
+    dialog.defaultSuffix = QStringLiteral("qz");
+    dialog.initialPath = initialPath;
+    dialog.fileMustExist = fileMustExist;
+    return dialog;
+}
+
 } // namespace
 
 Tfprincip::Tfprincip(QWidget *parent)
@@ -73,6 +105,7 @@ Tfprincip::Tfprincip(QWidget *parent)
     setWindowTitle(QStringLiteral("Quillon"));
     setFixedSize(701, 419);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    applyGroupBoxStyle(this);
 
     DegradeClass1 = new TDegradeClass(this);
     DegradeClass1->setStartColor(kWindowStartColor);
@@ -89,11 +122,14 @@ Tfprincip::Tfprincip(QWidget *parent)
     panelinfo->setAlignment(Qt::AlignCenter);
     panelinfo->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
 
-    binfos = makeButton(this, "binfos", QStyle::SP_MessageBoxInformation, 5, 7, 73, 42);
-    bparametre = makeButton(this, "bparametre", QStyle::SP_FileDialogDetailedView, 79, 7, 108, 42);
-    baidegene = makeButton(this, "baidegene", QStyle::SP_DialogHelpButton, 587, 7, 109, 42);
-    brengjeu = makeButton(this, "brengjeu", QStyle::SP_DialogSaveButton, 13, 69, 124, 44);
-    bchargejeu = makeButton(this, "bchargejeu", QStyle::SP_DialogOpenButton, 149, 69, 124, 44);
+    binfos = makePictureButton(this, "binfos", QStyle::SP_MessageBoxInformation, QRect(5, 7, 73, 42), 20);
+    bparametre
+        = makePictureButton(this, "bparametre", QStyle::SP_FileDialogDetailedView, QRect(79, 7, 108, 42), 20);
+    baidegene
+        = makePictureButton(this, "baidegene", QStyle::SP_MessageBoxQuestion, QRect(587, 7, 109, 42), 20);
+    brengjeu = makePictureButton(this, "brengjeu", QStyle::SP_DialogSaveButton, QRect(13, 69, 124, 44), 20);
+    bchargejeu
+        = makePictureButton(this, "bchargejeu", QStyle::SP_DialogOpenButton, QRect(149, 69, 124, 44), 20);
 
     groupsysteme = new QGroupBox(this);
     groupsysteme->setGeometry(10, 120, 639, 45);
@@ -107,24 +143,21 @@ Tfprincip::Tfprincip(QWidget *parent)
     gnumeros->setGeometry(8, 171, 641, 110);
     gnumeros->setFont(designFont(QStringLiteral("Times New Roman"), 13));
     for (int tag = 1; tag <= kBoxCount; ++tag) {
-        auto *box = new QComboBox(gnumeros);
-        box->setObjectName(QStringLiteral("c%1").arg(tag));
-        box->setProperty("Tag", tag);
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
-        box->lineEdit()->setMaxLength(2);
+        QComboBox *box = makeNumberBox(
+            gnumeros, tag, QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21));
         box->setFont(designFont(QStringLiteral("Microsoft Sans Serif"), 11));
-        box->setGeometry(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21);
-        TCharFilter::install(box, &isDigitOrBackspace);
         c[size_t(tag)] = box;
     }
 
-    bvoirtick = makeButton(this, "bvoirtick", QStyle::SP_FileDialogContentsView, 19, 287, 157, 46);
-    bimprimetickets = makeButton(this, "bimprimetickets", QStyle::SP_FileIcon, 178, 287, 157, 46);
-    bgenerefichier = makeButton(this, "bgenerefichier", QStyle::SP_DriveFDIcon, 337, 287, 157, 46);
-    bcompar = makeButton(this, "bcompar", QStyle::SP_BrowserReload, 497, 287, 156, 46);
-    bquit = makeButton(this, "bquit", QStyle::SP_DialogCloseButton, 488, 344, 210, 49);
+    bvoirtick = makePictureButton(
+        this, "bvoirtick", QStyle::SP_FileDialogContentsView, QRect(19, 287, 157, 46), 20);
+    bimprimetickets
+        = makePictureButton(this, "bimprimetickets", QStyle::SP_FileIcon, QRect(178, 287, 157, 46), 20);
+    bimprimetickets->setIcon(printerIcon());
+    bgenerefichier
+        = makePictureButton(this, "bgenerefichier", QStyle::SP_DriveFDIcon, QRect(337, 287, 157, 46), 20);
+    bcompar = makePictureButton(this, "bcompar", QStyle::SP_BrowserReload, QRect(497, 287, 156, 46), 20);
+    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
     bquit->setIconSize(QSize(24, 24));
 
     connectClick(binfos, this, &Tfprincip::binfosClick);
@@ -139,7 +172,8 @@ Tfprincip::Tfprincip(QWidget *parent)
     connectClick(bquit, this, &Tfprincip::bquitClick);
     // Only the player's own pick runs the change action: the fill and a game load
     // select items programmatically, which does not emit `activated`.
-    connect(clistesystemes, &QComboBox::activated, this, [this] { runGuarded([this] { clistesystemesChange(); }); });
+    connect(clistesystemes, &QComboBox::activated, this,
+        [this] { runGuarded([this] { clistesystemesChange(); }); });
 }
 
 bool Tfprincip::event(QEvent *event)
@@ -149,9 +183,14 @@ bool Tfprincip::event(QEvent *event)
     return QWidget::event(event);
 }
 
-bool Tfprincip::eventFilter(QObject *watched, QEvent *event)
+void Tfprincip::showEvent(QShowEvent *event)
 {
-    return QWidget::eventFilter(watched, event);
+    QWidget::showEvent(event);
+    if (m_startupPending && screen())
+        move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    // Without a window manager nothing activates a new window; ask for it, since the
+    // one-time initialisation waits for the first activation.
+    activateWindow();
 }
 
 void Tfprincip::FormActivate()
@@ -160,6 +199,7 @@ void Tfprincip::FormActivate()
         initialiseLanguageAndSettings();
         fillSystemList();
         fillBoxes();
+        fillTicketTypeTable();
     }
     applyCaptions();
     if (m_startupPending) {
@@ -179,7 +219,8 @@ void Tfprincip::showModal(QDialog *dialog)
 void Tfprincip::fillSystemList()
 {
     clistesystemes->clear();
-    clistesystemes->addItems(sortedSystemListItems());
+    for (const SystemListItem &item : systemListItems())
+        clistesystemes->addItem(item.text, item.index);
     clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
 }
 
@@ -195,20 +236,15 @@ void Tfprincip::fillBoxes()
 
 int Tfprincip::selectedSystem() const
 {
-    if (clistesystemes->currentIndex() < 0)
-        return -1;
-    return indexFromListItemText(clistesystemes->currentText());
+    bool ok = false;
+    const int index = clistesystemes->currentData().toInt(&ok);
+    return ok ? index : -1;
 }
 
 void Tfprincip::selectSystemByIndex(int n)
 {
-    for (int i = 0; i < clistesystemes->count(); ++i) {
-        if (indexFromListItemText(clistesystemes->itemText(i)) == n) {
-            clistesystemes->setCurrentIndex(i);
-            return;
-        }
-    }
-    clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
+    const int item = clistesystemes->findData(n);
+    clistesystemes->setCurrentIndex(item >= 0 ? item : (clistesystemes->count() > 0 ? 0 : -1));
 }
 
 QStringList Tfprincip::boxTexts() const
@@ -247,8 +283,8 @@ void Tfprincip::applySelectionBoxRule()
         QComboBox *box = c[size_t(tag)];
         box->setVisible(boxVisible(tag, d.poolSize));
         // Key numbers would be red; no system has any, so every box stays white.
-        box->setStyleSheet(tag <= d.keyCount ? QStringLiteral("QComboBox { background: rgb(255, 0, 0); }")
-                                             : QString());
+        box->setStyleSheet(
+            tag <= d.keyCount ? QStringLiteral("QComboBox { background: rgb(255, 0, 0); }") : QString());
     }
 }
 
@@ -261,10 +297,18 @@ void Tfprincip::applyCaptions()
         bool tooltip;
     };
     const Caption captions[] = {
-        {binfos, 47, 48, true},         {bparametre, 49, 50, true},      {bvoirtick, 56, 57, false},
-        {bimprimetickets, 58, 59, false}, {bgenerefichier, 60, 61, false}, {bcompar, 62, 63, false},
-        {baidegene, 32, 69, true},      {gnumeros, 70, 0, false},        {brengjeu, 71, 0, false},
-        {bchargejeu, 72, 0, false},     {bquit, 21, 88, true},           {groupsysteme, 108, 0, false},
+        { binfos, 47, 48, true },
+        { bparametre, 49, 50, true },
+        { bvoirtick, 56, 57, false },
+        { bimprimetickets, 58, 59, false },
+        { bgenerefichier, 60, 61, false },
+        { bcompar, 62, 63, false },
+        { baidegene, 32, 69, true },
+        { gnumeros, 70, 0, false },
+        { brengjeu, 71, 0, false },
+        { bchargejeu, 72, 0, false },
+        { bquit, 21, 88, true },
+        { groupsysteme, 108, 0, false },
     };
     for (const Caption &entry : captions) {
         const QString text = pgloretlibmessage(entry.caption);
@@ -297,49 +341,121 @@ void Tfprincip::bparametreClick()
 
 void Tfprincip::baidegeneClick()
 {
+    // The viewer is a program of its own: nothing is waited for or reported.
+    if (Shell *shell = platform().shell)
+        shell->openFile(programFolder() + helpFileName());
 }
 
 void Tfprincip::brengjeuClick()
 {
+    const QString path = chooseSaveFile(gameFileDialog(75, false, saveDialogFileName), 76, 77);
+    if (path.isEmpty())
+        return;
+    Prompts &prompts = *platform().prompts;
+    fillGameRecord(gameRecord(), selectedSystem(), boxTexts());
+    if (!writeGameFile(path, gameRecord())) {
+        prompts.beep();
+        prompts.message(
+            pgloretlibmessage(81), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    }
 }
 
 void Tfprincip::bchargejeuClick()
 {
+    Prompts &prompts = *platform().prompts;
+    const QString path = prompts.openFileName(gameFileDialog(78, true, openDialogFileName));
+    if (path.isEmpty())
+        return;
+    openDialogFileName = path;
+    const int failure = loadFailureMessage(readGameFile(path, gameRecord()));
+    if (failure != 0) {
+        prompts.message(
+            pgloretlibmessage(failure), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
+    const GameRecord &record = gameRecord();
+    selectSystemByIndex(record.systemIndex());
+    for (int k = 1; k <= kGameNumberCount; ++k)
+        showNumberInBox(record.number(k), k);
+    applySelectionBoxRule();
+}
+
+bool Tfprincip::generateBoards(bool showBusy)
+{
+    const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return false;
+    readBoxes();
+    // Busy while generating; the window opened next gets the normal pointer.
+    std::optional<TBusyCursor> busy;
+    if (showBusy)
+        busy.emplace();
+    generate(system);
+    return true;
+}
+
+QString Tfprincip::chooseSaveFile(const Prompts::FileDialog &dialog, int question, int caption)
+{
+    Prompts &prompts = *platform().prompts;
+    const QString chosen = prompts.saveFileName(dialog);
+    if (chosen.isEmpty())
+        return {};
+    const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
+    saveDialogFileName = path;
+    if (QFileInfo::exists(path)
+        && prompts.message(pgloretlibmessage(question), pgloretlibmessage(caption), Prompts::Buttons::YesNo,
+               Prompts::Icon::Question)
+            != Prompts::Answer::Yes)
+        return {};
+    return path;
 }
 
 void Tfprincip::bvoirtickClick()
 {
-    const int system = selectedSystem();
-    readBoxes();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    generate(system);
-    showModal(windows().fresultatcomb);
-    QGuiApplication::restoreOverrideCursor();
+    if (generateBoards(true))
+        showModal(windows().fresultatcomb);
 }
 
 void Tfprincip::bimprimeticketsClick()
 {
-    const int system = selectedSystem();
-    readBoxes();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    generate(system);
-    showModal(windows().fimprime);
-    QGuiApplication::restoreOverrideCursor();
+    if (generateBoards(true))
+        showModal(windows().fimprime);
 }
 
 void Tfprincip::bgenerefichierClick()
 {
+    const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return;
+    readBoxes();
+
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(104);
+    dialog.filterName = QStringLiteral("text (*.txt)");
+    dialog.filterPattern = QStringLiteral("*.txt");
+    dialog.defaultSuffix = QStringLiteral("txt");
+    dialog.initialPath = saveDialogFileName;
+    const QString path = chooseSaveFile(dialog, 105, 106);
+    if (path.isEmpty())
+        return;
+
+    TBusyCursor busy;
+    exportBoards(system, path);
 }
 
 void Tfprincip::bcomparClick()
 {
-    const int system = selectedSystem();
-    readBoxes();
-    generate(system);
-    showModal(windows().fcompare);
+    if (generateBoards(false))
+        showModal(windows().fcompare);
 }
 
 void Tfprincip::bquitClick()
 {
+    if (!writeSettingsFile()) {
+        Prompts &prompts = *platform().prompts;
+        prompts.beep();
+        prompts.message(settingsWriteFailureText(), settingsWriteFailureCaption(), Prompts::Buttons::Ok,
+            Prompts::Icon::Warning);
+    }
     close();
 }

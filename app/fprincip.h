@@ -4,8 +4,9 @@
 // secondary window, a file or on the printer.
 #pragma once
 
-#include <QWidget>
+#include "app/platform.h"
 
+#include <QWidget>
 #include <array>
 
 class QComboBox;
@@ -31,7 +32,7 @@ public:
     QGroupBox *groupsysteme;
     QComboBox *clistesystemes;
     QGroupBox *gnumeros;
-    std::array<QComboBox *, 41> c{}; // c[1] … c[40]; c[0] unused
+    std::array<QComboBox *, 41> c {}; // c[1] … c[40]; c[0] unused
     QPushButton *bvoirtick;
     QPushButton *bimprimetickets;
     QPushButton *bgenerefichier;
@@ -54,6 +55,11 @@ public:
     // Sets the language-dependent captions and hints.
     void applyCaptions();
 
+    // The file name last chosen in the shared save dialog (export and game save).
+    QString saveDialogFileName;
+    // The file name last chosen in the open dialog (game load).
+    QString openDialogFileName;
+
     bool startupPending() const { return m_startupPending; }
 
     void FormActivate();
@@ -71,9 +77,15 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // Reads the boxes and expands the selected system into the board list, under the
+    // busy pointer when asked; false when the system has no wheel table.
+    bool generateBoards(bool showBusy);
+    // Runs the shared save dialog and, for an existing file, the overwrite question
+    // (message numbers given); the chosen path, or empty when the player backed out.
+    QString chooseSaveFile(const quillon::Prompts::FileDialog &dialog, int question, int caption);
     // Shows a secondary window modally; when it closes the main window is active
     // again and re-applies its captions.
     void showModal(QDialog *dialog);

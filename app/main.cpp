@@ -2,6 +2,7 @@
 #include "app/application.h"
 #include "app/fprincip.h"
 #include "app/platform.h"
+#include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     QtShell shell;
     quillon::platform().prompts = &prompts;
     quillon::platform().shell = &shell;
+    quillon::platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
     quillon::createWindows();
     Tfprincip *main = quillon::windows().fprincip;

@@ -2,6 +2,7 @@
 
 #include "app/programfolder.h"
 #include "i18n/gerelanguage.h"
+#include "storage/settingsfile.h"
 
 #include <memory>
 
@@ -13,6 +14,8 @@ void initialiseLanguageAndSettings()
     manager->fileName = programFolder() + QStringLiteral("quillon.lg");
     manager->Load();
     setLanguageManager(std::move(manager));
+    // The settings fix the current language for the rest of the run.
+    readSettingsFile();
 }
 
 } // namespace quillon

@@ -189,28 +189,15 @@ QString displayName(int index)
         + space + pgloretlibmessage(67) + space + padded(d.boardCount, 5) + space + pgloretlibmessage(68);
 }
 
-QString systemListItemText(int index)
+QList<SystemListItem> systemListItems()
 {
-    return displayName(index) + QString(200, QLatin1Char(' ')) + QString::number(index);
-}
-
-int indexFromListItemText(const QString &text)
-{
-    if (text.size() < 3)
-        return -1;
-    bool ok = false;
-    const int index = text.right(3).trimmed().toInt(&ok);
-    return ok && !text.right(3).trimmed().isEmpty() ? index : -1;
-}
-
-QStringList sortedSystemListItems()
-{
-    QStringList items;
+    QList<SystemListItem> items;
     for (int index = 1; index <= kSystemCount; ++index) {
         if (hasWheelTable(index))
-            items.append(systemListItemText(index));
+            items.append({displayName(index), index});
     }
-    std::sort(items.begin(), items.end());
+    std::stable_sort(items.begin(), items.end(),
+                     [](const SystemListItem &a, const SystemListItem &b) { return a.text < b.text; });
     return items;
 }
 

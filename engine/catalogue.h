@@ -35,15 +35,13 @@ std::string_view wheelBoard(int index, int j);
 // The system's name in the current language, e.g. "  5 numéros si  7 parmi 12 en     6 grilles".
 QString displayName(int index);
 
-// Text of one item of the system list: the display name, 200 spaces and the index,
-// which is read back from the last three characters.
-QString systemListItemText(int index);
+struct SystemListItem {
+    QString text; // the display name
+    int index;    // the catalogue index the item carries
+};
 
-// The catalogue index carried by a system list item text, or -1 when its last three
-// characters do not read as a whole number.
-int indexFromListItemText(const QString &text);
-
-// The system list's items: one per system with a wheel table, sorted by text.
-QStringList sortedSystemListItems();
+// The system list: one item per system with a wheel table, sorted by text, which
+// orders the systems by N, then K, then M, then G.
+QList<SystemListItem> systemListItems();
 
 } // namespace quillon

@@ -1,19 +1,61 @@
 #include "i18n/gerelanguage.h"
 
+#include "i18n/language.h"
+#include "storage/textfile.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
 namespace quillon {
 
 namespace {
+
 std::unique_ptr<Tgerelanguage> &managerSlot()
 {
     static std::unique_ptr<Tgerelanguage> manager;
     return manager;
 }
+
+constexpr int kHeaderLines = 10;
+
+// True when the field holds at least one character above a blank.
+bool hasVisibleCharacter(const QByteArray &field)
+{
+    for (char c : field) {
+        if (static_cast<unsigned char>(c) > 32)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool Tgerelanguage::Load()
 {
-    // Reading the translation file arrives with the text reader.
     m_loaded = false;
+    m_texts.fill(QByteArray());
+    if (!QFileInfo::exists(fileName))
+        return m_loaded;
+    try {
+        TTextFile reader;
+        reader.Separator = ';';
+        reader.setFileName(fileName);
+        for (int i = 0; i < kHeaderLines; ++i)
+            reader.NextLine();
+        int n = 0;
+        // Lines after the last message number are ignored.
+        while (!reader.EndOfFile() && n < kTextCount) {
+            ++n;
+            const QByteArray reference = reader.Field(1);
+            const QByteArray translation = reader.Field(2);
+            m_texts[size_t(n)] = hasVisibleCharacter(translation) ? translation : reference;
+            reader.NextLine();
+        }
+        m_loaded = true;
+    } catch (...) {
+        m_texts.fill(QByteArray());
+        m_loaded = false;
+    }
     return m_loaded;
 }
 
@@ -26,8 +68,17 @@ QByteArray Tgerelanguage::text(int n) const
 
 QString Tgerelanguage::decodedText(int n, int language) const
 {
-    Q_UNUSED(language);
-    return QString::fromLatin1(text(n));
+    return decodeEightBit(text(n), language);
+}
+
+QString decodeEightBit(const QByteArray &bytes, int language)
+{
+    if (bytes.isEmpty())
+        return {};
+    QStringDecoder decoder(language == Croatian ? "windows-1250" : "windows-1252");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
 }
 
 Tgerelanguage *languageManager()

@@ -33,6 +33,10 @@ private:
     std::array<QByteArray, kTextCount + 1> m_texts{};
 };
 
+// 8-bit text in the code page of a language: Windows-1250 for Croatian,
+// Windows-1252 for the others.
+QString decodeEightBit(const QByteArray &bytes, int language);
+
 // The application's language manager; null until the one-time initialisation.
 Tgerelanguage *languageManager();
 void setLanguageManager(std::unique_ptr<Tgerelanguage> manager);

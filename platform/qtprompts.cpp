@@ -26,18 +26,18 @@ QMessageBox::Icon toQt(quillon::Prompts::Icon icon)
 
 // One file dialog set up as the commands ask: title, a single filter, default suffix,
 // no read-only box, the folder (and for opening the file) must exist.
-QString runFileDialog(const quillon::Prompts::FileDialog &spec, QFileDialog::AcceptMode mode)
+QString runFileDialog(const quillon::Prompts::FileDialog &setup, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(QApplication::activeWindow(), spec.title);
+    QFileDialog dialog(QApplication::activeWindow(), setup.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilter(spec.filterName);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setNameFilter(setup.filterName);
+    dialog.setDefaultSuffix(setup.defaultSuffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
     // The commands ask about overwriting themselves.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    if (!spec.initialPath.isEmpty())
-        dialog.selectFile(spec.initialPath);
+    if (!setup.initialPath.isEmpty())
+        dialog.selectFile(setup.initialPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -66,42 +66,26 @@ private slots:
     {
         QFETCH(int, language);
         setCurrentLanguage(language);
-        const QStringList items = sortedSystemListItems();
+        const QList<SystemListItem> items = systemListItems();
         QVERIFY(items.size() >= 8);
-        auto key = [](const QString &item) {
-            const SystemDescriptor &d = systemDescriptor(indexFromListItemText(item));
+        auto key = [](const SystemListItem &item) {
+            const SystemDescriptor &d = systemDescriptor(item.index);
             return std::make_tuple(d.guarantee, d.condition, d.poolSize, d.boardCount);
         };
         QList<int> order;
         for (int i = 0; i < items.size(); ++i) {
-            QVERIFY(hasWheelTable(indexFromListItemText(items[i])));
-            order.append(indexFromListItemText(items[i]));
+            QVERIFY(hasWheelTable(items[i].index));
+            QCOMPARE(items[i].text, quillon::displayName(items[i].index));
+            order.append(items[i].index);
             if (i > 0)
-                QVERIFY2(key(items[i - 1]) < key(items[i]), qPrintable(items[i]));
+                QVERIFY2(key(items[i - 1]) < key(items[i]), qPrintable(items[i].text));
         }
         // Only the words differ between languages, so the order does too.
         setCurrentLanguage(French);
         QList<int> french;
-        for (const QString &item : sortedSystemListItems())
-            french.append(indexFromListItemText(item));
+        for (const SystemListItem &item : systemListItems())
+            french.append(item.index);
         QCOMPARE(order, french);
-    }
-
-    void indexReadBackFromItemText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("index");
-        QTest::newRow("one digit") << systemListItemText(6) << 6;
-        QTest::newRow("two digits") << systemListItemText(45) << 45;
-        QTest::newRow("three digits") << systemListItemText(124) << 124;
-        QTest::newRow("not a number") << QStringLiteral("abc x") << -1;
-        QTest::newRow("too short") << QStringLiteral("7") << -1;
-    }
-    void indexReadBackFromItemText()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, index);
-        QCOMPARE(indexFromListItemText(text), index);
     }
 
     void everyCompiledTableFitsItsDescriptor()

@@ -9,7 +9,9 @@
 #include "help/apropos.h"
 #include "i18n/language.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,7 +68,7 @@ private slots:
         QCOMPARE(w->clistesystemes->currentIndex(), 0);
         const int system = w->selectedSystem();
         QVERIFY(hasWheelTable(system));
-        QCOMPARE(w->clistesystemes->currentText(), systemListItemText(system));
+        QCOMPARE(w->clistesystemes->currentText(), displayName(system));
         const int pool = systemDescriptor(system).poolSize;
         for (int tag = 1; tag <= kBoxCount; ++tag) {
             QCOMPARE(w->c[size_t(tag)]->isVisible(), tag <= pool);
@@ -76,6 +78,17 @@ private slots:
         QCOMPARE(w->bvoirtick->text(), QStringLiteral("Voir les grilles"));
         QCOMPARE(w->gnumeros->title(), QStringLiteral("Selection des numéros à jouer"));
         QVERIFY(fakes->prompts.calls.isEmpty());
+    }
+
+    void systemListPopupHidesTheCarriedIndex()
+    {
+        start();
+        w->clistesystemes->showPopup();
+        QAbstractItemView *view = w->clistesystemes->view();
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        QVERIFY(view->window()->width() <= w->width());
+        w->clistesystemes->hidePopup();
     }
 
     void boxesSitInFourRowsOfTen()
@@ -133,12 +146,18 @@ private slots:
         QTEST(w->c[1]->currentText(), "shown");
     }
 
-    void backspaceIsKept()
+    void backspaceAndDeleteAreKept()
     {
         start();
         typeInto(2, QStringLiteral("38"));
         QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
         QCOMPARE(w->c[2]->currentText(), QStringLiteral("3"));
+        typeInto(3, QStringLiteral("45"));
+        QLineEdit *edit = w->c[3]->lineEdit();
+        edit->setCursorPosition(0);
+        // Qt types Delete as the character 0x7F; it must still delete.
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
+        QCOMPARE(w->c[3]->currentText(), QStringLiteral("5"));
     }
 
     void readingTheBoxesSkipsEmptiedOnes()
@@ -160,7 +179,7 @@ private slots:
         start();
         auto indexOfPool = [&](int pool) {
             for (int i = 0; i < w->clistesystemes->count(); ++i) {
-                if (systemDescriptor(indexFromListItemText(w->clistesystemes->itemText(i))).poolSize == pool)
+                if (systemDescriptor(w->clistesystemes->itemData(i).toInt()).poolSize == pool)
                     return i;
             }
             return -1;
@@ -242,6 +261,43 @@ private slots:
         QCOMPARE(QColor(image.pixel(5, 0)), QColor(241, 255, 223));
         QCOMPARE(QColor(image.pixel(5, 418)), QColor(235, 254, 171));
         QCOMPARE(QColor(image.pixel(5, 164)), QColor(239, 255, 203));
+    }
+
+    void gradientRepaintsOnlyOnChangeAndFollowsItsParent()
+    {
+        QWidget parent;
+        parent.resize(200, 256);
+        auto *gradient = new TDegradeClass(&parent);
+        gradient->setStartColor(kWindowStartColor);
+        gradient->setEndColor(kWindowEndColor);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        struct PaintCounter : QObject {
+            int paints = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                paints += e->type() == QEvent::Paint;
+                return false;
+            }
+        } counter;
+        gradient->installEventFilter(&counter);
+        gradient->setStartColor(kWindowStartColor);
+        QTest::qWait(50);
+        QCOMPARE(counter.paints, 0);
+        gradient->setStartColor(0x000000);
+        QTRY_VERIFY(counter.paints > 0);
+
+        parent.resize(300, 512);
+        QTRY_COMPARE(gradient->geometry(), QRect(0, 0, 300, 512));
+        // From black to white every band is one grey step lighter than the one above.
+        gradient->setEndColor(0xFFFFFF);
+        const QImage image = gradient->grab().toImage();
+        // Bands of two pixels: band 10 covers rows 20 and 21.
+        QCOMPARE(QColor(image.pixel(0, 19)), QColor(9, 9, 9));
+        QCOMPARE(QColor(image.pixel(299, 20)), QColor(10, 10, 10));
+        QCOMPARE(QColor(image.pixel(0, 21)), QColor(10, 10, 10));
+        QCOMPARE(QColor(image.pixel(0, 22)), QColor(11, 11, 11));
+        QCOMPARE(QColor(image.pixel(0, 511)), QColor(255, 255, 255));
     }
 };
 

@@ -1,0 +1,57 @@
+// Printing boards straight onto lottery play tickets.
+//
+// Every ticket is a print document of its own. The boards of the range fill the
+// ticket's slots in order, the first board of the range in slot 1; a full ticket is
+// sent to the printer and the next board starts a new ticket at slot 1. Each number
+// of a board is marked at markPosition() converted to printer dots, corrected by the
+// printer's own margins and by the player's offsets from the settings.
+#pragma once
+
+#include <QString>
+
+namespace quillon {
+
+class PrintDevice;
+class Prompts;
+struct BoardList;
+
+enum TicketMode {
+    PrintAllTickets = 1, // every ticket in one go
+    StopEachTicket = 2,  // ask for the next ticket before each one after the first
+};
+
+// Axes of cmToDevice.
+enum Axis { Horizontal = 1, Vertical = 2 };
+
+// v cm from the sheet's edge as a device coordinate: dots from the corner of the
+// printable area, which lies printerOffset dots into the sheet, moved by
+// userOffsetMm millimetres. Rounded to the nearest dot, an exact half to even.
+int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm);
+
+// cmToDots with the printer's figures and the settings' offset for the axis, read
+// at each call.
+int cmToDevice(PrintDevice &device, int axis, double v);
+
+// Draws one mark of the given kind with its top-left corner at (x, y): the letter X
+// in the current font, or a black bar 3.5 mm wide and 2 mm (kind 2) or 1 mm (kinds
+// 3 and 4) high. Any other kind draws nothing.
+void drawMark(PrintDevice &device, int x, int y, int kind);
+
+// The decimal value of the digits at the start of text; 0 when there are none.
+int leadingNumber(const QString &text);
+
+// A range of boards the dialog may print: 1 <= first <= last <= boardCount.
+bool isPrintableRange(int first, int last, int boardCount);
+
+// Prints boards first … last of boards on tickets of type t, one document per
+// ticket. In mode StopEachTicket the player is asked before each later ticket, after
+// the previous one was sent; a Cancel ends the run without beginning another
+// document, so no blank ticket is fed. A failure of the device drops the document
+// it left open and is thrown on.
+void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, int mode, int first,
+                  int last);
+
+// The same on the default printer with the application's board list and prompts.
+void printTickets(int t, int mode, int first, int last);
+
+} // namespace quillon

@@ -1,0 +1,66 @@
+// The play tickets of the five lotteries: where each board's number grid lies on the
+// sheet and what mark fills a number's box. Lengths are centimetres measured on the
+// physical sheet from its left edge (x, to the right) and its top edge (y, downwards).
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <array>
+
+namespace quillon {
+
+constexpr int kTicketTypeCount = 5;
+
+// Marks drawn in a number's box.
+enum MarkKind : qint32 {
+    MarkLetterX = 1, // the letter X
+    MarkBar2mm = 2,  // a filled bar 2 mm high
+    MarkBar1mm = 3,  // a filled bar 1 mm high (4 draws the same)
+};
+
+struct TicketType {
+    QString name;
+    double originX = 0;    // cell (column 0, row 0) of the board in slot 1
+    double originY = 0;
+    double cellStepX = 0;  // between neighbouring number columns / rows of a board
+    double cellStepY = 0;
+    double boardStepX = 0; // between neighbouring boards of a row / rows of boards
+    double boardStepY = 0;
+    qint32 boardsPerTicket = 0;
+    qint32 boardsPerRow = 0; // read only when arrangement is neither 0 nor 1
+    qint32 arrangement = 0;  // 0 or 1: one row of boards side by side; else rows of boardsPerRow
+    qint32 markKind = 0;     // MarkKind; any other value marks nothing
+};
+
+// Types 1 … 5 in the order the printing dialog lists them.
+using TicketTypeTable = std::array<TicketType, kTicketTypeCount>;
+
+// The application's one table.
+TicketTypeTable &ticketTypeTable();
+
+// Writes the five records into the table; the values never change, so calling it
+// again leaves the table as it was.
+void fillTicketTypeTable();
+
+// Record t (1 … 5); throws QuillonError for any other t.
+const TicketType &ticketType(int t);
+
+// The five names in table order.
+QStringList ticketTypeNames();
+
+// Column and row of number n in a board's grid on a ticket of type t. The rules have
+// no upper bound: a number past the grid lands where the same rule puts it.
+struct TicketCell {
+    int column = 0;
+    int row = 0;
+};
+TicketCell ticketCell(int t, int n);
+
+// The point of the sheet, in cm, where the mark of number n of the board in slot s
+// (1 … boardsPerTicket) of a ticket of type t goes.
+QPointF markPosition(int t, int s, int n);
+
+} // namespace quillon

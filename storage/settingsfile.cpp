@@ -1,0 +1,168 @@
+#include "storage/settingsfile.h"
+
+#include "app/programfolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QtEndian>
+
+#include <cstring>
+#include <limits>
+
+namespace quillon {
+
+namespace {
+
+const QString kSettingsFileName = QStringLiteral("QUILLON.PAR");
+
+void putInt(QByteArray &bytes, int offset, qint32 value)
+{
+    qToLittleEndian<qint32>(value, bytes.data() + offset);
+}
+
+qint32 getInt(const QByteArray &bytes, int offset)
+{
+    return qFromLittleEndian<qint32>(bytes.constData() + offset);
+}
+
+// A folder is writable when a file can really be made in it: the permission bits
+// say too little for the superuser or for read-only mounts.
+bool canCreateFilesIn(const QString &folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral(".quillon-probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+QByteArray encodeSettings(const SettingsRecord &record)
+{
+    QByteArray bytes(kSettingsRecordSize, '\0');
+    putInt(bytes, 0, record.reserved0);
+    putInt(bytes, 4, record.languageCode);
+    putInt(bytes, 8, record.horizontalOffset);
+    putInt(bytes, 12, record.verticalOffset);
+    putInt(bytes, 16, record.reserved16);
+    std::memcpy(bytes.data() + 20, record.reserved20.data(), record.reserved20.size());
+    return bytes;
+}
+
+bool decodeSettings(const QByteArray &bytes, SettingsRecord &record)
+{
+    if (bytes.size() < kSettingsRecordSize)
+        return false;
+    record.reserved0 = getInt(bytes, 0);
+    record.languageCode = getInt(bytes, 4);
+    record.horizontalOffset = getInt(bytes, 8);
+    record.verticalOffset = getInt(bytes, 12);
+    record.reserved16 = getInt(bytes, 16);
+    std::memcpy(record.reserved20.data(), bytes.constData() + 20, record.reserved20.size());
+    return true;
+}
+
+SettingsRecord defaultSettings()
+{
+    SettingsRecord record;
+    record.languageCode = 1;
+    record.horizontalOffset = 0;
+    record.verticalOffset = 0;
+    record.reserved16 = 1;
+    return record;
+}
+
+QString settingsFilePath()
+{
+    const QString folder = programFolder();
+    if (canCreateFilesIn(folder))
+        return folder + kSettingsFileName;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QDir(config).filePath(kSettingsFileName);
+}
+
+void readSettingsFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        settings() = defaultSettings();
+        return;
+    }
+    QFile file(path);
+    bool ok = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.read(kSettingsRecordSize);
+        SettingsRecord record;
+        ok = decodeSettings(bytes, record);
+        if (ok)
+            settings() = record;
+    }
+    file.close();
+    if (!ok) {
+        QFile::remove(path);
+        settings() = defaultSettings();
+    }
+}
+
+bool writeAll(QIODevice &device, const QByteArray &data)
+{
+    return device.write(data) == data.size();
+}
+
+bool writeSettingsFile(const QString &path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo::exists(folder))
+        QDir().mkpath(folder);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    // An unfinished write is dropped with the object; the old file stays as it was.
+    if (!writeAll(file, encodeSettings(settings())))
+        return false;
+    return file.commit();
+}
+
+QString settingsWriteFailureText()
+{
+    return QStringLiteral("Il y a eu un problème");
+}
+
+QString settingsWriteFailureCaption()
+{
+    return QStringLiteral("Fichier non sauvegardé !!");
+}
+
+qint32 offsetFromText(const QString &text)
+{
+    qsizetype p = 0;
+    const qsizetype length = text.size();
+    while (p < length && text[p] == QLatin1Char(' '))
+        ++p;
+    bool negative = false;
+    if (p < length && (text[p] == QLatin1Char('+') || text[p] == QLatin1Char('-'))) {
+        negative = text[p] == QLatin1Char('-');
+        ++p;
+    }
+    qint64 value = 0;
+    while (p < length && text[p] >= QLatin1Char('0') && text[p] <= QLatin1Char('9')) {
+        value = value * 10 + (text[p].unicode() - u'0');
+        // Far beyond any offset; keeps the arithmetic in range.
+        value = qMin<qint64>(value, qint64(std::numeric_limits<qint32>::max()) + 1);
+        ++p;
+    }
+    const bool whole = p == length;
+    if (whole && negative)
+        value = -value;
+    constexpr qint64 lowest = std::numeric_limits<qint32>::min();
+    constexpr qint64 highest = std::numeric_limits<qint32>::max();
+    return qint32(qBound(lowest, value, highest));
+}
+
+QString offsetToText(qint32 offset)
+{
+    return QString::number(offset).left(7);
+}
+
+} // namespace quillon

@@ -1,0 +1,54 @@
+// The settings file "QUILLON.PAR": one 32-byte record, integers little-endian.
+//
+// It lives in the program folder, or in the user's configuration folder when the
+// program folder cannot be written (a system-wide install). It is read once at the
+// first activation of the main window and written when the player leaves through
+// "Quitter".
+#pragma once
+
+#include "storage/settings.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+namespace quillon {
+
+constexpr qsizetype kSettingsRecordSize = 32;
+
+QByteArray encodeSettings(const SettingsRecord &record);
+// Decodes the first 32 bytes; false (record untouched) when fewer are given.
+bool decodeSettings(const QByteArray &bytes, SettingsRecord &record);
+
+// The settings of a first start: French, offsets 0.
+SettingsRecord defaultSettings();
+
+// Where the settings file is read and written.
+QString settingsFilePath();
+
+// Reads the settings file into settings(). A missing file gives the defaults; a file
+// that cannot be read whole is deleted and the defaults are used.
+void readSettingsFile(const QString &path = settingsFilePath());
+
+// Writes settings() to the file, replacing it only once the whole record is on
+// disk. False when the write failed; the file the user had is then untouched.
+bool writeSettingsFile(const QString &path = settingsFilePath());
+
+// The two fixed texts shown when the settings cannot be written.
+QString settingsWriteFailureText();
+QString settingsWriteFailureCaption();
+
+// The offset typed in the settings dialog: leading blanks, an optional sign and
+// digits. A text that is not wholly such a number gives the digits read before the
+// first character that does not fit, without their sign ("12-3" → 12, "-1-" → 1);
+// an empty text or a lone sign gives 0.
+qint32 offsetFromText(const QString &text);
+
+// The offset as the dialog shows it: its decimal text, cut to seven characters.
+QString offsetToText(qint32 offset);
+
+// Writes the whole of data to a device; false when it did not all go through.
+bool writeAll(QIODevice &device, const QByteArray &data);
+
+} // namespace quillon

@@ -1,0 +1,61 @@
+// Takes pictures of the settings dialog and the about box as the running program
+// shows them. Run under an X server (scripts/screenshot-settings starts Xvfb):
+//   shoot_settings <folder>   writes <folder>/settings.png and <folder>/about.png
+#include "app/application.h"
+#include "app/fprincip.h"
+#include "app/platform.h"
+#include "help/apropos.h"
+#include "platform/qtprompts.h"
+#include "platform/qtshell.h"
+#include "storage/fparametre.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Clicks the button; while the modal window it opens is up, saves the screen area
+// it covers and closes it.
+bool shoot(QPushButton *button, QDialog *dialog, const QString &file)
+{
+    bool saved = false;
+    QTimer::singleShot(0, dialog, [&] {
+        dialog->activateWindow();
+        const bool active = QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 5000);
+        QTest::qWait(300);
+        const QRect area = dialog->frameGeometry();
+        const QPixmap picture = dialog->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        saved = active && picture.save(file);
+        dialog->reject();
+    });
+    button->click();
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QuillonApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUILLON"));
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+
+    QtPrompts prompts;
+    QtShell shell;
+    quillon::platform().prompts = &prompts;
+    quillon::platform().shell = &shell;
+
+    quillon::createWindows();
+    Tfprincip *main = quillon::windows().fprincip;
+    main->show();
+    main->activateWindow();
+    if (!QTest::qWaitFor([main] { return !main->startupPending(); }, 5000))
+        return 1;
+    bool ok = shoot(main->bparametre, quillon::windows().fparametre, QDir(folder).filePath(QStringLiteral("settings.png")));
+    ok = shoot(main->binfos, quillon::windows().apropos, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
+    quillon::destroyWindows();
+    return ok ? 0 : 1;
+}

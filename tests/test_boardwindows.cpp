@@ -1,0 +1,389 @@
+// The board list and compare windows and the main window's view, export and compare
+// commands, with real widgets under the offscreen platform and scripted prompts.
+#include "app/application.h"
+#include "app/fprincip.h"
+#include "app/programfolder.h"
+#include "app/stringgrid.h"
+#include "compare/fcompare.h"
+#include "compare/rating.h"
+#include "engine/boardlist.h"
+#include "fakes/fakeplatform.h"
+#include "i18n/language.h"
+#include "output/fresultatcomb.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace quillon;
+
+namespace {
+
+const QStringList kExample = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
+
+QStringList row(const TStringGrid *grid, int r, int from, int to)
+{
+    QStringList cells;
+    for (int col = from; col <= to; ++col)
+        cells.append(grid->cell(col, r));
+    return cells;
+}
+
+// The colour a cell was painted with, away from its text.
+QColor cellColour(TStringGrid *grid, int col, int r)
+{
+    const QRect rect = grid->cellRect(col, r);
+    if (rect.isEmpty())
+        return {};
+    return grid->viewport()->grab().toImage().pixelColor(rect.right() - 2, rect.bottom() - 2);
+}
+
+} // namespace
+
+class TestBoardWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakePlatform> fakes;
+    QTemporaryDir folder;
+    Tfprincip *w = nullptr;
+
+    void start(int system = 3, const QStringList &numbers = kExample)
+    {
+        fakes = std::make_unique<test::FakePlatform>();
+        setProgramFolder(folder.path());
+        createWindows();
+        w = windows().fprincip;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->selectSystemByIndex(system);
+        w->applySelectionBoxRule();
+        QCOMPARE(w->selectedSystem(), system);
+        for (int tag = 1; tag <= numbers.size(); ++tag)
+            typeInto(w->c[size_t(tag)], numbers[tag - 1]);
+    }
+
+    static void typeInto(QComboBox *box, const QString &keys)
+    {
+        QLineEdit *edit = box->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, keys);
+    }
+
+    // Presses a main-window button and, once the modal window it opens is active,
+    // runs check on it, then closes it.
+    template <class Check>
+    void whileOpen(QAbstractButton *button, QDialog *dialog, Check check)
+    {
+        bool ran = false;
+        dialog->setWindowTitle(QString()); // set again by the activation handler
+        QTimer::singleShot(0, dialog, [&] {
+            // The window runs its activation handler once the activation event arrives.
+            if (QTest::qWaitForWindowActive(dialog) && QTest::qWaitFor([dialog] { return !dialog->windowTitle().isEmpty(); }))
+                check();
+            ran = true;
+            dialog->close();
+        });
+        button->click();
+        QVERIFY(ran);
+        QVERIFY(!dialog->isVisible());
+    }
+
+    Tfresultatcomb *list() const { return windows().fresultatcomb; }
+    Tfcompare *compare() const { return windows().fcompare; }
+
+private slots:
+    void cleanup()
+    {
+        destroyWindows();
+        w = nullptr;
+        fakes.reset();
+        setCurrentLanguage(French);
+        drawState() = DrawState{};
+    }
+
+    void viewShowsTheBoardsInTheGrid()
+    {
+        start();
+        whileOpen(w->bvoirtick, list(), [this] {
+            TStringGrid *grid = list()->grillecomb;
+            QCOMPARE(list()->size(), QSize(671, 353));
+            QCOMPARE(list()->windowTitle(), QStringLiteral("Liste des grilles à jouer"));
+            QCOMPARE(list()->lnbtickets->text(), QStringLiteral("4"));
+            QCOMPARE(grid->geometry(), QRect(0, 46, 393, 257));
+            QCOMPARE(grid->colCount(), 8);
+            QCOMPARE(grid->rowCount(), 5);
+            QCOMPARE(grid->colWidth(0), 60);
+            for (int col = 1; col <= 7; ++col)
+                QCOMPARE(grid->colWidth(col), 40);
+            QCOMPARE(grid->rowHeight(), 24);
+            QCOMPARE(row(grid, 0, 0, 7), (QStringList{"Grille", "", "", "", "", "", "", ""}));
+            QCOMPARE(row(grid, 1, 0, 7), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38"}));
+            QCOMPARE(row(grid, 4, 0, 7), (QStringList{"4", "5", "9", "14", "21", "38", "40", "44"}));
+            // The list window gets the normal pointer.
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        });
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+        // A changed box shows in every board that uses its position, in position order.
+        typeInto(w->c[1], QStringLiteral("44"));
+        typeInto(w->c[9], QStringLiteral("5"));
+        whileOpen(w->bvoirtick, list(), [this] {
+            TStringGrid *grid = list()->grillecomb;
+            QCOMPARE(row(grid, 1, 1, 7), (QStringList{"44", "9", "14", "21", "27", "33", "38"}));
+            QCOMPARE(row(grid, 2, 1, 7), (QStringList{"44", "21", "27", "33", "38", "40", "5"}));
+            QCOMPARE(row(grid, 4, 1, 7), (QStringList{"44", "9", "14", "21", "38", "40", "5"}));
+        });
+    }
+
+    void reopeningAfterAnotherSystemShowsOnlyItsBoards()
+    {
+        start(7);
+        whileOpen(w->bvoirtick, list(), [this] {
+            QCOMPARE(list()->grillecomb->rowCount(), 139);
+            QCOMPARE(list()->lnbtickets->text(), QStringLiteral("138"));
+        });
+        w->selectSystemByIndex(1);
+        whileOpen(w->bvoirtick, list(), [this] {
+            QCOMPARE(list()->grillecomb->rowCount(), 7);
+            QCOMPARE(list()->grillecomb->colCount(), 8);
+            QCOMPARE(list()->lnbtickets->text(), QStringLiteral("6"));
+            QCOMPARE(list()->grillecomb->cell(0, 6), QStringLiteral("6"));
+        });
+    }
+
+    void gridRowsAreStriped()
+    {
+        start(7);
+        whileOpen(w->bvoirtick, list(), [this] {
+            TStringGrid *grid = list()->grillecomb;
+            const QColor lilac(199, 185, 200), white(255, 255, 255), mint(225, 255, 244);
+            QCOMPARE(cellColour(grid, 0, 0), lilac);
+            QCOMPARE(cellColour(grid, 3, 0), lilac);
+            QCOMPARE(cellColour(grid, 0, 1), lilac);
+            QCOMPARE(cellColour(grid, 0, 2), lilac);
+            QCOMPARE(cellColour(grid, 1, 1), white);
+            QCOMPARE(cellColour(grid, 7, 3), white);
+            QCOMPARE(cellColour(grid, 1, 2), mint);
+            QCOMPARE(cellColour(grid, 5, 4), mint);
+            // Scrolled down, the header row and column stay and the stripes follow the row number.
+            grid->setTopRow(100);
+            QCOMPARE(grid->cellRect(1, 1), QRect());
+            QCOMPARE(cellColour(grid, 2, 0), lilac);
+            QCOMPARE(cellColour(grid, 2, 100), mint);
+            QCOMPARE(cellColour(grid, 2, 101), white);
+            QCOMPARE(cellColour(grid, 0, 101), lilac);
+        });
+    }
+
+    void printingTheListInEnglish()
+    {
+        start();
+        setCurrentLanguage(English);
+        whileOpen(w->bvoirtick, list(), [this] {
+            QCOMPARE(list()->grillecomb->cell(0, 0), QStringLiteral("Board"));
+            list()->bimprime->click();
+            QVERIFY(list()->isVisible());
+        });
+        QCOMPARE(fakes->printLog->documents.size(), 1);
+        const test::PrintedDocument &doc = fakes->printLog->documents[0];
+        QVERIFY(doc.ended);
+        QCOMPARE(doc.pages.size(), 1);
+        QStringList texts;
+        for (const test::PrintOp &op : doc.pages[0])
+            texts.append(op.text);
+        QCOMPARE(texts, (QStringList{"LISTE DES PARIS", "5 9 14 21 27 33 38 ", "5 21 27 33 38 40 44 ",
+                                     "9 14 27 33 38 40 44 ", "5 9 14 21 38 40 44 "}));
+    }
+
+    void aPrinterFailureIsShownAndTheWindowStays()
+    {
+        start();
+        fakes->printLog->failBegin = true;
+        whileOpen(w->bvoirtick, list(), [this] {
+            list()->bimprime->click();
+            QVERIFY(list()->isVisible());
+            QCOMPARE(fakes->prompts.messages().size(), 1);
+            QCOMPARE(fakes->prompts.messages()[0].text, QStringLiteral("No printer available"));
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+            // Still usable: the next attempt prints.
+            fakes->printLog->failBegin = false;
+            list()->bimprime->click();
+        });
+        QCOMPARE(fakes->printLog->documents.size(), 1);
+    }
+
+    void exportWritesTheChosenFile()
+    {
+        start();
+        const QString path = folder.filePath(QStringLiteral("boards"));
+        fakes->prompts.fileNames.enqueue(path);
+        w->bgenerefichier->click();
+        QCOMPARE(fakes->prompts.calls.size(), 1);
+        const auto &dialog = fakes->prompts.calls[0].dialog;
+        QCOMPARE(dialog.title, QStringLiteral("Indiquez le nom du fichier à enregistrer"));
+        QCOMPARE(dialog.filterName, QStringLiteral("text (*.txt)"));
+        QCOMPARE(dialog.filterPattern, QStringLiteral("*.txt"));
+        QCOMPARE(dialog.defaultSuffix, QStringLiteral("txt"));
+        QFile file(path + QStringLiteral(".txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("5,9,14,21,27,33,38,\r\n5,21,27,33,38,40,44,\r\n"
+                                            "9,14,27,33,38,40,44,\r\n5,9,14,21,38,40,44,\r\n"));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+
+        // The dialog starts with the name last chosen; cancelling writes nothing.
+        file.close();
+        QVERIFY(file.remove());
+        w->bgenerefichier->click();
+        QCOMPARE(fakes->prompts.calls.size(), 2);
+        QCOMPARE(fakes->prompts.calls[1].dialog.initialPath, path + QStringLiteral(".txt"));
+        QVERIFY(!file.exists());
+    }
+
+    void overwritingAsksFirst_data()
+    {
+        QTest::addColumn<test::FakePrompts::Answer>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("No keeps the file") << Prompts::Answer::No << false;
+        QTest::newRow("Yes replaces it") << Prompts::Answer::Yes << true;
+    }
+    void overwritingAsksFirst()
+    {
+        QFETCH(test::FakePrompts::Answer, answer);
+        QFETCH(bool, replaced);
+        start(1);
+        const QString path = folder.filePath(QStringLiteral("old.txt"));
+        const QByteArray old("keep me\nexactly\r\n\0bytes", 24);
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(old);
+        }
+        fakes->prompts.fileNames.enqueue(path);
+        fakes->prompts.answers.enqueue(answer);
+        w->bgenerefichier->click();
+        const auto messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].text, QStringLiteral("Continuer quand même ?"));
+        QCOMPARE(messages[0].caption, QStringLiteral("Fichier existant"));
+        QCOMPARE(messages[0].buttons, Prompts::Buttons::YesNo);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray now = file.readAll();
+        if (replaced)
+            QCOMPARE(now.count("\r\n"), 6);
+        else
+            QCOMPARE(now, old);
+    }
+
+    void anExportThatCannotBeWrittenIsReported()
+    {
+        start();
+        const QString path = folder.filePath(QStringLiteral("missing/boards.txt"));
+        fakes->prompts.fileNames.enqueue(path);
+        w->bgenerefichier->click();
+        const auto messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].text.startsWith(path), qPrintable(messages[0].text));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QVERIFY(w->isVisible());
+    }
+
+    void compareWindowStartsWithOnesAndAnEmptySecondBonus()
+    {
+        start();
+        whileOpen(w->bcompar, compare(), [this] {
+            QCOMPARE(compare()->size(), QSize(687, 429));
+            QCOMPARE(compare()->windowTitle(), QStringLiteral("Comparer le jeu avec le tirage"));
+            for (int tag = 1; tag <= 9; ++tag) {
+                QCOMPARE(compare()->c[size_t(tag)]->count(), 50);
+                QCOMPARE(compare()->c[size_t(tag)]->property("Tag").toInt(), tag);
+                QCOMPARE(compare()->c[size_t(tag)]->currentText(), tag == 9 ? QString() : QStringLiteral("1"));
+            }
+            // Only digits and backspace reach a box.
+            QLineEdit *edit = compare()->c[1]->lineEdit();
+            edit->clear();
+            QTest::keyClicks(edit, QStringLiteral("a- 4+2x"));
+            QCOMPARE(edit->text(), QStringLiteral("42"));
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            QCOMPARE(edit->text(), QStringLiteral("4"));
+            QTest::keyClicks(edit, QStringLiteral("789"));
+            QCOMPARE(edit->text(), QStringLiteral("47"));
+
+            // "Voir" at once: boxes 1 … 8 all show 1.
+            compare()->c[1]->setEditText(QStringLiteral("1"));
+            compare()->bvoir->click();
+            const auto messages = fakes->prompts.messages();
+            QCOMPARE(messages.size(), 1);
+            QCOMPARE(messages[0].text, QStringLiteral("Numéros selectionnés incorrects"));
+            QCOMPARE(messages[0].caption, QStringLiteral("Problème !!"));
+            QCOMPARE(messages[0].buttons, Prompts::Buttons::Ok);
+            QCOMPARE(compare()->grillecomb->rowCount(), 0);
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+            // What the player typed is still there after the message.
+            QCOMPARE(compare()->c[9]->currentText(), QString());
+        });
+    }
+
+    void comparingRatesEveryBoard()
+    {
+        start();
+        whileOpen(w->bcompar, compare(), [this] {
+            Tfcompare *f = compare();
+            const QStringList draw = {"5", "9", "14", "21", "27", "33", "2", "38", "40"};
+            for (int tag = 1; tag <= 9; ++tag)
+                typeInto(f->c[size_t(tag)], draw[tag - 1]);
+            f->bvoir->click();
+            TStringGrid *grid = f->grillecomb;
+            QCOMPARE(grid->colCount(), 9);
+            QCOMPARE(grid->rowCount(), 5);
+            QCOMPARE(grid->colWidth(0), 60);
+            QCOMPARE(grid->colWidth(7), 40);
+            QCOMPARE(grid->colWidth(8), 100);
+            QCOMPARE(row(grid, 0, 0, 8), (QStringList{"Grille", "", "", "", "", "", "", "", ""}));
+            QCOMPARE(row(grid, 1, 0, 8), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38", "6 +  Comp"}));
+            QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 + 2 Comp"});
+            QCOMPARE(f->summary(), QStringLiteral("1 X 6 numéros + Comp\r3 X 4 numéros + 2 Comp\r"));
+            QCOMPARE(f->laffresul->text(), QStringLiteral("1 X 6 numéros + Comp\n3 X 4 numéros + 2 Comp\n"));
+            QCOMPARE(cellColour(grid, 8, 1), QColor(255, 255, 255));
+            QCOMPARE(cellColour(grid, 8, 2), QColor(225, 255, 244));
+            QCOMPARE(cellColour(grid, 0, 2), QColor(199, 185, 200));
+
+            // An emptied main box keeps its number; an empty second bonus box is 0.
+            typeInto(f->c[7], QString());
+            typeInto(f->c[9], QString());
+            f->bvoir->click();
+            QCOMPARE(drawState().entries[7], 2);
+            QCOMPARE(drawState().entries[9], 0);
+            QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 +  Comp"});
+            QCOMPARE(f->summary(), QStringLiteral("1 X 6 numéros + Comp\r3 X 4 numéros + Comp\r"));
+
+            // Five main numbers and both bonus numbers.
+            const QStringList second = {"5", "9", "14", "21", "27", "1", "2", "33", "38"};
+            for (int tag = 1; tag <= 9; ++tag)
+                typeInto(f->c[size_t(tag)], second[tag - 1]);
+            f->bvoir->click();
+            QCOMPARE(row(grid, 1, 8, 8), QStringList{"5 + 2 Comp"});
+            QCOMPARE(f->summary(),
+                     QStringLiteral("1 X 5 numéros + 2 Comp\r1 X 4 numéros + Comp\r2 X 3 numéros + 2 Comp\r"));
+
+            // A draw that hits nothing leaves the result cells and the summary empty.
+            const QStringList none = {"41", "42", "43", "45", "46", "47", "48", "49", "50"};
+            for (int tag = 1; tag <= 9; ++tag)
+                typeInto(f->c[size_t(tag)], none[tag - 1]);
+            f->bvoir->click();
+            QCOMPARE(row(grid, 1, 8, 8), QStringList{""});
+            QCOMPARE(f->summary(), QString());
+            QVERIFY(fakes->prompts.messages().isEmpty());
+        });
+    }
+};
+
+QTEST_MAIN(TestBoardWindows)
+#include "test_boardwindows.moc"

@@ -1,0 +1,237 @@
+// End to end: the board list window prints through a private CUPS whose default
+// printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
+// read back with pdftotext. Skipped where CUPS cannot run (the script says why).
+#include "app/application.h"
+#include "app/fprincip.h"
+#include "app/programfolder.h"
+#include "fakes/fakeplatform.h"
+#include "engine/boardlist.h"
+#include "output/fimprime.h"
+#include "output/fresultatcomb.h"
+#include "output/listprint.h"
+#include "output/tickettypes.h"
+#include "platform/qtprintdevice.h"
+#include "support/pdfwords.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace quillon;
+using namespace quillon::test;
+
+class TestCups : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString script;
+    QString socket;
+    std::unique_ptr<FakePlatform> fakes;
+
+    QProcessEnvironment cupsEnvironment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUPS_SERVER"), socket);
+        return env;
+    }
+
+    QStringList pdfs() const
+    {
+        return QDir(dir.filePath(QStringLiteral("cups/out"))).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    }
+
+    bool queueEmpty() const
+    {
+        QProcess lpstat;
+        lpstat.setProcessEnvironment(cupsEnvironment());
+        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+        return lpstat.waitForFinished(10000) && lpstat.readAllStandardOutput().trimmed().isEmpty();
+    }
+
+    // Opens the board list on system 3 and presses "Imprimer" once.
+    void printFromTheWindow()
+    {
+        createWindows();
+        Tfprincip *w = windows().fprincip;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        w->selectSystemByIndex(3);
+        const QStringList numbers = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
+        for (int tag = 1; tag <= numbers.size(); ++tag)
+            w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
+        Tfresultatcomb *list = windows().fresultatcomb;
+        bool printed = false;
+        QTimer::singleShot(0, list, [&] {
+            if (QTest::qWaitForWindowActive(list)) {
+                list->bimprime->click();
+                printed = list->isVisible();
+            }
+            list->close();
+        });
+        w->bvoirtick->click();
+        destroyWindows();
+        QVERIFY(printed);
+    }
+
+    // Prints system 2's ten boards from the ticket dialog on QUEBEC LOTTO MAX tickets,
+    // five boards a ticket, stopping before the second ticket, where Cancel is
+    // answered. Returns where the marks of the first ticket go, in points.
+    QList<QPointF> printFirstTicketFromTheWindow()
+    {
+        createWindows();
+        Tfprincip *w = windows().fprincip;
+        w->show();
+        if (!QTest::qWaitForWindowActive(w))
+            return {};
+        w->selectSystemByIndex(2);
+        const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
+        for (int tag = 1; tag <= numbers.size(); ++tag)
+            w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
+        Tfimprime *dialog = windows().fimprime;
+        fakes->prompts.answers.enqueue(Prompts::Answer::Cancel);
+        QTimer::singleShot(0, dialog, [dialog] {
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), static_cast<QWidget *>(dialog), 5000);
+            dialog->bimpunbull->setChecked(true);
+            dialog->boutlancer->click();
+        });
+        w->bimprimetickets->click();
+        destroyWindows();
+        QList<QPointF> marks;
+        for (int s = 1; s <= 5; ++s) {
+            for (int j = 1; j <= 7; ++j)
+                marks.append(markPosition(1, s, numberAt(boardList().boards[s], j)) * 72 / 2.54);
+        }
+        return marks;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        // The CUPS filters run as another user and must reach the instance's folder.
+        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeGroup | QFile::ExeOther
+                                              | QFile::ReadGroup | QFile::ReadOther);
+        if (!havePdfToText())
+            QSKIP("pdftotext is not installed (poppler-utils)");
+        script = qEnvironmentVariable("QUILLON_SOURCE_DIR") + QStringLiteral("/scripts/cups-pdf-setup");
+        QProcess setup;
+        setup.start(script, {QStringLiteral("start"), dir.filePath(QStringLiteral("cups"))});
+        QVERIFY(setup.waitForFinished(60000));
+        if (setup.exitCode() == 77)
+            QSKIP(qPrintable(QString::fromLocal8Bit(setup.readAllStandardError()).trimmed()));
+        QVERIFY2(setup.exitCode() == 0, setup.readAllStandardError().constData());
+        socket = QString::fromLocal8Bit(setup.readAllStandardOutput()).trimmed();
+        // The Qt printing plugin asks the CUPS named here.
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
+        setProgramFolder(dir.path());
+    }
+
+    void init()
+    {
+        fakes = std::make_unique<FakePlatform>();
+        platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
+    }
+
+    void cleanup() { fakes.reset(); }
+
+    void cleanupTestCase()
+    {
+        if (!socket.isEmpty())
+            QProcess::execute(script, {QStringLiteral("stop"), dir.filePath(QStringLiteral("cups"))});
+    }
+
+    void theListComesOutOfTheDefaultPrinter()
+    {
+        QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), QStringLiteral("PDF"));
+        const QStringList before = pdfs();
+        printFromTheWindow();
+        QVERIFY(fakes->prompts.messages().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
+
+        const QString pdf = dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast());
+        const QList<PdfPage> pages = readPdfWords(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pdfLines(pages[0]), (QStringList{"LISTE DES PARIS", "5 9 14 21 27 33 38", "5 21 27 33 38 40 44",
+                                                  "9 14 27 33 38 40 44", "5 9 14 21 38 40 44"}));
+
+        // Places, against the figures the printer gives.
+        QtPrintDevice printer;
+        const double dpi = printer.dpiY();
+        const QPointF offset = QPointF(printer.printingOffset()) * 72.0 / dpi;
+        printer.setFont(QStringLiteral("Times New Roman"), 14, false);
+        const double pitch = (printer.textHeight(QStringLiteral("WWWW")) + 10) * 72.0 / dpi;
+        const double width = printer.pageSize().width() * 72.0 / dpi;
+        const QList<PdfWord> &words = pages[0].words;
+        const double titleWidth = words[2].box.right() - words[0].box.left();
+        QVERIFY2(qAbs(words[0].box.left() - offset.x() - (width - titleWidth) / 2) < 3.0,
+                 qPrintable(QString::number(words[0].box.left())));
+        // CUPS-PDF redraws the text with fonts of its own, whose ascent differs from
+        // Qt's: the title's top is only roughly where the cell's top was put.
+        QVERIFY2(words[0].box.top() >= offset.y() && words[0].box.top() < offset.y() + 50 * 72.0 / dpi + 12,
+                 qPrintable(QString::number(words[0].box.top())));
+        QList<double> lineTops;
+        for (const PdfWord &word : words.mid(3)) {
+            if (word.box.left() - offset.x() < 10 * 72.0 / dpi + 1.0) {
+                QVERIFY(word.box.left() - offset.x() > 10 * 72.0 / dpi - 1.0);
+                lineTops.append(word.box.top());
+            }
+        }
+        QCOMPARE(lineTops.size(), 4);
+        for (int k = 1; k < lineTops.size(); ++k)
+            QVERIFY2(qAbs(lineTops[k] - lineTops[k - 1] - pitch) < 0.5, qPrintable(QString::number(lineTops[k])));
+    }
+
+    // The first ticket comes out with every X where the ruler puts it on the sheet,
+    // whatever margins the printer keeps; the refused one feeds nothing.
+    void ticketsComeOutOfTheDefaultPrinter()
+    {
+        const QStringList before = pdfs();
+        QList<QPointF> marks = printFirstTicketFromTheWindow();
+        QCOMPARE(fakes->prompts.messages().size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
+        QTest::qWait(2000); // time for a stray job to come out
+        QCOMPARE(pdfs().size(), before.size() + 1);
+        const QList<PdfPage> pages = readPdfWords(dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast()));
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].words.size(), marks.size());
+        // CUPS-PDF draws the letter again with a font of its own: its left edge keeps
+        // its place, its top moves by the fonts' difference of ascent, the same for all.
+        double lowest = 1e9, highest = -1e9;
+        for (const PdfWord &word : pages[0].words) {
+            const auto match = std::find_if(marks.begin(), marks.end(), [&](QPointF m) {
+                return qAbs(word.box.left() - m.x()) < 1.5 && qAbs(word.box.top() - m.y()) < 6.0;
+            });
+            QVERIFY2(word.text == QLatin1String("X") && match != marks.end(), qPrintable(QString::number(word.box.left())));
+            lowest = std::min(lowest, word.box.top() - match->y());
+            highest = std::max(highest, word.box.top() - match->y());
+            marks.erase(match);
+        }
+        QVERIFY(highest - lowest < 0.5);
+    }
+
+    // With CUPS gone there is no printer: the error handler says so and the window stays.
+    void withoutCupsTheErrorIsShown()
+    {
+        QProcess::execute(script, {QStringLiteral("stop"), dir.filePath(QStringLiteral("cups"))});
+        socket.clear();
+        const QStringList before = pdfs();
+        printFromTheWindow();
+        const auto messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].icon, Prompts::Icon::Error);
+        QVERIFY(!messages[0].text.isEmpty());
+        QCOMPARE(pdfs(), before);
+    }
+};
+
+QTEST_MAIN(TestCups)
+#include "test_cups.moc"

@@ -1,0 +1,135 @@
+// The ticket printing dialog with real widgets under the offscreen platform.
+#include "app/application.h"
+#include "app/fprincip.h"
+#include "app/programfolder.h"
+#include "engine/boardlist.h"
+#include "engine/selection.h"
+#include "fakes/fakeplatform.h"
+#include "output/fimprime.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+
+class TestFimprime : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakePlatform> fakes;
+    QTemporaryDir folder;
+    Tfimprime *d = nullptr;
+
+    // Starts the program once, with the boards of system s, and opens the dialog.
+    void open(int system = 4)
+    {
+        if (!fakes) {
+            fakes = std::make_unique<test::FakePlatform>();
+            setProgramFolder(folder.path());
+            createWindows();
+            windows().fprincip->show();
+            QVERIFY(QTest::qWaitForWindowActive(windows().fprincip));
+            d = windows().fimprime;
+        }
+        generate(system);
+        d->show();
+        // The dialog counts as active as soon as its parent is; wait until it really
+        // is the active window, which runs its activation handler.
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(d));
+    }
+
+private slots:
+    void cleanup()
+    {
+        destroyWindows();
+        fakes.reset();
+    }
+
+    void eachOpeningStartsAfreshButTheMode()
+    {
+        open(4);
+        QCOMPARE(d->ComboBox1->count(), 5);
+        QCOMPARE(d->ComboBox1->currentIndex(), 0);
+        QCOMPARE(d->Gpremier->text() + '-' + d->gdernier->text(), QStringLiteral("1-16"));
+        QVERIFY(d->bimptsbull->isChecked());
+        d->ComboBox1->setCurrentIndex(3);
+        d->bimpunbull->setChecked(true);
+        d->Gpremier->setText(QStringLiteral("3"));
+        QTest::mouseClick(d->boutannule, Qt::LeftButton);
+        QVERIFY(!d->isVisible());
+
+        open(2);
+        QCOMPARE(d->ComboBox1->currentIndex(), 0);
+        QCOMPARE(d->Gpremier->text() + '-' + d->gdernier->text(), QStringLiteral("1-10"));
+        QVERIFY(d->bimpunbull->isChecked());
+        QCOMPARE(fakes->printLog->devicesOpened, 0);
+    }
+
+    void rangeBoxesTakeOnlyDigits()
+    {
+        open();
+        for (QLineEdit *box : {d->Gpremier, d->gdernier}) {
+            box->setText(QStringLiteral("12"));
+            for (Qt::Key key : {Qt::Key_A, Qt::Key_3, Qt::Key_Minus, Qt::Key_Backspace})
+                QTest::keyClick(box, key);
+            QCOMPARE(box->text(), QStringLiteral("123"));
+            // Keys that type no character work as usual.
+            QTest::keyClick(box, Qt::Key_Home);
+            QTest::keyClick(box, Qt::Key_Delete);
+            QCOMPARE(box->text(), QStringLiteral("23"));
+        }
+    }
+
+    void printButton_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<bool>("stopEachTicket");
+        QTest::addColumn<bool>("failing");
+        QTest::addColumn<QString>("message"); // the one message shown, if any
+        QTest::addColumn<int>("documents");
+        const QString refused = QStringLiteral("Numéros des grilles à imprimer incorrect/Problème");
+        QTest::newRow("first 0") << "0" << "5" << false << false << refused << 0;
+        QTest::newRow("first empty") << "" << "5" << false << false << refused << 0;
+        QTest::newRow("last above G") << "1" << "17" << false << false << refused << 0;
+        QTest::newRow("last below first") << "7" << "3" << false << false << refused << 0;
+        // UK DAILY PLAY takes four boards: 3 … 6 on the first ticket, 7 on the second.
+        QTest::newRow("all tickets") << "3" << "7" << false << false << QString() << 2;
+        QTest::newRow("one at a time, Cancel")
+            << "3" << "7" << true << false << QStringLiteral("Insérez le prochain ticket et appuyez sur OK/Impression bulletin") << 1;
+        QTest::newRow("no printer") << "3" << "7" << false << true << QStringLiteral("No printer available/QUILLON") << 0;
+    }
+    void printButton()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(bool, stopEachTicket);
+        QFETCH(bool, failing);
+        QFETCH(QString, message);
+        QFETCH(int, documents);
+        open();
+        d->ComboBox1->setCurrentIndex(3);
+        (stopEachTicket ? d->bimpunbull : d->bimptsbull)->setChecked(true);
+        d->Gpremier->setText(first);
+        d->gdernier->setText(last);
+        fakes->prompts.answers.enqueue(Prompts::Answer::Cancel);
+        fakes->printLog->failBegin = failing;
+        QTest::mouseClick(d->boutlancer, Qt::LeftButton);
+        QStringList shown;
+        for (const auto &call : fakes->prompts.messages())
+            shown.append(call.text + '/' + call.caption);
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(fakes->printLog->documents.size(), documents);
+        if (documents > 0)
+            QCOMPARE(fakes->printLog->documents[0].pages[0].size(), 28);
+        // Printing closes the dialog; a refused range or a failure leaves it open as typed.
+        QCOMPARE(d->isVisible(), documents == 0);
+        QCOMPARE(d->Gpremier->text() + '-' + d->gdernier->text(), first + '-' + last);
+    }
+};
+
+QTEST_MAIN(TestFimprime)
+#include "test_fimprime.moc"

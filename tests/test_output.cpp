@@ -1,0 +1,285 @@
+// The printed list of boards on the recording printer, and the text export.
+#include "app/errors.h"
+#include "engine/boardlist.h"
+#include "engine/catalogue.h"
+#include "engine/selection.h"
+#include "fakes/fakeplatform.h"
+#include "output/export.h"
+#include "output/listprint.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::test;
+
+namespace {
+
+QStringList boxes(std::initializer_list<const char *> numbers)
+{
+    QStringList texts;
+    for (const char *n : numbers)
+        texts.append(QString::fromLatin1(n));
+    while (texts.size() < kBoxCount)
+        texts.append(QString());
+    return texts;
+}
+
+// A list of count boards, board i holding the numbers i, i + 1, … i + 6 through
+// slots 1 … 50 that hold their own index.
+BoardList syntheticList(int count)
+{
+    BoardList list;
+    list.boardCount = count;
+    list.boardSize = 7;
+    list.boards.resize(count + 1);
+    for (int i = 1; i <= count; ++i) {
+        QByteArray board;
+        for (int k = 0; k < 7; ++k)
+            board += char(64 + 1 + (i - 1 + k) % 50);
+        list.boards[i] = board;
+    }
+    return list;
+}
+
+// Writes until limit bytes have gone, then fails as a full disk does.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
+    QByteArray written;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (written.size() + size > m_limit) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        written.append(data, size);
+        return size;
+    }
+
+private:
+    qint64 m_limit;
+};
+
+} // namespace
+
+class TestOutput : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    void init()
+    {
+        for (int p = 1; p <= kSlotCount; ++p)
+            selection().numbers[size_t(p)] = p;
+    }
+
+    void listLineEndsEveryNumberWithASpace()
+    {
+        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}));
+        BoardList list;
+        generate(3, list);
+        QCOMPARE(boardListLine(list, 1), QStringLiteral("5 9 14 21 27 33 38 "));
+        QCOMPARE(boardListLine(list, 4), QStringLiteral("5 9 14 21 38 40 44 "));
+    }
+
+    // Page breaks at the pitch: a new page as soon as y passes H - 3L after a line,
+    // later pages starting at 4L, and no empty page after the last line.
+    void listPagesBreakAtThePitch_data()
+    {
+        QTest::addColumn<int>("pageHeight");
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<QList<int>>("linesPerPage");
+        // 300 dpi: the recording printer's 14-point line is 70 high, so L = 80; the
+        // 24-point line is 120, so the first line lies at 50 + 120 + 320 = 490.
+        // Page 1 takes lines while y <= H - 240 after each; later pages start at 320.
+        QTest::newRow("one page") << 3200 << 6 << QList<int>{6};
+        QTest::newRow("first page exactly full") << 3200 << 31 << QList<int>{31};
+        QTest::newRow("one line over") << 3200 << 32 << QList<int>{31, 1};
+        QTest::newRow("three pages") << 3200 << 100 << QList<int>{31, 34, 34, 1};
+        QTest::newRow("2784 boards") << 3200 << 2784 << QList<int>{31, 34}; // first two pages only
+    }
+    void listPagesBreakAtThePitch()
+    {
+        QFETCH(int, pageHeight);
+        QFETCH(int, boards);
+        QFETCH(QList<int>, linesPerPage);
+        FakePlatform fakes;
+        fakes.printLog->page = QSize(2400, pageHeight);
+        auto device = platform().openDefaultPrinter();
+        const BoardList list = syntheticList(boards);
+        printBoardList(*device, list, QStringLiteral("Liste des grilles à jouer"));
+
+        QCOMPARE(fakes.printLog->documents.size(), 1);
+        const PrintedDocument &doc = fakes.printLog->documents[0];
+        QVERIFY(doc.ended);
+        const int pitch = fakes.printLog->textHeight(14) + 10;
+        QCOMPARE(pitch, 80);
+
+        // The title: centred, at y = 50, 24-point Times New Roman, in every language.
+        const PrintOp title = doc.pages[0][0];
+        QCOMPARE(title.text, QStringLiteral("LISTE DES PARIS"));
+        QCOMPARE(title.y, 50);
+        QCOMPARE(title.x, (2400 - fakes.printLog->textWidth(title.text, 24)) / 2);
+        QCOMPARE(title.family, QStringLiteral("Times New Roman"));
+        QCOMPARE(title.pointSize, 24);
+
+        int line = 0;
+        for (int p = 0; p < linesPerPage.size(); ++p) {
+            const QList<PrintOp> ops = doc.pages[p].mid(p == 0 ? 1 : 0);
+            QCOMPARE(ops.size(), linesPerPage[p]);
+            const int top = p == 0 ? 50 + fakes.printLog->textHeight(24) + 4 * pitch : 4 * pitch;
+            for (int k = 0; k < ops.size(); ++k) {
+                ++line;
+                QCOMPARE(ops[k].x, 10);
+                QCOMPARE(ops[k].y, top + k * pitch);
+                QCOMPARE(ops[k].pointSize, 14);
+                QCOMPARE(ops[k].family, QStringLiteral("Times New Roman"));
+                QCOMPARE(ops[k].text, boardListLine(list, line));
+            }
+            // The last line of a full page is the last that leaves y within H - 3L.
+            if (p + 1 < doc.pages.size()) {
+                QVERIFY(ops.last().y <= pageHeight - 3 * pitch);
+                QVERIFY(ops.last().y + pitch > pageHeight - 3 * pitch);
+            }
+        }
+        if (boards != 2784) {
+            QCOMPARE(doc.pages.size(), linesPerPage.size());
+        } else {
+            int printed = 0;
+            for (const QList<PrintOp> &page : doc.pages)
+                printed += page.size();
+            QCOMPARE(printed, 2784 + 1);
+        }
+    }
+
+    void aPrinterThatCannotStartPrintsNothing()
+    {
+        FakePlatform fakes;
+        fakes.printLog->failBegin = true;
+        auto device = platform().openDefaultPrinter();
+        QVERIFY_THROWS_EXCEPTION(QuillonError, printBoardList(*device, syntheticList(6), QStringLiteral("x")));
+        QVERIFY(fakes.printLog->documents.isEmpty());
+    }
+
+    void exportLines_data()
+    {
+        QTest::addColumn<QStringList>("numbers");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<int>("board");
+        QTest::addColumn<QByteArray>("line");
+        const QStringList example = boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"});
+        QTest::newRow("example") << example << 3 << 1 << QByteArray("5,9,14,21,27,33,38,\r\n");
+        QTest::newRow("position order") << boxes({"44", "9", "14", "21", "27", "33", "38", "40", "5"}) << 3 << 1
+                                        << QByteArray("44,9,14,21,27,33,38,\r\n");
+        QTest::newRow("a box read as 0") << boxes({"0", "9", "14", "21", "27", "33", "38", "40", "44"}) << 3 << 4
+                                         << QByteArray("0,9,14,21,38,40,44,\r\n");
+    }
+    void exportLines()
+    {
+        QFETCH(QStringList, numbers);
+        QFETCH(int, system);
+        QFETCH(int, board);
+        QFETCH(QByteArray, line);
+        readSelection(numbers);
+        QCOMPARE(exportLine(buildBoard(system, board)), line);
+    }
+
+    void exportWritesOneLinePerBoard_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::newRow("system 1") << 1;
+        QTest::newRow("system 7") << 7;
+    }
+    void exportWritesOneLinePerBoard()
+    {
+        QFETCH(int, system);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        generateExport(system, buffer);
+        const QByteArray data = buffer.data();
+        const int count = systemDescriptor(system).boardCount;
+        QCOMPARE(data.count("\r\n"), count);
+        QCOMPARE(data.count('\n'), count);
+        QVERIFY(data.endsWith("\r\n"));
+        const QList<QByteArray> lines = data.split('\n');
+        for (int j = 1; j <= count; ++j) {
+            QCOMPARE(lines[j - 1].count(','), 7);
+            QCOMPARE(lines[j - 1] + '\n', exportLine(buildBoard(system, j)));
+        }
+    }
+
+    void aFailedWriteStopsWithTheDevicesReason()
+    {
+        FailingDevice device(50);
+        try {
+            generateExport(7, device);
+            QFAIL("no error");
+        } catch (const QuillonError &error) {
+            QCOMPARE(error.text(), QStringLiteral("No space left on device"));
+        }
+        // Whole lines only went before the failure.
+        QVERIFY(device.written.endsWith("\r\n"));
+    }
+
+    void exportFileIsReplacedWhole()
+    {
+        const QString path = dir.filePath(QStringLiteral("boards.txt"));
+        {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray(5000, 'x'));
+        }
+        exportBoards(1, path);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray first = file.readAll();
+        QCOMPARE(first.count("\r\n"), 6);
+        QVERIFY(!first.contains('x'));
+        file.close();
+        // The same export again gives the same bytes.
+        exportBoards(1, path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), first);
+    }
+
+    void anUnwritableFileIsAnErrorNamingIt()
+    {
+        const QString path = dir.filePath(QStringLiteral("no/such/folder/boards.txt"));
+        try {
+            exportBoards(1, path);
+            QFAIL("no error");
+        } catch (const QuillonError &error) {
+            QVERIFY2(error.text().startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")),
+                     qPrintable(error.text()));
+            QVERIFY(error.text().size() > path.size() + 2);
+        }
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void defaultSuffix_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no extension") << "/tmp/boards" << "/tmp/boards.txt";
+        QTest::newRow("txt") << "/tmp/boards.txt" << "/tmp/boards.txt";
+        QTest::newRow("other extension") << "/tmp/boards.csv" << "/tmp/boards.csv";
+        QTest::newRow("dotted folder") << "/tmp/a.b/boards" << "/tmp/a.b/boards.txt";
+        QTest::newRow("trailing dot") << "/tmp/boards." << "/tmp/boards.";
+    }
+    void defaultSuffix()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, path);
+        QCOMPARE(withDefaultSuffix(chosen, QStringLiteral("txt")), path);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOutput)
+#include "test_output.moc"

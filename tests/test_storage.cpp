@@ -1,0 +1,253 @@
+// The text reader, the translation file, the settings file and the game file.
+#include "app/messages.h"
+#include "app/programfolder.h"
+#include "engine/selection.h"
+#include "i18n/gerelanguage.h"
+#include "i18n/language.h"
+#include "storage/gamefile.h"
+#include "storage/settingsfile.h"
+#include "storage/textfile.h"
+#include "storagefiles.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::test;
+
+class TestStorage : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString file(const QString &name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup()
+    {
+        setLanguageManager(std::make_unique<Tgerelanguage>());
+        settings() = defaultSettings();
+        setProgramFolder(QString());
+    }
+
+    void readerSkipsBlankLines_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QByteArray>>("lines");
+        QTest::addColumn<int>("firstLineCount");
+        using L = QList<QByteArray>;
+        QTest::newRow("blank lead-in") << QByteArray("\n  \t\n\nalpha\n \nbeta\n") << L{"alpha", "beta"} << 4;
+        QTest::newRow("empty file") << QByteArray() << L{} << 0;
+        QTest::newRow("CR LF and lone CR") << QByteArray("one\r\n\r\ntwo\rthree") << L{"one", "two", "three"} << 1;
+        QTest::newRow("bytes kept") << QByteArray(" x ;\t\xe8\n") << L{" x ;\t\xe8"} << 1;
+    }
+    void readerSkipsBlankLines()
+    {
+        QFETCH(QByteArray, content);
+        TTextFile reader;
+        reader.setFileName(writeFile(file("lines.txt"), content));
+        QTEST(int(reader.LineCount()), "firstLineCount");
+        QList<QByteArray> lines;
+        while (!reader.EndOfFile()) {
+            lines.append(reader.Line());
+            reader.NextLine();
+        }
+        QTEST(lines, "lines");
+        QVERIFY(!reader.NextLine());
+        QVERIFY(reader.Line().isEmpty());
+    }
+
+    void sameNameDoesNotRewindAndErrorsNameTheFile()
+    {
+        const QString path = writeFile(file("rewind.txt"), "one\ntwo\n");
+        TTextFile reader;
+        reader.setFileName(path);
+        reader.NextLine();
+        reader.setFileName(path);
+        QCOMPARE(reader.Line(), QByteArray("two"));
+        const QString folder = dir.path();
+        try {
+            reader.setFileName(folder);
+            QFAIL("a folder opened");
+        } catch (const ETextFileError &e) {
+            QCOMPARE(e.text(), QStringLiteral("Could not open the file \"%1\" for reading").arg(folder));
+        }
+        QVERIFY(!reader.IsOpen());
+        QVERIFY_THROWS_EXCEPTION(ETextFileError, reader.NextLine());
+    }
+
+    void translationFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("message");
+        QTest::addColumn<QString>("text");
+        QByteArray spaced = languageFile(40);
+        spaced.replace("\n", "\n \n\t\n");
+        QTest::newRow("translation") << languageFile(40, "Quitter;Quit") << 21 << "Quit";
+        QTest::newRow("blank translation") << languageFile(40, "Quitter;   ") << 21 << "Quitter";
+        QTest::newRow("third field ignored") << languageFile(40, "Quitter; Quit ;Izlaz") << 21 << " Quit ";
+        QTest::newRow("blank lines do not shift") << spaced << 21 << "en21";
+        QTest::newRow("last line without break") << languageFile(40).chopped(1) << 40 << "en40";
+        QTest::newRow("88 empty after 40 lines") << languageFile(40) << 88 << "";
+        QTest::newRow("header only") << languageFile(0) << 1 << "";
+        QTest::newRow("300th kept") << languageFile(320) << 300 << "en300";
+        QTest::newRow("beyond 300 ignored") << languageFile(320) << 301 << "";
+    }
+    void translationFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, message);
+        auto manager = std::make_unique<Tgerelanguage>();
+        manager->fileName = writeFile(file("quillon.lg"), content);
+        QVERIFY(manager->Load());
+        setLanguageManager(std::move(manager));
+        for (qint32 language : {1, 2, 3, 4, 5, 6, 0, 99}) {
+            setCurrentLanguage(language);
+            QTEST(pgloretlibmessage(message), "text");
+        }
+    }
+
+    void translationDecodedWithTheLanguageCodePage()
+    {
+        auto manager = std::make_unique<Tgerelanguage>();
+        manager->fileName = writeFile(file("quillon.lg"), languageFile(40, "Aide;Pomo\xe8 \x80"));
+        QVERIFY(manager->Load());
+        QCOMPARE(manager->decodedText(21, French), QStringLiteral("Pomoè €"));
+        QCOMPARE(manager->decodedText(21, Croatian), QStringLiteral("Pomoč €"));
+        manager->fileName = dir.path(); // a folder: not loaded, the catalogue speaks
+        QVERIFY(!manager->Load());
+    }
+
+    void readingSettings_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("horizontal");
+        QTest::addColumn<bool>("kept");
+        QByteArray record = encodeSettings(defaultSettings());
+        record.replace(8, 4, int32(-3));
+        QTest::newRow("missing: defaults") << QByteArray("<none>") << 0 << false;
+        QTest::newRow("32 bytes") << record << -3 << true;
+        QTest::newRow("40 bytes: first 32 used") << record + QByteArray(8, '\x7f') << -3 << true;
+        QTest::newRow("31 bytes: deleted") << record.left(31) << 0 << false;
+    }
+    void readingSettings()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = file("QUILLON.PAR");
+        QFile::remove(path);
+        if (content != "<none>")
+            writeFile(path, content);
+        settings().horizontalOffset = 77;
+        settings().languageCode = 0;
+        readSettingsFile(path);
+        QTEST(int(settings().horizontalOffset), "horizontal");
+        QCOMPARE(settings().languageCode, 1);
+        QTEST(QFile::exists(path), "kept");
+    }
+
+    void settingsWrittenWholeWhereTheyCanBe()
+    {
+        QTemporaryDir program;
+        setProgramFolder(program.path());
+        settings().verticalOffset = 12;
+        QVERIFY(writeSettingsFile());
+        QCOMPARE(readFile(program.filePath(QStringLiteral("QUILLON.PAR"))).mid(12, 4), int32(12));
+        QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        // No file can be made under /proc, whoever runs the test: the user's folder is used.
+        setProgramFolder(QStringLiteral("/proc/"));
+        const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QCOMPARE(settingsFilePath(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        QVERIFY(writeSettingsFile());
+        QVERIFY(QFile::remove(settingsFilePath()));
+
+        QFile full(QStringLiteral("/dev/full"));
+        if (full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            QVERIFY(!writeAll(full, QByteArray(32, 'x')));
+    }
+
+    void offsetConversion_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("negative") << "-5" << -5;
+        QTest::newRow("plus sign") << "+7" << 7;
+        QTest::newRow("leading blanks") << "  42" << 42;
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("lone minus") << "-" << 0;
+        QTest::newRow("sign inside") << "12-3" << 12;
+        QTest::newRow("sign after") << "-1-" << 1;
+        QTest::newRow("two signs") << "--5" << 0;
+        QTest::newRow("beyond 32 bits") << "99999999999" << 2147483647;
+    }
+    void offsetConversion()
+    {
+        QFETCH(QString, text);
+        QTEST(int(offsetFromText(text)), "value");
+    }
+
+    void emptyBoxShiftsTheFollowingNumbers()
+    {
+        selection().numbers[40] = 33; // left by an earlier reading
+        QStringList boxes;
+        for (int k = 1; k <= kBoxCount; ++k)
+            boxes.append(QString::number(k + 5));
+        boxes[4].clear();
+        GameRecord record;
+        fillGameRecord(record, 1, boxes);
+        QCOMPARE(QByteArray(record.bytes.data(), 8), QByteArray("\x02QL\0\x01\0\0\0", 8));
+        QCOMPARE(record.number(4), 9);
+        QCOMPARE(record.number(5), 11);
+        QCOMPARE(record.number(40), 33);
+    }
+
+    void loadingGameFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<GameLoadResult>("result");
+        QByteArray valid(kGameRecordSize, '\xa5');
+        valid.replace(0, 3, "\x02QL");
+        QTest::newRow("any other bytes") << valid << GameLoadResult::Loaded;
+        QTest::newRow("227 bytes") << valid.left(227) << GameLoadResult::ReadFailed;
+        QTest::newRow("lower case") << QByteArray(valid).replace(1, 2, "ql") << GameLoadResult::NotAGameFile;
+        QTest::newRow("missing") << QByteArray("<none>") << GameLoadResult::Missing;
+        QTest::newRow("folder") << QByteArray("<folder>") << GameLoadResult::ReadFailed;
+    }
+    void loadingGameFiles()
+    {
+        QFETCH(QByteArray, content);
+        const QString path = file("game.qz");
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        if (content == "<folder>")
+            QDir().mkpath(path);
+        else if (content != "<none>")
+            writeFile(path, content);
+        GameRecord record;
+        record.bytes.fill('\x11');
+        const GameRecord before = record;
+        const GameLoadResult result = readGameFile(path, record);
+        QTEST(result, "result");
+        const QByteArray now(record.bytes.data(), kGameRecordSize);
+        QCOMPARE(now, result == GameLoadResult::Loaded ? content.left(kGameRecordSize)
+                                                       : QByteArray(before.bytes.data(), kGameRecordSize));
+    }
+
+    void reservedBytesSurviveLoadAndSave()
+    {
+        QByteArray loaded(kGameRecordSize, 'r');
+        loaded.replace(0, 3, "\x02QL");
+        GameRecord record;
+        QCOMPARE(readGameFile(writeFile(file("in.qz"), loaded), record), GameLoadResult::Loaded);
+        fillGameRecord(record, 3, QStringList(kBoxCount, QStringLiteral("9")));
+        QVERIFY(writeGameFile(file("out.qz"), record));
+        const QByteArray saved = readFile(file("out.qz"));
+        QCOMPARE(saved.size(), kGameRecordSize);
+        QCOMPARE(saved.mid(12, 4) + saved.mid(24, 4) + saved.mid(188), QByteArray(48, 'r'));
+        QCOMPARE(saved.mid(28, 4), int32(9));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStorage)
+#include "test_storage.moc"

@@ -1,0 +1,369 @@
+// Settings, game files, help and the about box, through the real windows.
+#include "app/application.h"
+#include "app/fprincip.h"
+#include "app/programfolder.h"
+#include "engine/catalogue.h"
+#include "engine/selection.h"
+#include "fakes/fakeplatform.h"
+#include "help/apropos.h"
+#include "storage/fparametre.h"
+#include "storage/gamefile.h"
+#include "storage/settingsfile.h"
+#include "storagefiles.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::test;
+
+namespace {
+
+QByteArray settingsBytes(qint32 language, qint32 horizontal, qint32 vertical)
+{
+    QByteArray bytes = encodeSettings(defaultSettings());
+    bytes.replace(4, 4, int32(language));
+    bytes.replace(8, 4, int32(horizontal));
+    bytes.replace(12, 4, int32(vertical));
+    return bytes;
+}
+
+} // namespace
+
+class TestStorageWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::FakePlatform> fakes;
+    std::unique_ptr<QTemporaryDir> folder;
+    Tfprincip *w = nullptr;
+
+    QString path(const QString &name) const { return folder->filePath(name); }
+
+    void put(const QString &name, const QByteArray &bytes) { writeFile(path(name), bytes); }
+    QByteArray get(const QString &name) const { return readFile(path(name)); }
+
+    // Starts the program with the files already put in its folder.
+    void start()
+    {
+        fakes = std::make_unique<test::FakePlatform>();
+        setProgramFolder(folder->path());
+        createWindows();
+        w = windows().fprincip;
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QVERIFY(!w->startupPending());
+    }
+
+    // A secondary window counts as shown once it is the application's active window
+    // and has run its activation handler.
+    static bool showAndActivate(QWidget *window)
+    {
+        window->show();
+        return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+    }
+
+    Tfparametre *openSettings()
+    {
+        Tfparametre *dialog = windows().fparametre;
+        return showAndActivate(dialog) ? dialog : nullptr;
+    }
+
+    void typeInto(int tag, const QString &keys)
+    {
+        QLineEdit *edit = w->c[size_t(tag)]->lineEdit();
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+    }
+
+    int listIndexOfPool(int pool) const
+    {
+        for (int i = 0; i < w->clistesystemes->count(); ++i) {
+            if (systemDescriptor(w->clistesystemes->itemData(i).toInt()).poolSize == pool)
+                return i;
+        }
+        return -1;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon folder-XXXXXX"));
+        QVERIFY(folder->isValid());
+        gameRecord() = GameRecord{};
+    }
+    void cleanup()
+    {
+        destroyWindows();
+        w = nullptr;
+        fakes.reset();
+        setProgramFolder(QString());
+        settings() = defaultSettings();
+    }
+
+    void firstStartIsFrenchAndQuitWritesTheSettings()
+    {
+        start();
+        QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
+        QCOMPARE(settings().horizontalOffset, 0);
+        QCOMPARE(settings().verticalOffset, 0);
+        QVERIFY(!QFile::exists(path(QStringLiteral("QUILLON.PAR"))));
+        w->bquit->click();
+        QVERIFY(!w->isVisible());
+        QByteArray expected(32, '\0');
+        expected[4] = 1;
+        expected[16] = 1;
+        QCOMPARE(get(QStringLiteral("QUILLON.PAR")), expected);
+        QVERIFY(fakes->prompts.calls.isEmpty());
+    }
+
+    void settingsFileChoosesTheLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("quit");
+        QTest::newRow("English") << 2 << "Quit";
+        QTest::newRow("damaged code: empty captions") << 1000 << "";
+    }
+    void settingsFileChoosesTheLanguage()
+    {
+        QFETCH(int, language);
+        put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 4, -2));
+        start();
+        QTEST(w->bquit->text(), "quit");
+        QCOMPARE(settings().horizontalOffset, 4);
+        QVERIFY(fakes->prompts.calls.isEmpty());
+        w->bquit->click();
+        QCOMPARE(get(QStringLiteral("QUILLON.PAR")), settingsBytes(language, 4, -2));
+    }
+
+    void failedSettingsWriteShowsTheFixedMessageAndQuits()
+    {
+        // A folder where the file should be: it cannot be read, deleted or replaced.
+        QVERIFY(QDir().mkpath(path(QStringLiteral("QUILLON.PAR"))));
+        start();
+        QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
+        w->bquit->click();
+        const auto &calls = fakes->prompts.calls;
+        QCOMPARE(calls.size(), 2);
+        QCOMPARE(calls[0].kind, QStringLiteral("beep"));
+        QCOMPARE(calls[1].text, QStringLiteral("Il y a eu un problème"));
+        QCOMPARE(calls[1].caption, QStringLiteral("Fichier non sauvegardé !!"));
+        QCOMPARE(calls[1].buttons, Prompts::Buttons::Ok);
+        QVERIFY(!w->isVisible());
+    }
+
+    void offsetKeyFilter_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("signs and digits") << "-12" << "-12";
+        QTest::newRow("letters dropped") << "a1b+" << "1+";
+        QTest::newRow("blank and dot dropped") << " 4.5" << "45";
+        QTest::newRow("five characters") << "1234567" << "12345";
+    }
+    void offsetKeyFilter()
+    {
+        QFETCH(QString, keys);
+        start();
+        Tfparametre *dialog = openSettings();
+        QVERIFY(dialog);
+        dialog->edecv->selectAll();
+        QTest::keyClicks(dialog->edecv, keys);
+        QTEST(dialog->edecv->text(), "shown");
+        QTest::keyClick(dialog->edecv, Qt::Key_Backspace);
+        QTEST(dialog->edecv->text(), "shown");
+    }
+
+    void offsetsStoredByOkOnlyAndFiledByQuitterOnly()
+    {
+        const QByteArray file = settingsBytes(1, 7, -1234567) + "40 bytes";
+        put(QStringLiteral("QUILLON.PAR"), file);
+        start();
+        Tfparametre *dialog = openSettings();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Parametres"));
+        QCOMPARE(dialog->GroupBox1->title(), QStringLiteral("Impression"));
+        QCOMPARE(dialog->edech->text(), QStringLiteral("7"));
+        QCOMPARE(dialog->edecv->text(), QStringLiteral("-123456"));
+        dialog->edech->selectAll();
+        QTest::keyClicks(dialog->edech, QStringLiteral("-5"));
+        dialog->edecv->selectAll();
+        QTest::keyClicks(dialog->edecv, QStringLiteral("12"));
+        dialog->close();
+        QCOMPARE(settings().horizontalOffset, 7);
+        QCOMPARE(settings().verticalOffset, -1234567);
+
+        dialog = openSettings();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->edech->text(), QStringLiteral("7"));
+        dialog->edech->setFocus();
+        dialog->edech->selectAll();
+        QTest::keyClicks(dialog->edech, QStringLiteral("-5"));
+        QTest::keyClick(dialog->edech, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->edecv));
+        dialog->edecv->selectAll();
+        QTest::keyClicks(dialog->edecv, QStringLiteral("12-3"));
+        QTest::keyClick(dialog->edecv, Qt::Key_Return); // the default button
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(settings().horizontalOffset, -5);
+        QCOMPARE(settings().verticalOffset, 12);
+        w->close(); // the close box, not "Quitter"
+        QCOMPARE(get(QStringLiteral("QUILLON.PAR")), file);
+    }
+
+    void aboutBox_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("line8");
+        QTest::addColumn<QString>("line10");
+        QTest::newRow("French") << 1 << "L'auteur décline toute responsabilité quand aux conséquences"
+                                << "ainsi qu'aux erreurs pouvant se trouver dans les systemes";
+        QTest::newRow("Croatian") << 6 << "" << "";
+    }
+    void aboutBox()
+    {
+        QFETCH(int, language);
+        put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 0, 0));
+        start();
+        Tapropos *about = windows().apropos;
+        QVERIFY(showAndActivate(about));
+        QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));
+        QCOMPARE(about->size(), QSize(465, 319));
+        QCOMPARE(about->ProductName->text(), QStringLiteral("Quillon"));
+        QCOMPARE(about->lversion->text(), QStringLiteral("1.22"));
+        QTEST(about->Label8->text(), "line8");
+        QCOMPARE(about->Label9->text().isEmpty(), language == 6);
+        QTEST(about->Label10->text(), "line10");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(about->OKButton));
+        about->OKButton->click();
+        QVERIFY(!about->isVisible());
+    }
+
+    void helpOpensThePageNextToTheProgramEachTime()
+    {
+        start();
+        w->baidegene->click();
+        w->baidegene->click();
+        const QString page = QDir(folder->path()).filePath(QStringLiteral("quillon.html"));
+        QCOMPARE(fakes->shell.opened, QStringList({page, page}));
+        QVERIFY(page.contains(QLatin1Char(' ')));
+        QVERIFY(fakes->prompts.calls.isEmpty());
+        QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
+    }
+
+    void saveThenLoadRestoresSystemAndBoxes()
+    {
+        start();
+        const int big = listIndexOfPool(14);
+        QVERIFY(big >= 0);
+        w->clistesystemes->setCurrentIndex(big);
+        w->clistesystemesChange();
+        const int system = w->selectedSystem();
+        for (int tag = 1; tag <= kBoxCount; ++tag)
+            typeInto(tag, QString::number((tag * 7) % 50 + 1));
+        const QStringList saved = w->boxTexts();
+        fakes->prompts.fileNames.enqueue(path(QStringLiteral("my game.qz")));
+        w->brengjeu->click();
+        QCOMPARE(get(QStringLiteral("my game.qz")).size(), kGameRecordSize);
+        const auto dialog = fakes->prompts.calls.constFirst().dialog;
+        QCOMPARE(dialog.title, QStringLiteral("Indiquer le nom du fichier à enregistrer"));
+        QCOMPARE(dialog.filterName, QStringLiteral("Quillon (*.qz)"));
+        QCOMPARE(dialog.defaultSuffix, QStringLiteral("qz"));
+
+        w->clistesystemes->setCurrentIndex(listIndexOfPool(9));
+        w->clistesystemesChange();
+        typeInto(3, QStringLiteral("44"));
+        fakes->prompts.fileNames.enqueue(path(QStringLiteral("my game.qz")));
+        w->bchargejeu->click();
+        QCOMPARE(fakes->prompts.calls.last().dialog.title, QStringLiteral("Sélectionnez le fichier à charger"));
+        QVERIFY(fakes->prompts.calls.last().dialog.fileMustExist);
+        QCOMPARE(w->selectedSystem(), system);
+        QCOMPARE(w->boxTexts(), saved);
+        QVERIFY(w->c[14]->isVisible());
+        QVERIFY(!w->c[15]->isVisible());
+        QVERIFY(fakes->prompts.messages().isEmpty());
+    }
+
+    void loadingAGameFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QByteArray game(kGameRecordSize, '\0');
+        game.replace(0, 3, "\x02QL");
+        game.replace(8, 4, int32(9999)); // no such system: the top item
+        game.replace(28, 4, int32(17));
+        game.replace(32, 4, int32(0));
+        game.replace(36, 4, int32(51));
+        QTest::newRow("229 bytes") << game + "z" << QString();
+        QTest::newRow("wrong signature") << QByteArray(game).replace(1, 1, "X")
+                                         << "Ce n'est pas un fichier de sauvegarde";
+        QTest::newRow("missing") << QByteArray("<none>") << "Fichier inexistant";
+    }
+    void loadingAGameFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        start();
+        const int before = w->clistesystemes->count() - 1;
+        w->clistesystemes->setCurrentIndex(before);
+        const QStringList boxesBefore = w->boxTexts();
+        if (content != "<none>")
+            put(QStringLiteral("g.qz"), content);
+        fakes->prompts.fileNames.enqueue(path(QStringLiteral("g.qz")));
+        w->bchargejeu->click();
+        const auto messages = fakes->prompts.messages();
+        if (message.isEmpty()) {
+            QVERIFY(messages.isEmpty());
+            QCOMPARE(w->clistesystemes->currentIndex(), 0);
+            QCOMPARE(w->c[1]->currentText(), QStringLiteral("17"));
+            QCOMPARE(w->c[2]->currentText(), QString());
+            QCOMPARE(w->c[3]->currentText(), QString());
+        } else {
+            QCOMPARE(messages.size(), 1);
+            QCOMPARE(messages[0].text, message);
+            QCOMPARE(messages[0].caption, QStringLiteral("Problème !!"));
+            QCOMPARE(w->clistesystemes->currentIndex(), before);
+            QCOMPARE(w->boxTexts(), boxesBefore);
+        }
+    }
+
+    void answeringNoKeepsTheExistingFile()
+    {
+        put(QStringLiteral("old.qz"), "precious bytes");
+        start();
+        fakes->prompts.fileNames.enqueue(path(QStringLiteral("old.qz")));
+        fakes->prompts.answers.enqueue(Prompts::Answer::No);
+        w->brengjeu->click();
+        const auto messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 1);
+        QCOMPARE(messages[0].text, QStringLiteral("Continuer quand même ?"));
+        QCOMPARE(messages[0].caption, QStringLiteral("Fichier existant !!"));
+        QCOMPARE(messages[0].buttons, Prompts::Buttons::YesNo);
+        QCOMPARE(get(QStringLiteral("old.qz")), QByteArray("precious bytes"));
+    }
+
+    void failedGameWriteBeepsAndSaysSo()
+    {
+        QVERIFY(QDir().mkpath(path(QStringLiteral("taken.qz"))));
+        start();
+        fakes->prompts.fileNames.enqueue(path(QStringLiteral("taken.qz")));
+        w->brengjeu->click();
+        const auto &calls = fakes->prompts.calls;
+        QCOMPARE(calls.size(), 4); // dialog, overwrite question, beep, message
+        QCOMPARE(calls[2].kind, QStringLiteral("beep"));
+        QCOMPARE(calls[3].text, QStringLiteral("Erreur lors de l'écriture"));
+        QCOMPARE(calls[3].caption, QStringLiteral("Problème !!"));
+    }
+
+};
+
+QTEST_MAIN(TestStorageWindows)
+#include "test_storagewindows.moc"

@@ -1,0 +1,244 @@
+// Ticket geometry and the ticket printing run on the recording printer.
+#include "app/errors.h"
+#include "engine/boardlist.h"
+#include "engine/selection.h"
+#include "fakes/fakeplatform.h"
+#include "output/ticketprint.h"
+#include "output/tickettypes.h"
+#include "storage/settings.h"
+
+#include <QTest>
+
+using namespace quillon;
+using test::PrintOp;
+
+namespace {
+
+// Board i holds the numbers i … i + 6, so a mark tells which board it belongs to.
+BoardList consecutiveBoards(int count)
+{
+    BoardList list{{QByteArray()}, count, 7};
+    for (int i = 1; i <= count; ++i) {
+        list.boards.append(QByteArray());
+        for (int p = i; p < i + 7; ++p)
+            list.boards[i].append(char(64 + p));
+    }
+    for (int p = 1; p <= kSlotCount; ++p)
+        selection().numbers[size_t(p)] = p;
+    return list;
+}
+
+// The points where the run must mark each ticket's boards (listed slot by slot).
+QList<QList<QPoint>> expectedTickets(PrintDevice &device, int t, const QList<QList<int>> &tickets)
+{
+    QList<QList<QPoint>> result;
+    for (const QList<int> &boards : tickets) {
+        result.emplaceBack();
+        for (qsizetype s = 0; s < boards.size(); ++s) {
+            for (int n = boards[s]; n < boards[s] + 7; ++n) {
+                const QPointF cm = markPosition(t, int(s + 1), n);
+                result.last().append({cmToDevice(device, Horizontal, cm.x()), cmToDevice(device, Vertical, cm.y())});
+            }
+        }
+    }
+    return result;
+}
+
+QList<QList<QPoint>> printedTickets(const test::PrintLog &log)
+{
+    QList<QList<QPoint>> result;
+    for (const test::PrintedDocument &doc : log.documents) {
+        result.emplaceBack();
+        for (const PrintOp &op : doc.pages.first())
+            result.last().append({op.x, op.y});
+    }
+    return result;
+}
+
+// Notes, at each question, how many documents the printer had been given.
+struct WatchingPrompts : test::FakePrompts {
+    std::shared_ptr<test::PrintLog> log;
+    QList<qsizetype> documentsAtPrompt;
+    Answer message(const QString &text, const QString &caption, Buttons buttons, Icon icon) override
+    {
+        documentsAtPrompt.append(log->documents.size());
+        return FakePrompts::message(text, caption, buttons, icon);
+    }
+};
+
+} // namespace
+
+class TestTickets : public QObject {
+    Q_OBJECT
+
+    std::shared_ptr<test::PrintLog> log;
+
+private slots:
+    void init()
+    {
+        log = std::make_shared<test::PrintLog>();
+        settings() = SettingsRecord{};
+    }
+
+    void markPosition_data()
+    {
+        QTest::addColumn<int>("t");
+        QTest::addColumn<int>("s");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QPointF>("cm");
+        QTest::newRow("1: row 0 starts at column 1") << 1 << 1 << 1 << QPointF(1.6, 6.18);
+        QTest::newRow("1: 10 starts row 1") << 1 << 1 << 10 << QPointF(1.02, 6.66);
+        QTest::newRow("1: slot 2 lies below") << 1 << 2 << 49 << QPointF(6.24, 10.5);
+        QTest::newRow("2: columns of ten") << 2 << 1 << 1 << QPointF(4.0, 3.4);
+        QTest::newRow("2: slot 5 to the right") << 2 << 5 << 47 << QPointF(15.2, 6.4);
+        QTest::newRow("3: boardsPerRow ignored") << 3 << 10 << 39 << QPointF(15.03, 7.1);
+        QTest::newRow("4: origin") << 4 << 1 << 1 << QPointF(1.1, 9.35);
+        QTest::newRow("4: slot 4") << 4 << 4 << 27 << QPointF(6.18, 15.06);
+        QTest::newRow("5: slot 7 in the second row") << 5 << 7 << 36 << QPointF(7.89, 5.69);
+        QTest::newRow("2: 51 past the last column") << 2 << 1 << 51 << QPointF(6.0, 3.4);
+    }
+    void markPosition()
+    {
+        QFETCH(int, t);
+        QFETCH(int, s);
+        QFETCH(int, n);
+        QFETCH(QPointF, cm);
+        const QPointF p = quillon::markPosition(t, s, n);
+        QVERIFY2(qAbs(p.x() - cm.x()) < 1e-9 && qAbs(p.y() - cm.y()) < 1e-9,
+                 qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 17).arg(p.y(), 0, 'g', 17)));
+        QCOMPARE(ticketTypeNames().first(), QStringLiteral("QUEBEC LOTTO MAX "));
+    }
+
+    // Number 1 in slot 1 of type 1, (1.6, 6.18) cm, and the sizes of the bars, which
+    // are differences of rounded places and so may move by a dot with the offsets.
+    void deviceFigures_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<int>("printerOffset");
+        QTest::addColumn<int>("userOffset");
+        QTest::addColumn<QPoint>("mark");
+        QTest::addColumn<QSize>("bar2");
+        QTest::addColumn<QSize>("bar1");
+        QTest::newRow("300 dpi") << 300 << 0 << 0 << QPoint(189, 730) << QSize(41, 24) << QSize(41, 12);
+        QTest::newRow("600 dpi") << 600 << 0 << 0 << QPoint(378, 1460) << QSize(83, 47) << QSize(83, 24);
+        QTest::newRow("5 mm right and down") << 300 << 0 << 5 << QPoint(248, 789) << QSize(41, 24) << QSize(41, 12);
+        QTest::newRow("3 mm left and up") << 300 << 0 << -3 << QPoint(154, 694) << QSize(41, 23) << QSize(41, 11);
+        QTest::newRow("printer offset 50") << 300 << 50 << 0 << QPoint(139, 680) << QSize(41, 24) << QSize(41, 12);
+    }
+    void deviceFigures()
+    {
+        QFETCH(int, dpi);
+        QFETCH(int, printerOffset);
+        QFETCH(int, userOffset);
+        QFETCH(QPoint, mark);
+        QFETCH(QSize, bar2);
+        QFETCH(QSize, bar1);
+        log->dpiX = log->dpiY = dpi;
+        log->offset = QPoint(printerOffset, printerOffset);
+        settings().horizontalOffset = settings().verticalOffset = userOffset;
+        test::RecordingPrintDevice device(log);
+        QCOMPARE(QPoint(cmToDevice(device, Horizontal, 1.6), cmToDevice(device, Vertical, 6.18)), mark);
+
+        device.beginDocument();
+        for (int kind : {0, 1, 2, 3, 4, 5})
+            drawMark(device, 10, 20, kind);
+        const QList<PrintOp> ops = log->documents.first().pages.first();
+        QCOMPARE(ops.size(), 4); // kinds 0 and 5 draw nothing
+        QCOMPARE(ops[0].text, QStringLiteral("X"));
+        QCOMPARE(QPoint(ops[0].x, ops[0].y), QPoint(10, 20));
+        const QSize bars[] = {bar2, bar1, bar1};
+        for (int k = 1; k <= 3; ++k)
+            QCOMPARE(QRect(ops[k].x, ops[k].y, ops[k].x2 - ops[k].x, ops[k].y2 - ops[k].y), QRect(QPoint(10, 20), bars[k - 1]));
+        // 1.27 cm is half an inch: an exact half of a dot goes to the even neighbour.
+        QCOMPARE(cmToDots(1.27, 5, 0, 0), 2);
+        QCOMPARE(cmToDots(1.27, 7, 0, 0), 4);
+    }
+
+    void oneDocumentPerTicket_data()
+    {
+        QTest::addColumn<int>("t");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QList<QList<int>>>("tickets"); // boards of each ticket, slot 1 first
+        QTest::newRow("12 boards on type 1") << 1 << 1 << 12
+                                             << QList<QList<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12}};
+        QTest::newRow("type 4 from board 3") << 4 << 3 << 7 << QList<QList<int>>{{3, 4, 5, 6}, {7}};
+        QTest::newRow("type 5, clipped to the boards") << 5 << -4 << 40
+                                                       << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12}};
+        QTest::newRow("empty range feeds nothing") << 1 << 9 << 8 << QList<QList<int>>{};
+    }
+    void oneDocumentPerTicket()
+    {
+        QFETCH(int, t);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(QList<QList<int>>, tickets);
+        log->offset = QPoint(20, 30);
+        settings().horizontalOffset = 2;
+        test::RecordingPrintDevice device(log);
+        test::FakePrompts prompts;
+        printTickets(device, prompts, consecutiveBoards(12), t, PrintAllTickets, first, last);
+        QVERIFY(prompts.calls.isEmpty());
+        QCOMPARE(printedTickets(*log), expectedTickets(device, t, tickets));
+        for (const test::PrintedDocument &doc : log->documents) {
+            QVERIFY(doc.ended && !doc.aborted);
+            const PrintOp &op = doc.pages.first().first();
+            QCOMPARE(op.kind, t == 4 ? PrintOp::Rect : PrintOp::Text);
+            if (t != 4)
+                QVERIFY(op.family == QLatin1String("Courier") && op.pointSize == 10 && op.bold);
+        }
+    }
+
+    void stopBeforeEachTicket_data()
+    {
+        QTest::addColumn<QList<Prompts::Answer>>("answers");
+        QTest::addColumn<QList<qsizetype>>("documentsAtPrompt");
+        QTest::addColumn<QList<QList<int>>>("tickets");
+        QTest::newRow("Ok") << QList<Prompts::Answer>{} << QList<qsizetype>{1, 2}
+                            << QList<QList<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12}};
+        QTest::newRow("Cancel at the first prompt") << QList<Prompts::Answer>{Prompts::Answer::Cancel}
+                                                    << QList<qsizetype>{1} << QList<QList<int>>{{1, 2, 3, 4, 5}};
+    }
+    void stopBeforeEachTicket()
+    {
+        QFETCH(QList<Prompts::Answer>, answers);
+        QFETCH(QList<qsizetype>, documentsAtPrompt);
+        QFETCH(QList<QList<int>>, tickets);
+        test::RecordingPrintDevice device(log);
+        WatchingPrompts prompts;
+        prompts.log = log;
+        prompts.answers.append(answers);
+        printTickets(device, prompts, consecutiveBoards(12), 1, StopEachTicket, 1, 12);
+        // Asked before boards 6 and 11, once the full ticket was sent; a refused
+        // ticket is never begun, so nothing else goes to the printer.
+        QCOMPARE(prompts.documentsAtPrompt, documentsAtPrompt);
+        QCOMPARE(prompts.calls.first().buttons, Prompts::Buttons::OkCancel);
+        QCOMPARE(prompts.calls.first().icon, Prompts::Icon::Question);
+        QCOMPARE(printedTickets(*log), expectedTickets(device, 1, tickets));
+        for (const test::PrintedDocument &doc : log->documents)
+            QVERIFY(doc.ended && !doc.aborted);
+    }
+
+    void aFailingPrinterLeavesNoDocumentOpen()
+    {
+        // Fails at the 40th mark: the 5th of board 6, on the second ticket.
+        struct Failing : test::RecordingPrintDevice {
+            using RecordingPrintDevice::RecordingPrintDevice;
+            int left = 40;
+            void drawText(int x, int y, const QString &text) override
+            {
+                if (--left == 0)
+                    throw QuillonError(QStringLiteral("Printer not ready"));
+                RecordingPrintDevice::drawText(x, y, text);
+            }
+        } device(log);
+        test::FakePrompts prompts;
+        QVERIFY_THROWS_EXCEPTION(QuillonError, printTickets(device, prompts, consecutiveBoards(12), 1, 1, 1, 12));
+        QCOMPARE(log->documents.size(), 2);
+        QVERIFY(log->documents[0].ended);
+        QVERIFY(log->documents[1].aborted && !log->documents[1].ended);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTickets)
+#include "test_tickets.moc"

@@ -1,0 +1,89 @@
+// Takes the documentation's pictures of the board list and compare windows: starts
+// the real program's windows, chooses a system, types numbers and a draw, presses the
+// real buttons and saves each window as it shows on screen.
+//   quillon-screenshots <folder>   (run under a display, e.g. scripts/screenshots)
+#include "app/application.h"
+#include "app/fprincip.h"
+#include "app/platform.h"
+#include "compare/fcompare.h"
+#include "engine/catalogue.h"
+#include "output/fresultatcomb.h"
+#include "platform/qtprintdevice.h"
+#include "platform/qtprompts.h"
+#include "platform/qtshell.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace quillon;
+
+namespace {
+
+constexpr int kSystem = 7;
+constexpr int kNumbers[] = {3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50};
+constexpr int kDraw[] = {7, 14, 22, 25, 31, 38, 44, 11, 0};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QuillonApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUILLON"));
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+
+    QtPrompts prompts;
+    QtShell shell;
+    platform().prompts = &prompts;
+    platform().shell = &shell;
+    platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
+
+    createWindows();
+    Tfprincip *main = windows().fprincip;
+    main->show();
+    if (!QTest::qWaitForWindowExposed(main))
+        return 1;
+    // Without a window manager nobody hands out the focus; ask for it.
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main)) {
+        qWarning("the main window did not become active");
+        return 1;
+    }
+    main->selectSystemByIndex(kSystem);
+    main->applySelectionBoxRule();
+    for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
+        main->c[size_t(tag)]->setEditText(QString::number(kNumbers[tag - 1]));
+
+    bool ok = true;
+    bool listSaved = false;
+    QTimer::singleShot(0, [&] {
+        Tfresultatcomb *list = windows().fresultatcomb;
+        if (!QTest::qWaitForWindowActive(list))
+            qWarning("the board list did not become active");
+        QTest::qWait(300);
+        listSaved = list->grab().save(out.filePath(QStringLiteral("board-list.png")));
+        list->close();
+    });
+    main->bvoirtick->click();
+    ok = ok && listSaved;
+
+    bool compareSaved = false;
+    QTimer::singleShot(0, [&] {
+        Tfcompare *compare = windows().fcompare;
+        if (!QTest::qWaitForWindowActive(compare))
+            qWarning("the compare window did not become active");
+        for (int tag = 1; tag <= 9; ++tag)
+            compare->c[size_t(tag)]->setEditText(kDraw[tag - 1] ? QString::number(kDraw[tag - 1]) : QString());
+        compare->bvoir->click();
+        QTest::qWait(300);
+        compareSaved = compare->grab().save(out.filePath(QStringLiteral("compare.png")));
+        compare->close();
+    });
+    main->bcompar->click();
+    ok = ok && compareSaved;
+
+    destroyWindows();
+    return ok ? 0 : 1;
+}

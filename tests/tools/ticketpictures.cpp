@@ -1,0 +1,130 @@
+// Draws the documentation's pictures of a printed ticket of each type: one full
+// ticket is printed by the program's own printing run onto a PDF, the PDF page is
+// rasterised with pdftoppm, and a pale sketch of the ticket's numbered boxes (drawn
+// only for the picture, never printed) is laid under the marks.
+//   quillon-ticket-pictures <folder>   (writes ticket-1.png … ticket-5.png)
+#include "engine/boardlist.h"
+#include "engine/selection.h"
+#include "fakes/fakeplatform.h"
+#include "output/ticketprint.h"
+#include "output/tickettypes.h"
+#include "platform/qtprintdevice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace quillon;
+
+namespace {
+
+constexpr int kPrintDpi = 300;
+constexpr int kPictureDpi = 110;
+// The highest number of each lottery's grid.
+constexpr int kHighest[kTicketTypeCount + 1] = {0, 49, 47, 39, 27, 36};
+
+// A full ticket of type t: board s holds seven numbers spread over the grid.
+BoardList fullTicket(int t)
+{
+    for (int p = 1; p <= kSlotCount; ++p)
+        selection().numbers[size_t(p)] = p;
+    const int boards = ticketType(t).boardsPerTicket;
+    BoardList list;
+    list.boardCount = boards;
+    list.boardSize = 7;
+    list.boards.resize(boards + 1);
+    for (int s = 1; s <= boards; ++s) {
+        for (int k = 0; k < 7; ++k)
+            list.boards[s].append(char(64 + ((s - 1) * 3 + 5 * k) % kHighest[t] + 1));
+    }
+    return list;
+}
+
+double toPixels(double cm) { return cm / 2.54 * kPictureDpi; }
+
+bool picture(int t, const QString &work, const QString &target)
+{
+    const BoardList boards = fullTicket(t);
+    const QString pdf = work + QStringLiteral("/ticket.pdf");
+    {
+        QtPrintDevice device(pdf, kPrintDpi, QPageSize(QPageSize::A4));
+        test::FakePrompts prompts;
+        printTickets(device, prompts, boards, t, PrintAllTickets, 1, boards.boardCount);
+    }
+
+    // The part of the sheet from its top-left corner to 1 cm past the last box.
+    double right = 0, bottom = 0;
+    for (int s = 1; s <= boards.boardCount; ++s) {
+        for (int n = 1; n <= kHighest[t]; ++n) {
+            const QPointF p = markPosition(t, s, n);
+            right = std::max(right, p.x());
+            bottom = std::max(bottom, p.y());
+        }
+    }
+    const int width = int(toPixels(right + 1.0));
+    const int height = int(toPixels(bottom + 1.0));
+    const QString stem = work + QStringLiteral("/ticket");
+    QProcess render;
+    render.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QString::number(kPictureDpi), QStringLiteral("-x"), QStringLiteral("0"),
+                  QStringLiteral("-y"), QStringLiteral("0"), QStringLiteral("-W"), QString::number(width),
+                  QStringLiteral("-H"), QString::number(height), QStringLiteral("-singlefile"), QStringLiteral("-png"),
+                  pdf, stem});
+    if (!render.waitForFinished(60000) || render.exitCode() != 0)
+        return false;
+    const QImage marks(stem + QStringLiteral(".png"));
+    if (marks.isNull())
+        return false;
+
+    QImage sheet(marks.size(), QImage::Format_RGB32);
+    sheet.fill(QColor(255, 253, 240));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // The sheet's top and left edges, from which every length is measured.
+    painter.setPen(QPen(QColor(120, 120, 120), 2));
+    painter.drawLine(0, 0, sheet.width(), 0);
+    painter.drawLine(0, 0, 0, sheet.height());
+    // Each box's number under the middle of its mark: the letter X's cell is about
+    // 0.21 × 0.4 cm, a bar 0.35 cm wide and 0.2 or 0.1 cm high.
+    const int kind = ticketType(t).markKind;
+    const QSizeF mark = kind == 1 ? QSizeF(0.21, 0.4) : QSizeF(0.35, kind == 2 ? 0.2 : 0.1);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(int(toPixels(0.2)));
+    painter.setFont(font);
+    painter.setPen(QColor(215, 120, 120));
+    for (int s = 1; s <= boards.boardCount; ++s) {
+        for (int n = 1; n <= kHighest[t]; ++n) {
+            const QPointF p = markPosition(t, s, n) + QPointF(mark.width() / 2, mark.height() / 2);
+            const QRectF box(toPixels(p.x() - 0.3), toPixels(p.y() - 0.2), toPixels(0.6), toPixels(0.4));
+            painter.drawText(box, Qt::AlignCenter, QString::number(n));
+        }
+    }
+    // The printed marks over the sketch.
+    painter.setCompositionMode(QPainter::CompositionMode_Darken);
+    painter.drawImage(0, 0, marks);
+    painter.end();
+    return sheet.save(target);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    QTemporaryDir work;
+    fillTicketTypeTable();
+    for (int t = 1; t <= kTicketTypeCount; ++t) {
+        const QString target = out.filePath(QStringLiteral("ticket-%1.png").arg(t));
+        if (!picture(t, work.path(), target)) {
+            std::fprintf(stderr, "could not draw %s\n", qPrintable(target));
+            return 1;
+        }
+    }
+    return 0;
+}
