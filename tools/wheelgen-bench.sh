@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$root"
-grep -v '^#' tools/wheels.tsv | while IFS="$(printf '\t')" read -r system reached seconds how command; do
+grep -v '^#' tools/wheels.tsv | while IFS="$(printf '\t')" read -r system reached seconds how command total; do
     if [ $# -gt 0 ]; then
         case " $* " in *" $system "*) ;; *) continue ;; esac
     fi

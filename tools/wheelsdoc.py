@@ -56,20 +56,20 @@ def main():
                'niced, on a shared 2-core machine); the command that reproduces the table '
                '(`wheelgen S --out engine/wheels/NNN.txt` plus the options shown). '
                'A `--resume` file lies in `tools/wheelstate/` and was itself written by an earlier run.\n')
-    out.append('| # | N-K-M-G | lower bound | reached | time (s) | how | command |')
-    out.append('|---|---|---|---|---|---|---|')
+    out.append('| # | N-K-M-G | lower bound | reached | time (s) | all runs (s) | how | command |')
+    out.append('|---|---|---|---|---|---|---|---|')
     for s in range(1, 125):
         n, k, m, g = cat[s]
         lb, kind = bound(n, k, m)
         if s <= 8:
-            out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | – | – | given | – |')
+            out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | – | – | – | given | – |')
             continue
         f = rows.get(s)
         if not f:
-            out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | – | – | **no table** | see below |')
+            out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | – | – | – | **no table** | see below |')
             continue
-        _, reached, secs, how, cmd = f[:5]
-        out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | {reached} | {secs} | {how} | `{cmd}` |')
+        _, reached, secs, how, cmd, total = f[:6]
+        out.append(f'| {s} | {n}-{k}-{m}-{g} | {lb} ({kind}) | {reached} | {secs} | {total} | {how} | `{cmd}` |')
     for extra in ('wheels-notes.md', 'wheels-unsolved.md'):
         path = os.path.join(ROOT, 'tools', extra)
         if os.path.exists(path):
