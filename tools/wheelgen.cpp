@@ -1,0 +1,741 @@
+// wheelgen: searches a wheel table for one catalogue system.
+//
+// A table of system N-K-M-G is G boards of 7 positions out of 1 ... M such that every K-subset of
+// positions meets some board in at least N positions. The search keeps, for every K-subset (indexed by
+// colex rank), how many boards cover it, plus the list of uncovered ones. It starts from a greedy table
+// and runs simulated annealing: pick an uncovered K-set S, a board one point short of covering it, and
+// swap a point of the board outside S for a point of S outside it. A swap x -> y only changes the
+// K-sets made of x (or y), N-1 other points of the board and K-N points outside it, so its cost change
+// is counted from those alone. A solved table is padded to exactly G distinct boards, proven with the
+// exhaustive check and written in the table format.
+
+#include "catalogue_source.h"
+#include "engine/wheelcheck.h"
+
+#include <algorithm>
+#include <bit>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Mask = std::uint32_t;
+constexpr int kBoardSize = 7;
+constexpr int kMaxPool = 30;
+
+std::uint64_t binom[kMaxPool + 1][kBoardSize + 2];
+
+void initBinomials()
+{
+    for (int n = 0; n <= kMaxPool; ++n) {
+        binom[n][0] = 1;
+        for (int r = 1; r <= kBoardSize + 1; ++r)
+            binom[n][r] = n == 0 ? 0 : binom[n - 1][r - 1] + binom[n - 1][r];
+    }
+}
+
+inline std::uint32_t rankOf(Mask s)
+{
+    std::uint32_t r = 0;
+    for (int i = 1; s; ++i, s &= s - 1)
+        r += static_cast<std::uint32_t>(binom[std::countr_zero(s)][i]);
+    return r;
+}
+
+Mask unrank(std::uint64_t rank, int k)
+{
+    Mask mask = 0;
+    for (int i = k; i >= 1; --i) {
+        int p = i - 1;
+        while (p + 1 <= kMaxPool && binom[p + 1][i] <= rank)
+            ++p;
+        rank -= binom[p][i];
+        mask |= 1u << p;
+    }
+    return mask;
+}
+
+// All r-subsets of the set bits of `from`, appended to out.
+void subsets(Mask from, int r, Mask base, std::vector<Mask> &out)
+{
+    if (r == 0) {
+        out.push_back(base);
+        return;
+    }
+    if (std::popcount(from) < r)
+        return;
+    const Mask low = from & (~from + 1);
+    subsets(from & ~low, r - 1, base | low, out);
+    subsets(from & ~low, r, base, out);
+}
+
+Mask nthBit(Mask m, int i)
+{
+    while (i--)
+        m &= m - 1;
+    return m & (~m + 1);
+}
+
+double cpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+double now()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct Options {
+    int system = 0;
+    std::uint64_t seed = 1;
+    double seconds = 60;
+    double t0 = 0.6;          // start temperature of each annealing cycle
+    double tmin = 0.02;       // a cycle ends (and reheats) below this temperature
+    double cool = 0.999;      // temperature factor applied every `steps` moves
+    double tscale = 1;        // multiplies t0 and tmin: swaps that move thousands of K-sets need a hotter schedule
+    long steps = 100;         // moves per temperature step
+    long restart = 0;         // restart from a fresh greedy table after this many moves without progress (0: never)
+    bool exhaustiveMoves = false; // evaluate every swap for the chosen K-set and take the best
+    double walk = 0;          // share of moves that swap a random board toward S instead of a near one
+    int boards = 0;           // search with this many boards (default G)
+    std::string resume;       // start from this saved state
+    std::string state;        // save the best state here when the search stops unsolved
+    std::string out;          // write the proven table here
+    std::vector<int> groups;  // start from the union of N-if-N coverings of consecutive groups of these sizes
+    bool quiet = false;
+};
+
+// Cover counts of all K-sets under a list of boards.
+class Cover {
+public:
+    Cover(int n, int k, int m)
+        : n_(n), k_(k), m_(m), all_((1u << m) - 1), count_(binom[m][k], 0), where_(binom[m][k], -1)
+    {
+        uncovered_.reserve(count_.size());
+        for (std::uint32_t r = 0; r < count_.size(); ++r) {
+            where_[r] = static_cast<std::int32_t>(uncovered_.size());
+            uncovered_.push_back(r);
+        }
+    }
+
+    std::size_t uncoveredCount() const { return uncovered_.size(); }
+    std::uint32_t uncoveredAt(std::size_t i) const { return uncovered_[i]; }
+    std::uint16_t countOf(std::uint32_t r) const { return count_[r]; }
+
+    // Calls f(rank) for every K-set that `board` meets in at least n positions.
+    template <typename F>
+    void forCovered(Mask board, F &&f)
+    {
+        const Mask outside = all_ & ~board;
+        for (int t = n_; t <= std::min(k_, kBoardSize); ++t) {
+            if (k_ - t > m_ - kBoardSize)
+                continue;
+            inner_.clear();
+            subsets(board, t, 0, inner_);
+            outer_.clear();
+            subsets(outside, k_ - t, 0, outer_);
+            for (Mask a : inner_)
+                for (Mask b : outer_)
+                    f(rankOf(a | b));
+        }
+    }
+
+    void add(Mask board)
+    {
+        forCovered(board, [&](std::uint32_t r) {
+            if (count_[r]++ == 0)
+                removeUncovered(r);
+        });
+    }
+
+    void remove(Mask board)
+    {
+        forCovered(board, [&](std::uint32_t r) {
+            if (--count_[r] == 0)
+                addUncovered(r);
+        });
+    }
+
+    // Number of uncovered K-sets the board would cover.
+    long gain(Mask board)
+    {
+        long g = 0;
+        forCovered(board, [&](std::uint32_t r) { g += count_[r] == 0; });
+        return g;
+    }
+
+    // Change of the uncovered count if point x of `board` is replaced by point y.
+    long swapDelta(Mask board, Mask x, Mask y)
+    {
+        prepareSwap(board, x, y);
+        long delta = 0;
+        for (Mask a : inner_)
+            for (Mask b : outer_) {
+                delta += count_[rankOf(x | a | b)] == 1;
+                delta -= count_[rankOf(y | a | b)] == 0;
+            }
+        return delta;
+    }
+
+    void applySwap(Mask board, Mask x, Mask y)
+    {
+        prepareSwap(board, x, y);
+        for (Mask a : inner_)
+            for (Mask b : outer_) {
+                const std::uint32_t lost = rankOf(x | a | b);
+                if (--count_[lost] == 0)
+                    addUncovered(lost);
+                const std::uint32_t won = rankOf(y | a | b);
+                if (count_[won]++ == 0)
+                    removeUncovered(won);
+            }
+    }
+
+private:
+    void prepareSwap(Mask board, Mask x, Mask y)
+    {
+        inner_.clear();
+        subsets(board & ~x, n_ - 1, 0, inner_);
+        outer_.clear();
+        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
+    }
+
+    void removeUncovered(std::uint32_t r)
+    {
+        const std::int32_t i = where_[r];
+        const std::uint32_t last = uncovered_.back();
+        uncovered_[i] = last;
+        where_[last] = i;
+        uncovered_.pop_back();
+        where_[r] = -1;
+    }
+
+    void addUncovered(std::uint32_t r)
+    {
+        where_[r] = static_cast<std::int32_t>(uncovered_.size());
+        uncovered_.push_back(r);
+    }
+
+    int n_, k_, m_;
+    Mask all_;
+    std::vector<std::uint16_t> count_;
+    std::vector<std::int32_t> where_;
+    std::vector<std::uint32_t> uncovered_;
+    std::vector<Mask> inner_, outer_;
+};
+
+class Search {
+public:
+    Search(int n, int k, int m, const Options &o) : n_(n), k_(k), m_(m), all_((1u << m) - 1), opt_(o), rng_(o.seed) {}
+
+    Mask randomBoard()
+    {
+        Mask b = 0;
+        while (std::popcount(b) < kBoardSize)
+            b |= 1u << std::uniform_int_distribution<int>(0, m_ - 1)(rng_);
+        return b;
+    }
+
+    // A board holding n points of a random uncovered K-set (or a random board when all are covered).
+    Mask candidateBoard(Cover &c)
+    {
+        if (c.uncoveredCount() == 0)
+            return randomBoard();
+        Mask s = unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_);
+        Mask b = 0;
+        while (std::popcount(b) < n_)
+            b |= nthBit(s, pick(k_));
+        while (std::popcount(b) < kBoardSize)
+            b |= 1u << pick(m_);
+        return b;
+    }
+
+    // Greedy: add the best of a few candidate boards until all K-sets are covered or `limit` boards exist.
+    void greedy(Cover &c, std::vector<Mask> &boards, int limit)
+    {
+        std::uint64_t perBoard = 0;
+        for (int t = n_; t <= std::min(k_, kBoardSize); ++t)
+            if (k_ - t <= m_ - kBoardSize)
+                perBoard += binom[kBoardSize][t] * binom[m_ - kBoardSize][k_ - t];
+        const int tries = static_cast<int>(std::clamp<std::uint64_t>(200000000ull / (perBoard * limit + 1), 3, 60));
+        while (static_cast<int>(boards.size()) < limit && c.uncoveredCount() > 0) {
+            Mask best = 0;
+            long bestGain = -1;
+            for (int i = 0; i < tries; ++i) {
+                const Mask b = candidateBoard(c);
+                const long g = c.gain(b);
+                if (g > bestGain) {
+                    bestGain = g;
+                    best = b;
+                }
+            }
+            c.add(best);
+            boards.push_back(best);
+        }
+    }
+
+    // Simulated annealing on a fixed number of boards; returns true when no K-set is left uncovered.
+    bool anneal(Cover &c, std::vector<Mask> &boards, std::vector<Mask> &best, std::size_t &bestUncovered, double deadline,
+                long maxMoves = -1)
+    {
+        const long firstMove = moves_;
+        const double start = now();
+        double nextReport = start + 2;
+        double t = opt_.t0;
+        long sinceProgress = 0;
+        long restarts = 0;
+        std::vector<int> near;
+        best = boards;
+        bestUncovered = c.uncoveredCount();
+        while (c.uncoveredCount() > 0) {
+            if ((moves_ & 1023) == 0) {
+                const double tnow = now();
+                if (tnow > deadline)
+                    return false;
+                if (!opt_.quiet && tnow >= nextReport) {
+                    std::fprintf(stderr, "system %d: %zu uncovered (best %zu), %zu boards, %.0f s, %ld moves, T %.3f, restarts %ld\n",
+                                 opt_.system, c.uncoveredCount(), bestUncovered, boards.size(), tnow - start0_, moves_, t, restarts);
+                    nextReport = tnow + 5;
+                }
+            }
+            if (maxMoves >= 0 && moves_ - firstMove >= maxMoves)
+                return false;
+            ++moves_;
+            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_);
+            near.clear();
+            for (std::size_t i = 0; i < boards.size(); ++i)
+                if (std::popcount(boards[i] & s) == n_ - 1)
+                    near.push_back(static_cast<int>(i));
+            int j = 0;
+            Mask x = 0, y = 0;
+            long delta;
+            if (near.empty() || (opt_.walk > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < opt_.walk)) {
+                // No board one point short of S, or a random walk step: any board, any swap toward S.
+                j = pick(boards.size());
+                x = nthBit(boards[j] & ~s, pick(std::popcount(boards[j] & ~s)));
+                y = nthBit(s & ~boards[j], pick(std::popcount(s & ~boards[j])));
+                delta = c.swapDelta(boards[j], x, y);
+            } else if (opt_.exhaustiveMoves) {
+                delta = bestSwap(c, boards, near, s, j, x, y);
+            } else {
+                j = near[pick(near.size())];
+                x = nthBit(boards[j] & ~s, pick(std::popcount(boards[j] & ~s)));
+                y = nthBit(s & ~boards[j], pick(std::popcount(s & ~boards[j])));
+                delta = c.swapDelta(boards[j], x, y);
+            }
+            if (delta <= 0 || std::uniform_real_distribution<double>(0, 1)(rng_) < std::exp(-delta / t)) {
+                c.applySwap(boards[j], x, y);
+                boards[j] = (boards[j] & ~x) | y;
+                if (c.uncoveredCount() < bestUncovered) {
+                    bestUncovered = c.uncoveredCount();
+                    best = boards;
+                    sinceProgress = 0;
+                }
+            }
+            if (moves_ % opt_.steps == 0) {
+                t *= opt_.cool;
+                if (t < opt_.tmin)
+                    t = opt_.t0;
+            }
+            if (opt_.restart > 0 && ++sinceProgress > opt_.restart) {
+                // Fast restart: a fresh greedy table with the same number of boards.
+                const std::size_t size = boards.size();
+                for (Mask b : boards)
+                    c.remove(b);
+                boards.clear();
+                greedy(c, boards, static_cast<int>(size));
+                while (boards.size() < size) {
+                    boards.push_back(randomBoard());
+                    c.add(boards.back());
+                }
+                t = opt_.t0;
+                sinceProgress = 0;
+                ++restarts;
+            }
+        }
+        best = boards;
+        bestUncovered = 0;
+        return true;
+    }
+
+    long moves() const { return moves_; }
+    void setStart(double t) { start0_ = t; }
+    std::mt19937_64 &rng() { return rng_; }
+
+    int pick(std::size_t n) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_)); }
+
+private:
+    long bestSwap(Cover &c, const std::vector<Mask> &boards, const std::vector<int> &near, Mask s, int &j, Mask &x, Mask &y)
+    {
+        long best = 1L << 40;
+        int ties = 0;
+        for (int i : near) {
+            for (Mask out = boards[i] & ~s; out; out &= out - 1) {
+                const Mask xi = out & (~out + 1);
+                for (Mask in = s & ~boards[i]; in; in &= in - 1) {
+                    const Mask yi = in & (~in + 1);
+                    const long d = c.swapDelta(boards[i], xi, yi);
+                    if (d < best) {
+                        best = d;
+                        ties = 1;
+                        j = i, x = xi, y = yi;
+                    } else if (d == best && pick(++ties) == 0) {
+                        j = i, x = xi, y = yi;
+                    }
+                }
+            }
+        }
+        return best;
+    }
+
+    int n_, k_, m_;
+    Mask all_;
+    Options opt_;
+    std::mt19937_64 rng_;
+    long moves_ = 0;
+    double start0_ = 0;
+};
+
+std::string letters(Mask b) { return quillon::wheelLetters(b); }
+
+Mask parseBoard(const std::string &line)
+{
+    Mask b = 0;
+    for (char ch : line)
+        if (ch >= 'A' && ch <= 'A' + kMaxPool - 1)
+            b |= 1u << (ch - 'A');
+    return b;
+}
+
+bool readBoards(const std::string &path, std::vector<Mask> &boards)
+{
+    std::ifstream in(path);
+    if (!in)
+        return false;
+    std::string line;
+    while (std::getline(in, line))
+        if (!line.empty() && line[0] != '#') {
+            const Mask b = parseBoard(line);
+            if (std::popcount(b) == kBoardSize)
+                boards.push_back(b);
+        }
+    return true;
+}
+
+bool writeBoards(const std::string &path, const std::vector<Mask> &boards)
+{
+    std::ofstream out(path, std::ios::binary);
+    for (Mask b : boards)
+        out << letters(b) << '\n';
+    return static_cast<bool>(out);
+}
+
+// Brings a covering up to exactly g distinct boards. Extra boards are chosen greedily to cover the most
+// K-sets of the next level: N+1 if K when N < K, otherwise N if K+1. The first extra boards take in
+// any position that no board uses yet.
+void pad(int n, int k, int m, int g, std::vector<Mask> &boards, Search &search)
+{
+    std::sort(boards.begin(), boards.end());
+    boards.erase(std::unique(boards.begin(), boards.end()), boards.end());
+    if (static_cast<int>(boards.size()) >= g)
+        return;
+    int nextN = n, nextK = k;
+    if (n < k)
+        nextN = n + 1;
+    else if (k < m)
+        nextK = k + 1;
+    Cover next(nextN, nextK, m);
+    for (Mask b : boards)
+        next.add(b);
+    const Mask all = (1u << m) - 1;
+    while (static_cast<int>(boards.size()) < g) {
+        Mask used = 0;
+        for (Mask b : boards)
+            used |= b;
+        const Mask unused = all & ~used;
+        Mask best = 0;
+        long bestGain = -1;
+        for (int i = 0; i < 200; ++i) {
+            Mask b = 0;
+            for (Mask u = unused; u && std::popcount(b) < kBoardSize; u &= u - 1)
+                b |= u & (~u + 1);
+            Mask c = next.uncoveredCount() ? unrank(next.uncoveredAt(search.pick(next.uncoveredCount())), nextK) : 0;
+            while (c && std::popcount(b) < kBoardSize) {
+                b |= nthBit(c, search.pick(std::popcount(c)));
+                c &= ~b;
+            }
+            while (std::popcount(b) < kBoardSize)
+                b |= 1u << search.pick(m);
+            if (std::find(boards.begin(), boards.end(), b) != boards.end())
+                continue;
+            const long gain = next.gain(b);
+            if (gain > bestGain) {
+                bestGain = gain;
+                best = b;
+            }
+        }
+        if (bestGain < 0)
+            continue;
+        boards.push_back(best);
+        next.add(best);
+    }
+}
+
+// Smallest N-if-N covering of `size` points found in a short search: greedy, then one board fewer
+// at a time while annealing succeeds within 300,000 moves (a move limit, not a time limit, so that
+// the result does not depend on the machine).
+std::vector<Mask> coverGroup(int n, int size, const Options &o, std::uint64_t seed)
+{
+    if (size <= kBoardSize)
+        return {(1u << size) - 1};
+    Options so = o;
+    so.quiet = true;
+    so.seed = seed;
+    so.restart = 0;
+    so.exhaustiveMoves = false;
+    so.t0 = 0.6, so.tmin = 0.02, so.cool = 0.999, so.steps = 100;
+    Search sub(n, n, size, so);
+    std::vector<Mask> best;
+    {
+        Cover c(n, n, size);
+        sub.greedy(c, best, 1 << 20);
+    }
+    while (best.size() > 1) {
+        std::vector<Mask> boards(best.begin(), best.end() - 1), result;
+        Cover c(n, n, size);
+        for (Mask b : boards)
+            c.add(b);
+        std::size_t left = 0;
+        if (!sub.anneal(c, boards, result, left, now() + 3600, 300000))
+            break;
+        best = result;
+    }
+    return best;
+}
+
+// Too many boards: drops, one at a time, the board whose removal uncovers the fewest K-sets.
+void dropWeakest(Cover &cover, std::vector<Mask> &boards, int target)
+{
+    while (static_cast<int>(boards.size()) > target) {
+        std::size_t bestI = 0;
+        long bestLoss = -1;
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            long loss = 0;
+            cover.forCovered(boards[i], [&](std::uint32_t r) { loss += cover.countOf(r) == 1; });
+            if (bestLoss < 0 || loss < bestLoss) {
+                bestLoss = loss;
+                bestI = i;
+            }
+        }
+        cover.remove(boards[bestI]);
+        boards.erase(boards.begin() + static_cast<long>(bestI));
+    }
+}
+
+// A group smaller than a board is completed with the lowest positions outside it.
+Mask fillBoard(Mask b, Mask all)
+{
+    for (Mask rest = all & ~b; std::popcount(b) < kBoardSize; rest &= rest - 1)
+        b |= rest & (~rest + 1);
+    return b;
+}
+
+void usage()
+{
+    std::fprintf(stderr,
+                 "usage: wheelgen SYSTEM [options]\n"
+                 "Searches a table for catalogue system SYSTEM (1 ... 124) with at most G boards, pads it to\n"
+                 "exactly G distinct boards, proves it and writes it.\n"
+                 "  --seed S          random seed (default 1); same seed and options give the same table\n"
+                 "  --seconds T       stop after T seconds (default 60)\n"
+                 "  --out FILE        write the proven table to FILE (default: print it)\n"
+                 "  --state FILE      save the best state reached here when the time runs out\n"
+                 "  --resume FILE     start from a saved state (or any table) instead of a greedy start\n"
+                 "  --boards B        search with B boards instead of G, and write B boards\n"
+                 "  --t0 X --tmin X --cool X --steps N   annealing schedule (defaults 0.6 0.02 0.999 100)\n"
+                 "  --tscale X        multiply t0 and tmin by X (for systems whose swaps move many K-sets)\n"
+                 "  --restart N       fresh greedy start after N moves without progress (default never)\n"
+                 "  --exhaustive      try every swap for the chosen K-set and take the best\n"
+                 "  --walk P          share P of moves swap a random board toward S (default 0)\n"
+                 "  --groups A,B,...  start from the union of N-if-N coverings of consecutive groups of\n"
+                 "                    sizes A, B, ... (sum M); valid when K > (N-1) x number of groups\n"
+                 "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
+                 "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n");
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    initBinomials();
+    Options o;
+    if (argc < 2) {
+        usage();
+        return 2;
+    }
+    if (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help") {
+        usage();
+        return 0;
+    }
+    o.system = std::atoi(argv[1]);
+    for (int i = 2; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto next = [&]() -> std::string {
+            if (i + 1 >= argc) {
+                usage();
+                std::exit(2);
+            }
+            return argv[++i];
+        };
+        if (a == "--seed") o.seed = std::stoull(next());
+        else if (a == "--seconds") o.seconds = std::stod(next());
+        else if (a == "--out") o.out = next();
+        else if (a == "--state") o.state = next();
+        else if (a == "--resume") o.resume = next();
+        else if (a == "--boards") o.boards = std::stoi(next());
+        else if (a == "--t0") o.t0 = std::stod(next());
+        else if (a == "--tmin") o.tmin = std::stod(next());
+        else if (a == "--cool") o.cool = std::stod(next());
+        else if (a == "--tscale") o.tscale = std::stod(next());
+        else if (a == "--steps") o.steps = std::stol(next());
+        else if (a == "--restart") o.restart = std::stol(next());
+        else if (a == "--exhaustive") o.exhaustiveMoves = true;
+        else if (a == "--walk") o.walk = std::stod(next());
+        else if (a == "--groups") {
+            std::stringstream list(next());
+            for (std::string item; std::getline(list, item, ',');)
+                o.groups.push_back(std::stoi(item));
+        }
+        else if (a == "--quiet") o.quiet = true;
+        else {
+            usage();
+            return 2;
+        }
+    }
+    int n, k, m, g;
+    if (!catalogueEntry(o.system, n, k, m, g)) {
+        std::fprintf(stderr, "wheelgen: no system %d in the catalogue\n", o.system);
+        return 2;
+    }
+    const int target = o.boards > 0 ? o.boards : g;
+    o.t0 *= o.tscale;
+    o.tmin *= o.tscale;
+    const double start = now();
+    Search search(n, k, m, o);
+    search.setStart(start);
+    std::vector<Mask> boards;
+    int reached = 0;
+    bool solved = false;
+    const Mask all = (1u << m) - 1;
+
+    if (n == kBoardSize && k == kBoardSize) {
+        // Full wheel: every 7-subset of the pool.
+        std::vector<Mask> allSets;
+        subsets(all, kBoardSize, 0, allSets);
+        boards = allSets;
+        solved = true;
+    } else if (kBoardSize * target == m) {
+        // Disjoint boards: any K drawn numbers put at least N into one board when K > G (N - 1).
+        for (int i = 0; i < target; ++i)
+            boards.push_back(((1u << kBoardSize) - 1) << (kBoardSize * i));
+        solved = quillon::checkWheel(n, k, m, target, [&] {
+            std::vector<std::string> v;
+            for (Mask b : boards) v.push_back(letters(b));
+            return v;
+        }()).ok;
+        if (!solved)
+            boards.clear();
+    }
+
+    if (!solved) {
+        Cover cover(n, k, m);
+        if (!o.resume.empty()) {
+            if (!readBoards(o.resume, boards)) {
+                std::fprintf(stderr, "wheelgen: cannot read %s\n", o.resume.c_str());
+                return 2;
+            }
+            std::fprintf(stderr, "system %d: resuming from %zu boards of %s\n", o.system, boards.size(), o.resume.c_str());
+            for (Mask b : boards)
+                cover.add(b);
+            dropWeakest(cover, boards, target);
+        } else if (!o.groups.empty()) {
+            // K drawn numbers spread over the groups put at least N into one group when K > (N-1) x groups,
+            // so N-if-N coverings of every group together cover all K-sets.
+            int offset = 0;
+            for (int size : o.groups) {
+                for (Mask b : coverGroup(n, size, o, search.rng()()))
+                    boards.push_back(size >= kBoardSize ? b << offset : fillBoard(b << offset, all));
+                offset += size;
+            }
+            std::fprintf(stderr, "system %d: group start gives %zu boards\n", o.system, boards.size());
+            for (Mask b : boards)
+                cover.add(b);
+            dropWeakest(cover, boards, target);
+        }
+        if (static_cast<int>(boards.size()) < target) {
+            search.greedy(cover, boards, target);
+        }
+        reached = static_cast<int>(boards.size());
+        std::vector<Mask> best;
+        std::size_t bestUncovered = cover.uncoveredCount();
+        if (cover.uncoveredCount() == 0) {
+            solved = true;
+            best = boards;
+        } else {
+            while (static_cast<int>(boards.size()) < target) {
+                boards.push_back(search.randomBoard());
+                cover.add(boards.back());
+            }
+            reached = target;
+            solved = search.anneal(cover, boards, best, bestUncovered, start + o.seconds);
+        }
+        boards = best;
+        if (!solved) {
+            std::fprintf(stderr, "system %d (%d-%d-%d-%d): unsolved, best %zu uncovered with %zu boards after %.1f s, %ld moves\n",
+                         o.system, n, k, m, g, bestUncovered, boards.size(), now() - start, search.moves());
+            if (!o.state.empty())
+                writeBoards(o.state, boards);
+            std::printf("UNSOLVED system %d uncovered %zu seconds %.1f cpu %.1f\n", o.system, bestUncovered, now() - start,
+                        cpuSeconds());
+            return 1;
+        }
+        std::sort(boards.begin(), boards.end());
+        reached = static_cast<int>(std::unique(boards.begin(), boards.end()) - boards.begin());
+    } else {
+        reached = static_cast<int>(boards.size());
+    }
+
+    // With --boards the table keeps that many boards (a covering for a construction, not a catalogue table).
+    if (o.boards > 0)
+        g = o.boards;
+    pad(n, k, m, g, boards, search);
+    std::sort(boards.begin(), boards.end(), [](Mask a, Mask b) { return letters(a) < letters(b); });
+    std::vector<std::string> lines;
+    for (Mask b : boards)
+        lines.push_back(letters(b));
+    const quillon::WheelCheckResult check = quillon::checkWheel(n, k, m, g, lines);
+    if (!check.ok) {
+        std::fprintf(stderr, "wheelgen: system %d: result fails the check: %s\n", o.system, check.reason.c_str());
+        return 3;
+    }
+    const double elapsed = now() - start;
+    if (o.out.empty()) {
+        for (const std::string &l : lines)
+            std::printf("%s\n", l.c_str());
+    } else if (!writeBoards(o.out, boards)) {
+        std::fprintf(stderr, "wheelgen: cannot write %s\n", o.out.c_str());
+        return 2;
+    }
+    std::fprintf(stderr, "SOLVED system %d (%d-%d-%d-%d): reached %d boards, padded to %d, %.2f s, %ld moves, seed %llu, cpu %.2f s\n",
+                 o.system, n, k, m, g, reached, g, elapsed, search.moves(), static_cast<unsigned long long>(o.seed), cpuSeconds());
+    return 0;
+}
