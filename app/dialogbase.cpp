@@ -17,7 +17,7 @@ QFont designFont(const QString &family, int pixelHeight, bool bold)
     // the metric-compatible Liberation fonts keep captions within their controls.
     static const bool substituted = [] {
         const QString sans = QStringLiteral("Liberation Sans");
-        for (const char *name : {"MS Sans Serif", "Microsoft Sans Serif", "System"})
+        for (const char *name : { "MS Sans Serif", "Microsoft Sans Serif", "System" })
             QFont::insertSubstitution(QLatin1String(name), sans);
         return true;
     }();
@@ -86,6 +86,23 @@ TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeigh
     labtitre = new QLabel(this);
     labtitre->setFont(designFont(QStringLiteral("Times New Roman"), 19, true));
     labtitre->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TQuillonDialog::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+    labtitre->setText(title);
+    labtitre->adjustSize();
+}
+
+QLabel *TQuillonDialog::makePicture(const QRect &geometry, const QPixmap &pixmap)
+{
+    auto *picture = new QLabel(this);
+    picture->setGeometry(geometry);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setAttribute(Qt::WA_TranslucentBackground);
+    picture->setPixmap(pixmap);
+    return picture;
 }
 
 bool TQuillonDialog::event(QEvent *event)

@@ -16,6 +16,11 @@ public:
     TDegradeClass *DegradeClass1;
     QLabel *labtitre;
 
+    // The window's caption and its title label labtitre.
+    void setTitle(const QString &title);
+    // A decorative picture centred in a transparent label.
+    QLabel *makePicture(const QRect &geometry, const QPixmap &pixmap);
+
 protected:
     // Runs each time the window becomes the active window.
     virtual void FormActivate() { }

@@ -21,7 +21,7 @@ using namespace quillon;
 
 namespace {
 
-constexpr int kBoxLefts[10] = {0, 16, 63, 110, 157, 202, 250, 298, 362, 418};
+constexpr int kBoxLefts[10] = { 0, 16, 63, 110, 157, 202, 250, 298, 362, 418 };
 
 } // namespace
 
@@ -30,11 +30,8 @@ Tfcompare::Tfcompare(QWidget *parent)
 {
     setObjectName(QStringLiteral("fcompare"));
 
-    Image1 = new QLabel(this);
-    Image1->setGeometry(8, 0, 89, 41);
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
+    Image1 = makePicture(
+        QRect(8, 0, 89, 41), style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
 
     labtitre->move(104, 8);
 
@@ -96,10 +93,7 @@ void Tfcompare::FormShow()
 
 void Tfcompare::FormActivate()
 {
-    const QString title = pgloretlibmessage(29);
-    setWindowTitle(title);
-    labtitre->setText(title);
-    labtitre->adjustSize();
+    setTitle(pgloretlibmessage(29));
     GroupBox1->setTitle(pgloretlibmessage(30));
     bvoir->setText(pgloretlibmessage(31));
     // Set as designed, though this button shows no hint.
@@ -123,8 +117,8 @@ void Tfcompare::bvoirClick()
     DrawState &draw = drawState();
     readDraw(texts, draw);
     if (!drawIsDistinct(draw)) {
-        platform().prompts->message(pgloretlibmessage(109), pgloretlibmessage(80), Prompts::Buttons::Ok,
-                                    Prompts::Icon::None);
+        platform().prompts->message(
+            pgloretlibmessage(109), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::None);
         return;
     }
 

@@ -92,7 +92,7 @@ void setWrappedText(QRadioButton *button, int message)
     QString text = pgloretlibmessage(message);
     const QStyle *style = button->style();
     const int room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
-                     - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 4;
+        - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 4;
     const QFontMetrics metrics(button->font());
     if (metrics.horizontalAdvance(text) > room) {
         for (qsizetype blank = text.lastIndexOf(QLatin1Char(' ')); blank > 0;
@@ -119,11 +119,7 @@ Tfimprime::Tfimprime(QWidget *parent)
 {
     setObjectName(QStringLiteral("fimprime"));
 
-    Image1 = new QLabel(this);
-    Image1->setGeometry(0, 0, 49, 33);
-    Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(makeTicketPicture());
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1 = makePicture(QRect(0, 0, 49, 33), makeTicketPicture());
 
     labtitre->move(56, 8);
 
@@ -155,11 +151,11 @@ Tfimprime::Tfimprime(QWidget *parent)
     bimpunbull->setObjectName(QStringLiteral("bimpunbull"));
     bimpunbull->setGeometry(12, 45, 204, 24);
 
-    boutannule = makeButton(this, "boutannule", style()->standardIcon(QStyle::SP_DialogCancelButton), 131, 161);
+    boutannule
+        = makeButton(this, "boutannule", style()->standardIcon(QStyle::SP_DialogCancelButton), 131, 161);
     boutlancer = makeButton(this, "boutlancer",
-                            QIcon::fromTheme(QStringLiteral("document-print"),
-                                             style()->standardIcon(QStyle::SP_DialogOkButton)),
-                            243, 161);
+        QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_DialogOkButton)),
+        243, 161);
 
     connectClick(boutannule, this, &Tfimprime::boutannuleClick);
     connectClick(boutlancer, this, &Tfimprime::boutlancerClick);
@@ -209,8 +205,8 @@ void Tfimprime::boutlancerClick()
     const int last = leadingNumber(gdernier->text());
     if (!isPrintableRange(first, last, boardList().boardCount)) {
         if (Prompts *prompts = platform().prompts)
-            prompts->message(pgloretlibmessage(45), pgloretlibmessage(46), Prompts::Buttons::Ok,
-                             Prompts::Icon::Warning);
+            prompts->message(
+                pgloretlibmessage(45), pgloretlibmessage(46), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
     printTickets(t, mode, first, last);

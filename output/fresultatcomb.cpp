@@ -21,10 +21,8 @@ Tfresultatcomb::Tfresultatcomb(QWidget *parent)
 {
     setObjectName(QStringLiteral("fresultatcomb"));
 
-    Image1 = new QLabel(this);
-    Image1->setGeometry(8, 8, 57, 33);
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
-    Image1->setPixmap(style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31));
+    Image1 = makePicture(
+        QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31));
 
     labtitre->move(72, 8);
 
@@ -56,10 +54,7 @@ Tfresultatcomb::Tfresultatcomb(QWidget *parent)
 
 void Tfresultatcomb::FormActivate()
 {
-    const QString title = pgloretlibmessage(86);
-    setWindowTitle(title);
-    labtitre->setText(title);
-    labtitre->adjustSize();
+    setTitle(pgloretlibmessage(86));
     bimprime->setText(pgloretlibmessage(44));
     // The print button's hint is set but, as designed, never shown.
     bimprime->setProperty("hint", pgloretlibmessage(85));

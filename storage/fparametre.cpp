@@ -50,11 +50,8 @@ Tfparametre::Tfparametre(QWidget *parent)
 {
     setObjectName(QStringLiteral("fparametre"));
 
-    Image4 = new QLabel(this);
-    Image4->setGeometry(0, 0, 49, 49);
-    Image4->setAlignment(Qt::AlignCenter);
-    Image4->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
-    Image4->setAttribute(Qt::WA_TranslucentBackground);
+    Image4 = makePicture(
+        QRect(0, 0, 49, 49), style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
 
     labtitre->move(56, 8);
 
@@ -80,10 +77,7 @@ Tfparametre::Tfparametre(QWidget *parent)
 
 void Tfparametre::applyCaptions()
 {
-    const QString title = pgloretlibmessage(49);
-    setWindowTitle(title);
-    labtitre->setText(title);
-    labtitre->adjustSize();
+    setTitle(pgloretlibmessage(49));
     GroupBox1->setTitle(pgloretlibmessage(115));
     ldecalh->setText(pgloretlibmessage(114));
     ldecalh->adjustSize();
