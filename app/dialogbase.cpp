@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
+#include <QWheelEvent>
 
 QFont designFont(const QString &family, int pixelHeight, bool bold)
 {
@@ -46,6 +48,7 @@ QPushButton *makePictureButton(
     button->setGeometry(geometry);
     button->setIcon(parent->style()->standardIcon(icon));
     button->setIconSize(QSize(iconSize, iconSize));
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -60,6 +63,7 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
     box->lineEdit()->setMaxLength(2);
     box->setGeometry(geometry);
     TCharFilter::install(box, &quillon::isDigitOrBackspace);
+    ignoreWheelUnlessFocused(box);
     return box;
 }
 
@@ -125,12 +129,64 @@ TCharFilter::TCharFilter(QObject *parent, Predicate accepts)
 {
 }
 
+namespace {
+
+// Refuses any text holding a character the predicate refuses: pasted or dropped text
+// never reaches the key filter.
+class CharValidator : public QValidator {
+public:
+    CharValidator(QObject *parent, TCharFilter::Predicate accepts)
+        : QValidator(parent)
+        , m_accepts(accepts)
+    {
+    }
+    State validate(QString &input, int &) const override
+    {
+        for (QChar ch : input) {
+            if (!m_accepts(ch))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    TCharFilter::Predicate m_accepts;
+};
+
+class WheelGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void ignoreWheelUnlessFocused(QWidget *box)
+{
+    // A wheel turn no longer gives the focus, so it cannot pick the box up on the way.
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(new WheelGuard(box));
+}
+
 void TCharFilter::install(QWidget *box, Predicate accepts)
 {
-    QWidget *target = box;
-    if (auto *combo = qobject_cast<QComboBox *>(box); combo && combo->lineEdit())
-        target = combo->lineEdit();
-    target->installEventFilter(new TCharFilter(target, accepts));
+    box->installEventFilter(new TCharFilter(box, accepts));
+    QLineEdit *edit = qobject_cast<QLineEdit *>(box);
+    if (auto *combo = qobject_cast<QComboBox *>(box); combo && combo->lineEdit()) {
+        edit = combo->lineEdit();
+        edit->installEventFilter(new TCharFilter(edit, accepts));
+    }
+    if (edit)
+        edit->setValidator(new CharValidator(edit, accepts));
 }
 
 bool TCharFilter::eventFilter(QObject *watched, QEvent *event)

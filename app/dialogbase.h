@@ -42,7 +42,8 @@ struct TBusyCursor {
 class QComboBox;
 class QPushButton;
 
-// A command button with a picture left of its caption.
+// A command button with a picture left of its caption. It never becomes a dialog's
+// default button on its own, so Return in a box or a grid starts no command.
 QPushButton *makePictureButton(
     QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QRect &geometry, int iconSize = 24);
 
@@ -57,6 +58,10 @@ void applyGroupBoxStyle(QWidget *window);
 // Fonts of the original design, matched by the nearest installed family.
 QFont designFont(const QString &family, int pixelHeight, bool bold = false);
 
+// Lets the mouse wheel change a drop-down only while it has the focus, so that
+// scrolling over the window never changes a number or the system behind the player's back.
+void ignoreWheelUnlessFocused(QWidget *box);
+
 // Discards typed characters that the predicate refuses, before they reach the box.
 // Keys that type no character (arrows, Delete) pass.
 class TCharFilter : public QObject {
@@ -65,7 +70,10 @@ public:
     using Predicate = bool (*)(QChar);
     TCharFilter(QObject *parent, Predicate accepts);
 
-    // Installs a filter on a line edit or on the line edit of an editable combo box.
+    // Guards a line edit, or an editable combo box, against refused characters however
+    // they come: typed keys are filtered both on the combo box, which holds the focus
+    // and hands keys straight to its line edit's event handler (past any filter on the
+    // line edit), and on the line edit itself; pasted and dropped text meets a validator.
     static void install(QWidget *box, Predicate accepts);
 
 protected:

@@ -138,6 +138,7 @@ Tfprincip::Tfprincip(QWidget *parent)
     clistesystemes->setGeometry(6, 16, 627, 21);
     clistesystemes->setEditable(false);
     clistesystemes->setMaxVisibleItems(20);
+    ignoreWheelUnlessFocused(clistesystemes);
 
     gnumeros = new QGroupBox(this);
     gnumeros->setGeometry(8, 171, 641, 110);

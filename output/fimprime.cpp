@@ -132,6 +132,7 @@ Tfimprime::Tfimprime(QWidget *parent)
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(33, 57, 419, 21);
     ComboBox1->setEditable(false);
+    ignoreWheelUnlessFocused(ComboBox1);
 
     GroupBox3 = makeGroup(this, 30, 80, 189, 73);
     Label1 = makeLabel(GroupBox3, 19, 21);

@@ -67,12 +67,13 @@ class TestBoardWindows : public QObject {
             typeInto(w->c[size_t(tag)], numbers[tag - 1]);
     }
 
+    // Types into a number box as the window system does: to the combo box, which holds
+    // the focus, not to its line edit.
     static void typeInto(QComboBox *box, const QString &keys)
     {
-        QLineEdit *edit = box->lineEdit();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, keys);
+        box->lineEdit()->selectAll();
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QTest::keyClicks(box, keys);
     }
 
     // Presses a main-window button and, once the modal window it opens is active,
@@ -80,17 +81,18 @@ class TestBoardWindows : public QObject {
     template <class Check>
     void whileOpen(QAbstractButton *button, QDialog *dialog, Check check)
     {
-        bool ran = false;
+        bool checked = false;
         dialog->setWindowTitle(QString()); // set again by the activation handler
         QTimer::singleShot(0, dialog, [&] {
             // The window runs its activation handler once the activation event arrives.
-            if (QTest::qWaitForWindowActive(dialog) && QTest::qWaitFor([dialog] { return !dialog->windowTitle().isEmpty(); }))
+            if (QTest::qWaitForWindowActive(dialog) && QTest::qWaitFor([dialog] { return !dialog->windowTitle().isEmpty(); })) {
                 check();
-            ran = true;
+                checked = true;
+            }
             dialog->close();
         });
         button->click();
-        QVERIFY(ran);
+        QVERIFY2(checked, "the window did not open, or never became active and set its title");
         QVERIFY(!dialog->isVisible());
     }
 
@@ -187,6 +189,9 @@ private slots:
         setCurrentLanguage(English);
         whileOpen(w->bvoirtick, list(), [this] {
             QCOMPARE(list()->grillecomb->cell(0, 0), QStringLiteral("Board"));
+            // Return in the grid prints nothing: "Imprimer" is not the default button.
+            QTest::keyClick(list()->grillecomb, Qt::Key_Return);
+            QVERIFY(fakes->printLog->documents.isEmpty());
             list()->bimprime->click();
             QVERIFY(list()->isVisible());
         });
@@ -305,18 +310,24 @@ private slots:
                 QCOMPARE(compare()->c[size_t(tag)]->property("Tag").toInt(), tag);
                 QCOMPARE(compare()->c[size_t(tag)]->currentText(), tag == 9 ? QString() : QStringLiteral("1"));
             }
-            // Only digits and backspace reach a box.
-            QLineEdit *edit = compare()->c[1]->lineEdit();
+            // Only digits and backspace reach a box, typed to the box that holds the focus.
+            QComboBox *box = compare()->c[1];
+            QLineEdit *edit = box->lineEdit();
             edit->clear();
-            QTest::keyClicks(edit, QStringLiteral("a- 4+2x"));
+            QTest::keyClicks(box, QStringLiteral("a- 4+2x"));
             QCOMPARE(edit->text(), QStringLiteral("42"));
-            QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClick(box, Qt::Key_Backspace);
             QCOMPARE(edit->text(), QStringLiteral("4"));
-            QTest::keyClicks(edit, QStringLiteral("789"));
+            QTest::keyClicks(box, QStringLiteral("789"));
             QCOMPARE(edit->text(), QStringLiteral("47"));
 
-            // "Voir" at once: boxes 1 … 8 all show 1.
-            compare()->c[1]->setEditText(QStringLiteral("1"));
+            // Return in a box runs nothing: no button is the default.
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(fakes->prompts.messages().isEmpty());
+
+            // "Voir" with boxes 1 … 8 all showing 1.
+            box->setEditText(QStringLiteral("1"));
+            typeInto(compare()->c[9], QStringLiteral("12"));
             compare()->bvoir->click();
             const auto messages = fakes->prompts.messages();
             QCOMPARE(messages.size(), 1);
@@ -326,6 +337,12 @@ private slots:
             QCOMPARE(compare()->grillecomb->rowCount(), 0);
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
             // What the player typed is still there after the message.
+            QCOMPARE(compare()->c[9]->currentText(), QStringLiteral("12"));
+            typeInto(compare()->c[3], QStringLiteral("27"));
+        });
+        // Opened again, the boxes start afresh.
+        whileOpen(w->bcompar, compare(), [this] {
+            QCOMPARE(compare()->c[3]->currentText(), QStringLiteral("1"));
             QCOMPARE(compare()->c[9]->currentText(), QString());
         });
     }

@@ -11,6 +11,8 @@
 #include "i18n/language.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
+#include <QWheelEvent>
 #include <QComboBox>
 #include <QScrollBar>
 #include <QGroupBox>
@@ -42,11 +44,33 @@ class TestMainWindow : public QObject {
         }
     }
 
+    // Types into a number box as the window system does: to the combo box, which holds
+    // the focus, not to its line edit.
     void typeInto(int tag, const QString &keys)
     {
-        QLineEdit *edit = w->c[size_t(tag)]->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
+        QComboBox *box = w->c[size_t(tag)];
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box, keys);
+    }
+
+    // Picks a row of the system list as the player does: in its popup, with Return.
+    void pickSystem(int row)
+    {
+        w->clistesystemes->showPopup();
+        QAbstractItemView *view = w->clistesystemes->view();
+        view->setCurrentIndex(view->model()->index(row, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(w->clistesystemes->currentIndex(), row);
+    }
+
+    // One notch of the mouse wheel, handed to the control (a wheel turn over a box's line
+    // edit travels up to the box; that path is driven through a real X server).
+    static void turnWheelOver(QWidget *widget)
+    {
+        const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+        QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
     }
 
 private slots:
@@ -135,13 +159,41 @@ private slots:
         QTest::newRow("letters") << "a4b" << "4";
         QTest::newRow("minus and space") << "- 7" << "7";
         QTest::newRow("length limit") << "123" << "12";
+        // Pasted (Ctrl+V is refused as a typed key; the context menu and the middle
+        // button paste) or dropped text meets the same rule.
+        QTest::newRow("pasted letters") << "paste:ab" << "1";
+        QTest::newRow("pasted sign") << "paste:-5" << "1";
+        QTest::newRow("pasted digits") << "paste:37" << "37";
     }
     void keyFilterLetsOnlyDigitsAndBackspaceThrough()
     {
         QFETCH(QString, keys);
         start();
-        typeInto(1, keys);
+        if (keys.startsWith(QLatin1String("paste:"))) {
+            QApplication::clipboard()->setText(keys.mid(6));
+            w->c[1]->lineEdit()->selectAll();
+            w->c[1]->lineEdit()->paste();
+        } else {
+            typeInto(1, keys);
+        }
         QTEST(w->c[1]->currentText(), "shown");
+    }
+
+    void theWheelChangesOnlyTheFocusedControl()
+    {
+        start();
+        typeInto(3, QStringLiteral("33"));
+        w->c[5]->setFocus();
+        const int system = w->selectedSystem();
+        turnWheelOver(w->c[3]);
+        turnWheelOver(w->clistesystemes);
+        QCOMPARE(w->c[3]->currentText(), QStringLiteral("33"));
+        QCOMPARE(w->selectedSystem(), system);
+        QVERIFY(w->c[5]->hasFocus());
+        // The box that has the focus still follows the wheel.
+        w->c[3]->setFocus();
+        turnWheelOver(w->c[3]);
+        QVERIFY(w->c[3]->currentText() != QStringLiteral("33"));
     }
 
     void backspaceAndDeleteAreKept()
@@ -185,16 +237,13 @@ private slots:
         const int big = indexOfPool(14);
         const int small = indexOfPool(9);
         QVERIFY(big >= 0 && small >= 0);
-        w->clistesystemes->setCurrentIndex(big);
-        w->clistesystemesChange();
+        pickSystem(big);
         typeInto(12, QStringLiteral("45"));
-        w->clistesystemes->setCurrentIndex(small);
-        w->clistesystemesChange();
+        pickSystem(small);
         QVERIFY(w->c[9]->isVisible());
         QVERIFY(!w->c[10]->isVisible());
         QVERIFY(!w->c[12]->isVisible());
-        w->clistesystemes->setCurrentIndex(big);
-        w->clistesystemesChange();
+        pickSystem(big);
         QVERIFY(w->c[14]->isVisible());
         QVERIFY(!w->c[15]->isVisible());
         QCOMPARE(w->c[12]->currentText(), QStringLiteral("45"));
