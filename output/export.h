@@ -1,5 +1,5 @@
 // The text export: one line per board, every number followed by a comma, lines
-// ended by CR LF, 8-bit text. The boards are generated straight into the file.
+// ended by CR LF, 8-bit text.
 #pragma once
 
 #include "engine/selection.h"
@@ -22,8 +22,9 @@ void generateExport(int system, QIODevice &out);
 QString withDefaultSuffix(const QString &path, const QString &suffix);
 
 // Writes the export of system s to the file at path. The file is replaced only once
-// every line is written, so a failure leaves any earlier file as it was. Throws
-// QuillonError naming the file and the system's description of the error.
+// every line is on disk, so a failure (a full disk, a folder that takes no new file)
+// leaves any earlier file byte for byte as it was. Throws QuillonError naming the
+// file and the system's description of the error.
 void exportBoards(int system, const QString &path);
 
 } // namespace quillon

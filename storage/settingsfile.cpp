@@ -1,11 +1,11 @@
 #include "storage/settingsfile.h"
 
 #include "app/programfolder.h"
+#include "storage/replacefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtEndian>
@@ -105,23 +105,12 @@ void readSettingsFile(const QString &path)
     }
 }
 
-bool writeAll(QIODevice &device, const QByteArray &data)
-{
-    return device.write(data) == data.size();
-}
-
 bool writeSettingsFile(const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // An unfinished write is dropped with the object; the old file stays as it was.
-    if (!writeAll(file, encodeSettings(settings())))
-        return false;
-    return file.commit();
+    return replaceFile(path, encodeSettings(settings())).isEmpty();
 }
 
 QString settingsWriteFailureText()

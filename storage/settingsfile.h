@@ -11,8 +11,6 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
-
 namespace quillon {
 
 constexpr qsizetype kSettingsRecordSize = 32;
@@ -47,8 +45,5 @@ qint32 offsetFromText(const QString &text);
 
 // The offset as the dialog shows it: its decimal text, cut to seven characters.
 QString offsetToText(qint32 offset);
-
-// Writes the whole of data to a device; false when it did not all go through.
-bool writeAll(QIODevice &device, const QByteArray &data);
 
 } // namespace quillon

@@ -161,10 +161,6 @@ private slots:
         QCOMPARE(settingsFilePath(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
         QVERIFY(writeSettingsFile());
         QVERIFY(QFile::remove(settingsFilePath()));
-
-        QFile full(QStringLiteral("/dev/full"));
-        if (full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            QVERIFY(!writeAll(full, QByteArray(32, 'x')));
     }
 
     void offsetConversion_data()
