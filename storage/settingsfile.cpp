@@ -37,6 +37,12 @@ bool canCreateFilesIn(const QString &folder)
     return probe.open();
 }
 
+QString userSettingsFilePath()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QDir(config).filePath(kSettingsFileName);
+}
+
 } // namespace
 
 QByteArray encodeSettings(const SettingsRecord &record)
@@ -76,11 +82,18 @@ SettingsRecord defaultSettings()
 
 QString settingsFilePath()
 {
-    const QString folder = programFolder();
-    if (canCreateFilesIn(folder))
-        return folder + kSettingsFileName;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(config).filePath(kSettingsFileName);
+    const QString inProgramFolder = programFolder() + kSettingsFileName;
+    return canCreateFilesIn(programFolder()) ? inProgramFolder : userSettingsFilePath();
+}
+
+QString settingsFileToRead()
+{
+    const QString written = settingsFilePath();
+    if (QFileInfo::exists(written))
+        return written;
+    const QString inProgramFolder = programFolder() + kSettingsFileName;
+    const QString other = written == inProgramFolder ? userSettingsFilePath() : inProgramFolder;
+    return QFileInfo::exists(other) ? other : written;
 }
 
 void readSettingsFile(const QString &path)

@@ -208,6 +208,29 @@ private slots:
             beeped = beeped || call.kind == QLatin1String("beep");
         QTEST(beeped, "beep");
     }
+
+    // A settings file in a program folder that takes no new file is read all the
+    // same; "Quitter" then writes the settings to the user's configuration folder.
+    void readOnlyProgramFolderStillGivesItsSettings()
+    {
+        SmallFilesystem program;
+        QVERIFY(program.isMounted());
+        const QByteArray english = settingsBytes(2, 4, -2);
+        writeFile(program.filePath(QStringLiteral("QUILLON.PAR")), english);
+        QVERIFY(program.makeReadOnly());
+        const QString config = QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+                                   .filePath(QStringLiteral("QUILLON.PAR"));
+        QFile::remove(config);
+
+        start(program.path());
+        QCOMPARE(w->bquit->text(), QStringLiteral("Quit"));
+        QCOMPARE(settings().horizontalOffset, 4);
+        QCOMPARE(settings().verticalOffset, -2);
+        w->bquit->click();
+        QVERIFY(fakes->prompts.calls.isEmpty());
+        QCOMPARE(readFile(config), english);
+        QVERIFY(QFile::remove(config));
+    }
 };
 
 // Skips (exit code 77) where no filesystem can be mounted.

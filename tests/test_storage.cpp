@@ -160,7 +160,14 @@ private slots:
         const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
         QCOMPARE(settingsFilePath(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
         QVERIFY(writeSettingsFile());
-        QVERIFY(QFile::remove(settingsFilePath()));
+        // Back in a writable program folder, the user's file is read until one is
+        // written next to the program.
+        QTemporaryDir empty;
+        setProgramFolder(empty.path());
+        QCOMPARE(settingsFileToRead(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        setProgramFolder(program.path());
+        QCOMPARE(settingsFileToRead(), program.filePath(QStringLiteral("QUILLON.PAR")));
+        QVERIFY(QFile::remove(QDir(config).filePath(QStringLiteral("QUILLON.PAR"))));
     }
 
     void offsetConversion_data()
