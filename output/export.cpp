@@ -41,6 +41,17 @@ QString withDefaultSuffix(const QString &path, const QString &suffix)
     return path + QLatin1Char('.') + suffix;
 }
 
+QString withSuffix(const QString &path, const QString &suffix)
+{
+    if (path.isEmpty())
+        return path;
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    // A leading dot starts a hidden file's name, not an extension.
+    const QString base = dot > nameStart ? path.left(dot) : path;
+    return base + QLatin1Char('.') + suffix;
+}
+
 void exportBoards(int system, const QString &path)
 {
     // The whole text is made first (some 60 KB at most) so that the file is written
