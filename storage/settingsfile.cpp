@@ -108,8 +108,17 @@ void readSettingsFile(const QString &path)
         const QByteArray bytes = file.read(kSettingsRecordSize);
         SettingsRecord record;
         ok = decodeSettings(bytes, record);
-        if (ok)
+        if (ok) {
+            // An offset the dialog cannot give came from a damaged or hand-edited
+            // file. Brought to the nearest bound it would still throw every mark off
+            // the ticket; 0 prints where a first start does. The rest of the record
+            // stays.
+            for (qint32 *offset : {&record.horizontalOffset, &record.verticalOffset}) {
+                if (*offset < kLowestOffset || *offset > kHighestOffset)
+                    *offset = 0;
+            }
             settings() = record;
+        }
     }
     file.close();
     if (!ok) {

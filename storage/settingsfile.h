@@ -15,6 +15,10 @@ namespace quillon {
 
 constexpr qsizetype kSettingsRecordSize = 32;
 
+// The offsets the settings dialog can give: at most five characters typed.
+constexpr qint32 kLowestOffset = -9999;
+constexpr qint32 kHighestOffset = 99999;
+
 QByteArray encodeSettings(const SettingsRecord &record);
 // Decodes the first 32 bytes; false (record untouched) when fewer are given.
 bool decodeSettings(const QByteArray &bytes, SettingsRecord &record);
@@ -31,7 +35,8 @@ QString settingsFilePath();
 QString settingsFileToRead();
 
 // Reads the settings file into settings(). A missing file gives the defaults; a file
-// that cannot be read whole is deleted and the defaults are used.
+// that cannot be read whole is deleted and the defaults are used. An offset outside
+// the dialog's range is read as 0.
 void readSettingsFile(const QString &path = settingsFileToRead());
 
 // Writes settings() to the file, replacing it only once the whole record is on

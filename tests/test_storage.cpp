@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace quillon;
 using namespace quillon::test;
 
@@ -145,6 +147,33 @@ private slots:
         QTEST(int(settings().horizontalOffset), "horizontal");
         QCOMPARE(settings().languageCode, 1);
         QTEST(QFile::exists(path), "kept");
+    }
+
+    // Offsets beyond what the dialog's five characters can give fall back to 0.
+    void offsetsFromTheFileStayInTheDialogsRange_data()
+    {
+        QTest::addColumn<qint32>("horizontal");
+        QTest::addColumn<qint32>("vertical");
+        QTest::addColumn<qint32>("horizontalRead");
+        QTest::addColumn<qint32>("verticalRead");
+        QTest::newRow("the dialog's extremes") << 99999 << -9999 << 99999 << -9999;
+        QTest::newRow("one beyond") << -10000 << 100000 << 0 << 0;
+        QTest::newRow("32-bit extremes") << std::numeric_limits<qint32>::max() << std::numeric_limits<qint32>::min()
+                                         << 0 << 0;
+        QTest::newRow("one bad, one good") << 12 << (1 << 30) << 12 << 0;
+    }
+    void offsetsFromTheFileStayInTheDialogsRange()
+    {
+        QFETCH(qint32, horizontal);
+        QFETCH(qint32, vertical);
+        QByteArray record = encodeSettings(defaultSettings());
+        record.replace(4, 4, int32(2));
+        record.replace(8, 4, int32(horizontal));
+        record.replace(12, 4, int32(vertical));
+        readSettingsFile(writeFile(file("QUILLON.PAR"), record));
+        QTEST(settings().horizontalOffset, "horizontalRead");
+        QTEST(settings().verticalOffset, "verticalRead");
+        QCOMPARE(settings().languageCode, 2);
     }
 
     void settingsWrittenWholeWhereTheyCanBe()
