@@ -89,7 +89,8 @@ GameLoadResult readGameFile(const QString &path, GameRecord &record)
     if (!QFileInfo::exists(path))
         return GameLoadResult::Missing;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Regular files only: opening a named pipe would wait for a writer forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return GameLoadResult::ReadFailed;
     const QByteArray bytes = file.read(kGameRecordSize);
     if (bytes.size() != kGameRecordSize)

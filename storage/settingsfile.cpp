@@ -104,7 +104,8 @@ void readSettingsFile(const QString &path)
     }
     QFile file(path);
     bool ok = false;
-    if (file.open(QIODevice::ReadOnly)) {
+    // Regular files only: opening a named pipe would wait for a writer forever.
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.read(kSettingsRecordSize);
         SettingsRecord record;
         ok = decodeSettings(bytes, record);

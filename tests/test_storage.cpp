@@ -69,12 +69,14 @@ private slots:
         reader.NextLine();
         reader.setFileName(path);
         QCOMPARE(reader.Line(), QByteArray("two"));
-        const QString folder = dir.path();
-        try {
-            reader.setFileName(folder);
-            QFAIL("a folder opened");
-        } catch (const ETextFileError &e) {
-            QCOMPARE(e.text(), QStringLiteral("Could not open the file \"%1\" for reading").arg(folder));
+        // Only regular files are opened: a named pipe would wait for a writer forever.
+        for (const QString &other : {dir.path(), namedPipe(file("pipe.txt"))}) {
+            try {
+                reader.setFileName(other);
+                QFAIL("not a file, yet opened");
+            } catch (const ETextFileError &e) {
+                QCOMPARE(e.text(), QStringLiteral("Could not open the file \"%1\" for reading").arg(other));
+            }
         }
         QVERIFY(!reader.IsOpen());
         QVERIFY_THROWS_EXCEPTION(ETextFileError, reader.NextLine());
@@ -133,13 +135,16 @@ private slots:
         QTest::newRow("32 bytes") << record << -3 << true;
         QTest::newRow("40 bytes: first 32 used") << record + QByteArray(8, '\x7f') << -3 << true;
         QTest::newRow("31 bytes: deleted") << record.left(31) << 0 << false;
+        QTest::newRow("named pipe: deleted") << QByteArray("<pipe>") << 0 << false;
     }
     void readingSettings()
     {
         QFETCH(QByteArray, content);
         const QString path = file("QUILLON.PAR");
         QFile::remove(path);
-        if (content != "<none>")
+        if (content == "<pipe>")
+            namedPipe(path);
+        else if (content != "<none>")
             writeFile(path, content);
         settings().horizontalOffset = 77;
         settings().languageCode = 0;
@@ -245,6 +250,7 @@ private slots:
         QTest::newRow("lower case") << QByteArray(valid).replace(1, 2, "ql") << GameLoadResult::NotAGameFile;
         QTest::newRow("missing") << QByteArray("<none>") << GameLoadResult::Missing;
         QTest::newRow("folder") << QByteArray("<folder>") << GameLoadResult::ReadFailed;
+        QTest::newRow("named pipe") << QByteArray("<pipe>") << GameLoadResult::ReadFailed;
     }
     void loadingGameFiles()
     {
@@ -254,6 +260,8 @@ private slots:
         QDir(path).removeRecursively();
         if (content == "<folder>")
             QDir().mkpath(path);
+        else if (content == "<pipe>")
+            namedPipe(path);
         else if (content != "<none>")
             writeFile(path, content);
         GameRecord record;
