@@ -98,7 +98,8 @@ private slots:
         QTest::newRow("header only") << languageFile(0) << 1 << "";
         QTest::newRow("300th kept") << languageFile(320) << 300 << "en300";
         QTest::newRow("beyond 300 ignored") << languageFile(320) << 301 << "";
-        QTest::newRow("cut to 255 bytes") << languageFile(40, "Quitter;" + QByteArray(300, 'q')) << 21 << QString(255, u'q');
+        QTest::newRow("cut to 255 bytes") << languageFile(40, "Quitter;" + QByteArray(300, 'q')) << 21
+                                          << QString(255, u'q');
     }
     void translationFile()
     {
