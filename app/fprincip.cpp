@@ -349,7 +349,8 @@ void Tfprincip::baidegeneClick()
 
 void Tfprincip::brengjeuClick()
 {
-    const QString path = chooseSaveFile(gameFileDialog(75, false, saveDialogFileName), 76, 77);
+    const QString lastName = withSuffix(saveDialogFileName, QStringLiteral("qz"));
+    const QString path = chooseSaveFile(gameFileDialog(75, false, lastName), 76, 77);
     if (path.isEmpty())
         return;
     Prompts &prompts = *platform().prompts;
@@ -435,7 +436,7 @@ void Tfprincip::bgenerefichierClick()
     dialog.filterName = QStringLiteral("text (*.txt)");
     dialog.filterPattern = QStringLiteral("*.txt");
     dialog.defaultSuffix = QStringLiteral("txt");
-    dialog.initialPath = saveDialogFileName;
+    dialog.initialPath = withSuffix(saveDialogFileName, dialog.defaultSuffix);
     const QString path = chooseSaveFile(dialog, 105, 106);
     if (path.isEmpty())
         return;

@@ -48,7 +48,8 @@ bool Tgerelanguage::Load()
             ++n;
             const QByteArray reference = reader.Field(1);
             const QByteArray translation = reader.Field(2);
-            m_texts[size_t(n)] = hasVisibleCharacter(translation) ? translation : reference;
+            const QByteArray &text = hasVisibleCharacter(translation) ? translation : reference;
+            m_texts[size_t(n)] = text.left(kMaxTextLength);
             reader.NextLine();
         }
         m_loaded = true;

@@ -17,6 +17,10 @@ namespace quillon {
 class Tgerelanguage {
 public:
     static constexpr int kTextCount = 300;
+    // Bytes kept of each text: four times the longest caption. A longer text, which
+    // some captions repeat (message 64 goes into every system's name), would stall
+    // the start and fill the memory.
+    static constexpr qsizetype kMaxTextLength = 255;
 
     QString fileName;
 

@@ -3,10 +3,11 @@
 #include "app/errors.h"
 #include "engine/boardlist.h"
 #include "engine/catalogue.h"
+#include "storage/replacefile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quillon {
 
@@ -40,24 +41,27 @@ QString withDefaultSuffix(const QString &path, const QString &suffix)
     return path + QLatin1Char('.') + suffix;
 }
 
+QString withSuffix(const QString &path, const QString &suffix)
+{
+    if (path.isEmpty())
+        return path;
+    const qsizetype nameStart = path.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    // A leading dot starts a hidden file's name, not an extension.
+    const QString base = dot > nameStart ? path.left(dot) : path;
+    return base + QLatin1Char('.') + suffix;
+}
+
 void exportBoards(int system, const QString &path)
 {
-    const auto failure = [&path](const QString &reason) {
-        return QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
-    };
-    QSaveFile file(path);
-    // A folder that only lets the file itself be rewritten still gets the export.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
-    try {
-        generateExport(system, file);
-    } catch (const QuillonError &error) {
-        file.cancelWriting();
-        throw failure(error.text());
-    }
-    if (!file.commit())
-        throw failure(file.errorString());
+    // The whole text is made first (some 60 KB at most) so that the file is written
+    // in one go and replaced only once all of it is on disk.
+    QBuffer text;
+    text.open(QIODevice::WriteOnly);
+    generateExport(system, text);
+    const QString reason = replaceFile(path, text.data());
+    if (!reason.isEmpty())
+        throw QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
 }
 
 } // namespace quillon

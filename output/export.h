@@ -1,5 +1,5 @@
 // The text export: one line per board, every number followed by a comma, lines
-// ended by CR LF, 8-bit text. The boards are generated straight into the file.
+// ended by CR LF, 8-bit text.
 #pragma once
 
 #include "engine/selection.h"
@@ -21,9 +21,15 @@ void generateExport(int system, QIODevice &out);
 // The chosen file name with ".suffix" added when it has no extension.
 QString withDefaultSuffix(const QString &path, const QString &suffix);
 
+// The same file name with its extension, if any, replaced by ".suffix": the save
+// dialogs share the last name chosen, and the export must not propose a game file
+// (nor the game save an export).
+QString withSuffix(const QString &path, const QString &suffix);
+
 // Writes the export of system s to the file at path. The file is replaced only once
-// every line is written, so a failure leaves any earlier file as it was. Throws
-// QuillonError naming the file and the system's description of the error.
+// every line is on disk, so a failure (a full disk, a folder that takes no new file)
+// leaves any earlier file byte for byte as it was. Throws QuillonError naming the
+// file and the system's description of the error.
 void exportBoards(int system, const QString &path);
 
 } // namespace quillon

@@ -2,11 +2,10 @@
 
 #include "engine/catalogue.h"
 #include "engine/selection.h"
-#include "storage/settingsfile.h"
+#include "storage/replacefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -82,13 +81,7 @@ void fillGameRecord(GameRecord &record, int system, const QStringList &boxTexts)
 
 bool writeGameFile(const QString &path, const GameRecord &record)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // An unfinished write is dropped with the object; the old file stays as it was.
-    if (!writeAll(file, QByteArray(record.bytes.data(), kGameRecordSize)))
-        return false;
-    return file.commit();
+    return replaceFile(path, QByteArray(record.bytes.data(), kGameRecordSize)).isEmpty();
 }
 
 GameLoadResult readGameFile(const QString &path, GameRecord &record)
@@ -96,7 +89,8 @@ GameLoadResult readGameFile(const QString &path, GameRecord &record)
     if (!QFileInfo::exists(path))
         return GameLoadResult::Missing;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Regular files only: opening a named pipe would wait for a writer forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return GameLoadResult::ReadFailed;
     const QByteArray bytes = file.read(kGameRecordSize);
     if (bytes.size() != kGameRecordSize)

@@ -1,11 +1,11 @@
 #include "storage/settingsfile.h"
 
 #include "app/programfolder.h"
+#include "storage/replacefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtEndian>
@@ -35,6 +35,12 @@ bool canCreateFilesIn(const QString &folder)
 {
     QTemporaryFile probe(folder + QStringLiteral(".quillon-probe-XXXXXX"));
     return probe.open();
+}
+
+QString userSettingsFilePath()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return QDir(config).filePath(kSettingsFileName);
 }
 
 } // namespace
@@ -76,11 +82,18 @@ SettingsRecord defaultSettings()
 
 QString settingsFilePath()
 {
-    const QString folder = programFolder();
-    if (canCreateFilesIn(folder))
-        return folder + kSettingsFileName;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    return QDir(config).filePath(kSettingsFileName);
+    const QString inProgramFolder = programFolder() + kSettingsFileName;
+    return canCreateFilesIn(programFolder()) ? inProgramFolder : userSettingsFilePath();
+}
+
+QString settingsFileToRead()
+{
+    const QString written = settingsFilePath();
+    if (QFileInfo::exists(written))
+        return written;
+    const QString inProgramFolder = programFolder() + kSettingsFileName;
+    const QString other = written == inProgramFolder ? userSettingsFilePath() : inProgramFolder;
+    return QFileInfo::exists(other) ? other : written;
 }
 
 void readSettingsFile(const QString &path)
@@ -91,12 +104,22 @@ void readSettingsFile(const QString &path)
     }
     QFile file(path);
     bool ok = false;
-    if (file.open(QIODevice::ReadOnly)) {
+    // Regular files only: opening a named pipe would wait for a writer forever.
+    if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.read(kSettingsRecordSize);
         SettingsRecord record;
         ok = decodeSettings(bytes, record);
-        if (ok)
+        if (ok) {
+            // An offset the dialog cannot give came from a damaged or hand-edited
+            // file. Brought to the nearest bound it would still throw every mark off
+            // the ticket; 0 prints where a first start does. The rest of the record
+            // stays.
+            for (qint32 *offset : {&record.horizontalOffset, &record.verticalOffset}) {
+                if (*offset < kLowestOffset || *offset > kHighestOffset)
+                    *offset = 0;
+            }
             settings() = record;
+        }
     }
     file.close();
     if (!ok) {
@@ -105,23 +128,12 @@ void readSettingsFile(const QString &path)
     }
 }
 
-bool writeAll(QIODevice &device, const QByteArray &data)
-{
-    return device.write(data) == data.size();
-}
-
 bool writeSettingsFile(const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // An unfinished write is dropped with the object; the old file stays as it was.
-    if (!writeAll(file, encodeSettings(settings())))
-        return false;
-    return file.commit();
+    return replaceFile(path, encodeSettings(settings())).isEmpty();
 }
 
 QString settingsWriteFailureText()

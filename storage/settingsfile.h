@@ -1,7 +1,7 @@
 // The settings file "QUILLON.PAR": one 32-byte record, integers little-endian.
 //
 // It lives in the program folder, or in the user's configuration folder when the
-// program folder cannot be written (a system-wide install). It is read once at the
+// program folder takes no new file (a system-wide install). It is read once at the
 // first activation of the main window and written when the player leaves through
 // "Quitter".
 #pragma once
@@ -11,11 +11,13 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
-
 namespace quillon {
 
 constexpr qsizetype kSettingsRecordSize = 32;
+
+// The offsets the settings dialog can give: at most five characters typed.
+constexpr qint32 kLowestOffset = -9999;
+constexpr qint32 kHighestOffset = 99999;
 
 QByteArray encodeSettings(const SettingsRecord &record);
 // Decodes the first 32 bytes; false (record untouched) when fewer are given.
@@ -24,12 +26,18 @@ bool decodeSettings(const QByteArray &bytes, SettingsRecord &record);
 // The settings of a first start: French, offsets 0.
 SettingsRecord defaultSettings();
 
-// Where the settings file is read and written.
+// Where the settings file is written: the program folder when a file can be made
+// in it, otherwise the user's configuration folder.
 QString settingsFilePath();
+// Where it is read: the file where it will be written when there is one, otherwise
+// the one in the other place, so that a file left in a read-only program folder is
+// still read.
+QString settingsFileToRead();
 
 // Reads the settings file into settings(). A missing file gives the defaults; a file
-// that cannot be read whole is deleted and the defaults are used.
-void readSettingsFile(const QString &path = settingsFilePath());
+// that cannot be read whole is deleted and the defaults are used. An offset outside
+// the dialog's range is read as 0.
+void readSettingsFile(const QString &path = settingsFileToRead());
 
 // Writes settings() to the file, replacing it only once the whole record is on
 // disk. False when the write failed; the file the user had is then untouched.
@@ -47,8 +55,5 @@ qint32 offsetFromText(const QString &text);
 
 // The offset as the dialog shows it: its decimal text, cut to seven characters.
 QString offsetToText(qint32 offset);
-
-// Writes the whole of data to a device; false when it did not all go through.
-bool writeAll(QIODevice &device, const QByteArray &data);
 
 } // namespace quillon

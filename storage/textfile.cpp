@@ -1,5 +1,7 @@
 #include "storage/textfile.h"
 
+#include <QFileInfo>
+
 #include <ios>
 
 namespace quillon {
@@ -48,7 +50,8 @@ void TTextFile::setFileName(const QString &name)
         return;
     m_isOpen = true;
     m_file.setFileName(name);
-    if (!m_file.open(QIODevice::ReadOnly)) {
+    // Regular files only: opening a named pipe would wait for a writer forever.
+    if (!QFileInfo(name).isFile() || !m_file.open(QIODevice::ReadOnly)) {
         m_isOpen = false;
         throw ETextFileError(QStringLiteral("Could not open the file \"%1\" for reading").arg(m_fileName));
     }

@@ -1,10 +1,13 @@
 // Start-up cost: creating the six windows and showing the main window until its
 // one-time initialisation has run (system list and boxes filled, captions applied).
+// Built, not run by CTest:
+//   QT_QPA_PLATFORM=offscreen build/bench_startup
 #include "app/application.h"
 #include "app/fprincip.h"
 #include "app/programfolder.h"
 #include "fakes/fakeplatform.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,12 +16,10 @@ using namespace quillon;
 class BenchStartup : public QObject {
     Q_OBJECT
 
-private slots:
-    void startToMainWindowShown()
+    static void startInFolder(const QString &folder)
     {
         test::FakePlatform fakes;
-        QTemporaryDir folder;
-        setProgramFolder(folder.path());
+        setProgramFolder(folder);
         QBENCHMARK {
             createWindows();
             windows().fprincip->show();
@@ -26,6 +27,29 @@ private slots:
             QVERIFY(!windows().fprincip->startupPending());
             destroyWindows();
         }
+        setProgramFolder(QString());
+    }
+
+private slots:
+    void startToMainWindowShown()
+    {
+        QTemporaryDir folder;
+        startInFolder(folder.path());
+    }
+
+    // A translation file whose message 64, which goes into every system's name, is
+    // 10 MB long.
+    void startWithATenMegabyteText()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("quillon.lg")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= 10; ++i)
+            file.write("header\n");
+        for (int n = 1; n <= 300; ++n)
+            file.write(n == 64 ? "numeros;" + QByteArray(10 << 20, 'n') + "\n" : "m;m\n");
+        file.close();
+        startInFolder(folder.path());
     }
 };
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 namespace quillon::test {
 
 // Writes a fresh file (a rewrite in place makes some file systems flush at close).
@@ -15,6 +17,15 @@ inline QString writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+// A named pipe, which blocks whoever opens it for reading until a writer comes.
+inline QString namedPipe(const QString &path)
+{
+    QFile::remove(path);
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        qFatal("cannot make the pipe %s", qPrintable(path));
     return path;
 }
 

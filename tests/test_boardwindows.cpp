@@ -248,6 +248,15 @@ private slots:
         QCOMPARE(fakes->prompts.calls.size(), 2);
         QCOMPARE(fakes->prompts.calls[1].dialog.initialPath, path + QStringLiteral(".txt"));
         QVERIFY(!file.exists());
+
+        // The name is shared with the game save, each with the suffix of its own files,
+        // so that neither command proposes the other's file.
+        w->brengjeu->click();
+        QCOMPARE(fakes->prompts.calls[2].dialog.initialPath, path + QStringLiteral(".qz"));
+        fakes->prompts.fileNames.enqueue(folder.filePath(QStringLiteral("jeu.qz")));
+        w->brengjeu->click();
+        w->bgenerefichier->click();
+        QCOMPARE(fakes->prompts.calls.last().dialog.initialPath, folder.filePath(QStringLiteral("jeu.txt")));
     }
 
     void overwritingAsksFirst_data()

@@ -122,7 +122,14 @@ private slots:
             const QString path = writeFile(dir.filePath(QStringLiteral("QUILLON.PAR")), bytes);
             readSettingsFile(path);
             const bool whole = bytes.size() >= kSettingsRecordSize;
-            QCOMPARE(encodeSettings(settings()), whole ? bytes.left(kSettingsRecordSize) : seed);
+            QByteArray expected = whole ? bytes.left(kSettingsRecordSize) : seed;
+            // Offsets that five typed characters cannot give are read as 0.
+            for (int at : {8, 12}) {
+                const qint32 offset = qFromLittleEndian<qint32>(expected.constData() + at);
+                if (offset < -9999 || offset > 99999)
+                    expected.replace(at, 4, int32(0));
+            }
+            QCOMPARE(encodeSettings(settings()), expected);
             QCOMPARE(QFile::exists(path), whole);
         }
     }

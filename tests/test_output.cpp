@@ -279,6 +279,23 @@ private slots:
         QFETCH(QString, path);
         QCOMPARE(withDefaultSuffix(chosen, QStringLiteral("txt")), path);
     }
+
+    void suffixSwapped_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("proposed");
+        QTest::newRow("game name") << "/tmp/jeu.qz" << "/tmp/jeu.txt";
+        QTest::newRow("last extension only") << "/tmp/a.b/jeu.v2.qz" << "/tmp/a.b/jeu.v2.txt";
+        QTest::newRow("no extension, dotted folder") << "/tmp/a.b/jeu" << "/tmp/a.b/jeu.txt";
+        QTest::newRow("trailing dot") << "/tmp/jeu." << "/tmp/jeu.txt";
+        QTest::newRow("hidden file") << "/tmp/.qz" << "/tmp/.qz.txt";
+        QTest::newRow("nothing chosen yet") << "" << "";
+    }
+    void suffixSwapped()
+    {
+        QFETCH(QString, last);
+        QTEST(withSuffix(last, QStringLiteral("txt")), "proposed");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestOutput)

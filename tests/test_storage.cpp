@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace quillon;
 using namespace quillon::test;
 
@@ -67,12 +69,14 @@ private slots:
         reader.NextLine();
         reader.setFileName(path);
         QCOMPARE(reader.Line(), QByteArray("two"));
-        const QString folder = dir.path();
-        try {
-            reader.setFileName(folder);
-            QFAIL("a folder opened");
-        } catch (const ETextFileError &e) {
-            QCOMPARE(e.text(), QStringLiteral("Could not open the file \"%1\" for reading").arg(folder));
+        // Only regular files are opened: a named pipe would wait for a writer forever.
+        for (const QString &other : {dir.path(), namedPipe(file("pipe.txt"))}) {
+            try {
+                reader.setFileName(other);
+                QFAIL("not a file, yet opened");
+            } catch (const ETextFileError &e) {
+                QCOMPARE(e.text(), QStringLiteral("Could not open the file \"%1\" for reading").arg(other));
+            }
         }
         QVERIFY(!reader.IsOpen());
         QVERIFY_THROWS_EXCEPTION(ETextFileError, reader.NextLine());
@@ -94,6 +98,8 @@ private slots:
         QTest::newRow("header only") << languageFile(0) << 1 << "";
         QTest::newRow("300th kept") << languageFile(320) << 300 << "en300";
         QTest::newRow("beyond 300 ignored") << languageFile(320) << 301 << "";
+        QTest::newRow("cut to 255 bytes") << languageFile(40, "Quitter;" + QByteArray(300, 'q')) << 21
+                                          << QString(255, u'q');
     }
     void translationFile()
     {
@@ -131,13 +137,16 @@ private slots:
         QTest::newRow("32 bytes") << record << -3 << true;
         QTest::newRow("40 bytes: first 32 used") << record + QByteArray(8, '\x7f') << -3 << true;
         QTest::newRow("31 bytes: deleted") << record.left(31) << 0 << false;
+        QTest::newRow("named pipe: deleted") << QByteArray("<pipe>") << 0 << false;
     }
     void readingSettings()
     {
         QFETCH(QByteArray, content);
         const QString path = file("QUILLON.PAR");
         QFile::remove(path);
-        if (content != "<none>")
+        if (content == "<pipe>")
+            namedPipe(path);
+        else if (content != "<none>")
             writeFile(path, content);
         settings().horizontalOffset = 77;
         settings().languageCode = 0;
@@ -145,6 +154,33 @@ private slots:
         QTEST(int(settings().horizontalOffset), "horizontal");
         QCOMPARE(settings().languageCode, 1);
         QTEST(QFile::exists(path), "kept");
+    }
+
+    // Offsets beyond what the dialog's five characters can give fall back to 0.
+    void offsetsFromTheFileStayInTheDialogsRange_data()
+    {
+        QTest::addColumn<qint32>("horizontal");
+        QTest::addColumn<qint32>("vertical");
+        QTest::addColumn<qint32>("horizontalRead");
+        QTest::addColumn<qint32>("verticalRead");
+        QTest::newRow("the dialog's extremes") << 99999 << -9999 << 99999 << -9999;
+        QTest::newRow("one beyond") << -10000 << 100000 << 0 << 0;
+        QTest::newRow("32-bit extremes") << std::numeric_limits<qint32>::max() << std::numeric_limits<qint32>::min()
+                                         << 0 << 0;
+        QTest::newRow("one bad, one good") << 12 << (1 << 30) << 12 << 0;
+    }
+    void offsetsFromTheFileStayInTheDialogsRange()
+    {
+        QFETCH(qint32, horizontal);
+        QFETCH(qint32, vertical);
+        QByteArray record = encodeSettings(defaultSettings());
+        record.replace(4, 4, int32(2));
+        record.replace(8, 4, int32(horizontal));
+        record.replace(12, 4, int32(vertical));
+        readSettingsFile(writeFile(file("QUILLON.PAR"), record));
+        QTEST(settings().horizontalOffset, "horizontalRead");
+        QTEST(settings().verticalOffset, "verticalRead");
+        QCOMPARE(settings().languageCode, 2);
     }
 
     void settingsWrittenWholeWhereTheyCanBe()
@@ -160,11 +196,14 @@ private slots:
         const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
         QCOMPARE(settingsFilePath(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
         QVERIFY(writeSettingsFile());
-        QVERIFY(QFile::remove(settingsFilePath()));
-
-        QFile full(QStringLiteral("/dev/full"));
-        if (full.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            QVERIFY(!writeAll(full, QByteArray(32, 'x')));
+        // Back in a writable program folder, the user's file is read until one is
+        // written next to the program.
+        QTemporaryDir empty;
+        setProgramFolder(empty.path());
+        QCOMPARE(settingsFileToRead(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        setProgramFolder(program.path());
+        QCOMPARE(settingsFileToRead(), program.filePath(QStringLiteral("QUILLON.PAR")));
+        QVERIFY(QFile::remove(QDir(config).filePath(QStringLiteral("QUILLON.PAR"))));
     }
 
     void offsetConversion_data()
@@ -213,6 +252,7 @@ private slots:
         QTest::newRow("lower case") << QByteArray(valid).replace(1, 2, "ql") << GameLoadResult::NotAGameFile;
         QTest::newRow("missing") << QByteArray("<none>") << GameLoadResult::Missing;
         QTest::newRow("folder") << QByteArray("<folder>") << GameLoadResult::ReadFailed;
+        QTest::newRow("named pipe") << QByteArray("<pipe>") << GameLoadResult::ReadFailed;
     }
     void loadingGameFiles()
     {
@@ -222,6 +262,8 @@ private slots:
         QDir(path).removeRecursively();
         if (content == "<folder>")
             QDir().mkpath(path);
+        else if (content == "<pipe>")
+            namedPipe(path);
         else if (content != "<none>")
             writeFile(path, content);
         GameRecord record;
@@ -244,7 +286,10 @@ private slots:
         QVERIFY(writeGameFile(file("out.qz"), record));
         const QByteArray saved = readFile(file("out.qz"));
         QCOMPARE(saved.size(), kGameRecordSize);
-        QCOMPARE(saved.mid(12, 4) + saved.mid(24, 4) + saved.mid(188), QByteArray(48, 'r'));
+        // Signature, reserved byte, format 1, system 3, reserved, its pool size 9,
+        // no key numbers, reserved.
+        QCOMPARE(saved.left(28), "\x02QLr" + int32(1) + int32(3) + "rrrr" + int32(9) + int32(0) + "rrrr");
+        QCOMPARE(saved.mid(188), QByteArray(40, 'r'));
         QCOMPARE(saved.mid(28, 4), int32(9));
     }
 };

@@ -174,7 +174,7 @@ private slots:
 
     void offsetsStoredByOkOnlyAndFiledByQuitterOnly()
     {
-        const QByteArray file = settingsBytes(1, 7, -1234567) + "40 bytes";
+        const QByteArray file = settingsBytes(1, 7, -9999) + "40 bytes";
         put(QStringLiteral("QUILLON.PAR"), file);
         start();
         Tfparametre *dialog = openSettings();
@@ -182,14 +182,14 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Parametres"));
         QCOMPARE(dialog->GroupBox1->title(), QStringLiteral("Impression"));
         QCOMPARE(dialog->edech->text(), QStringLiteral("7"));
-        QCOMPARE(dialog->edecv->text(), QStringLiteral("-123456"));
+        QCOMPARE(dialog->edecv->text(), QStringLiteral("-9999"));
         dialog->edech->selectAll();
         QTest::keyClicks(dialog->edech, QStringLiteral("-5"));
         dialog->edecv->selectAll();
         QTest::keyClicks(dialog->edecv, QStringLiteral("12"));
         dialog->close();
         QCOMPARE(settings().horizontalOffset, 7);
-        QCOMPARE(settings().verticalOffset, -1234567);
+        QCOMPARE(settings().verticalOffset, -9999);
 
         dialog = openSettings();
         QVERIFY(dialog);
