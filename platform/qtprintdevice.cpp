@@ -118,8 +118,11 @@ void QtPrintDevice::endDocument()
     // Ending the painter hands the document to CUPS (cupsPrintFile), and Qt drops
     // the answer. CUPS keeps the status of the last request made on this thread,
     // which is that one.
-    if (printsThroughCups() && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE)
+    if (printsThroughCups() && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
         m_lastRefusal = QString::fromUtf8(cupsLastErrorString());
+        if (!m_lastRefusal.endsWith(QLatin1Char('.')))
+            m_lastRefusal += QLatin1Char('.');
+    }
 #endif
 }
 
@@ -161,7 +164,8 @@ bool QtPrintDevice::lastDocumentTaken(QString *why)
 {
     if (m_lastRefusal.isEmpty())
         return true;
-    *why = QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" did not take the document (%2).").arg(m_printer->printerName(), m_lastRefusal);
+    *why = QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" did not take the document: %2")
+               .arg(m_printer->printerName(), m_lastRefusal);
     return false;
 }
 
