@@ -11,12 +11,10 @@
 #include "output/tickettypes.h"
 #include "platform/qtprintdevice.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <algorithm>
-#include <memory>
-#include <vector>
 
 using namespace quillon;
 
@@ -39,43 +37,46 @@ BoardList largestRun()
     return list;
 }
 
-// Each ticket to a PDF file of its own, as a print queue takes each document as a
-// job of its own. Written to one file, each ticket would truncate and rewrite the
-// one before, and the run would mostly wait for the disk to flush it.
+// Each ticket to a PDF file of its own, as on a real printer, where each document
+// goes to a new spool file. Written over one file, each ticket would truncate the
+// one before, which times the file system's rewriting rather than the run. The
+// printer stays the same through the run, as on a real printer: before each
+// document the one before is moved aside.
 class PdfPerTicket : public PrintDevice {
 public:
-    // The devices are made beforehand, so that the timing holds the run alone.
-    PdfPerTicket(const QString &folder, int tickets)
+    explicit PdfPerTicket(const QString &folder)
+        : m_folder(folder), m_pdf(path(0), 600)
     {
-        for (int k = 1; k <= tickets; ++k)
-            m_tickets.push_back(std::make_unique<QtPrintDevice>(folder + QStringLiteral("/ticket-%1.pdf").arg(k), 600));
     }
 
-    QSize pageSize() override { return current().pageSize(); }
+    QSize pageSize() override { return m_pdf.pageSize(); }
     void beginDocument() override
     {
-        ++m_next;
-        current().beginDocument();
+        if (m_begun > 0)
+            QFile::rename(path(0), path(m_begun));
+        ++m_begun;
+        m_pdf.beginDocument();
     }
-    void endDocument() override { current().endDocument(); }
-    void abortDocument() override { current().abortDocument(); }
-    void newPage() override { current().newPage(); }
-    void setFont(const QString &family, int pointSize, bool bold) override { current().setFont(family, pointSize, bold); }
-    void drawText(int x, int y, const QString &text) override { current().drawText(x, y, text); }
-    int textWidth(const QString &text) override { return current().textWidth(text); }
-    int textHeight(const QString &text) override { return current().textHeight(text); }
-    void fillRect(int x1, int y1, int x2, int y2) override { current().fillRect(x1, y1, x2, y2); }
-    int dpiX() override { return current().dpiX(); }
-    int dpiY() override { return current().dpiY(); }
-    QPoint printingOffset() override { return current().printingOffset(); }
-    bool ready(QString *why) override { return m_next >= int(m_tickets.size()) || m_tickets[size_t(m_next)]->ready(why); }
-    bool lastDocumentTaken(QString *why) override { return current().lastDocumentTaken(why); }
+    void endDocument() override { m_pdf.endDocument(); }
+    void abortDocument() override { m_pdf.abortDocument(); }
+    void newPage() override { m_pdf.newPage(); }
+    void setFont(const QString &family, int pointSize, bool bold) override { m_pdf.setFont(family, pointSize, bold); }
+    void drawText(int x, int y, const QString &text) override { m_pdf.drawText(x, y, text); }
+    int textWidth(const QString &text) override { return m_pdf.textWidth(text); }
+    int textHeight(const QString &text) override { return m_pdf.textHeight(text); }
+    void fillRect(int x1, int y1, int x2, int y2) override { m_pdf.fillRect(x1, y1, x2, y2); }
+    int dpiX() override { return m_pdf.dpiX(); }
+    int dpiY() override { return m_pdf.dpiY(); }
+    QPoint printingOffset() override { return m_pdf.printingOffset(); }
+    bool ready(QString *why) override { return m_pdf.ready(why); }
+    bool lastDocumentTaken(QString *why) override { return m_pdf.lastDocumentTaken(why); }
 
 private:
-    QtPrintDevice &current() { return *m_tickets[size_t(std::max(m_next - 1, 0))]; }
+    QString path(int ticket) const { return m_folder + QStringLiteral("/ticket-%1.pdf").arg(ticket); }
 
-    std::vector<std::unique_ptr<QtPrintDevice>> m_tickets;
-    int m_next = 0; // documents begun
+    QString m_folder;
+    QtPrintDevice m_pdf;
+    int m_begun = 0;
 };
 
 } // namespace
@@ -104,11 +105,14 @@ private slots:
     {
         const BoardList boards = largestRun();
         test::FakePrompts prompts;
+        // Once a run, in a fresh folder: the timing leaves out making the printer and
+        // removing the files.
         QTemporaryDir folder(dir.filePath(QStringLiteral("run-XXXXXX")));
-        PdfPerTicket device(folder.path(), (kBoards + 9) / 10);
+        PdfPerTicket device(folder.path());
         QBENCHMARK_ONCE {
             printTickets(device, prompts, boards, 3, PrintAllTickets, 1, kBoards);
         }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
     }
 };
 
