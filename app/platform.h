@@ -39,6 +39,14 @@ public:
     virtual int dpiY() = 0;
     // Distance in dots from the sheet's corner to the printable area's corner.
     virtual QPoint printingOffset() = 0;
+
+    // Whether the printer can take a document now: it still exists, is not stopped
+    // and accepts jobs. When it cannot, *why says what is wrong. A device that
+    // cannot tell answers true.
+    virtual bool ready(QString *why) = 0;
+    // Whether the printer's queue took the document ended last. When it did not,
+    // *why says what is wrong. A device that cannot tell answers true.
+    virtual bool lastDocumentTaken(QString *why) = 0;
 };
 
 class Prompts {

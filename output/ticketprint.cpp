@@ -7,6 +7,8 @@
 #include "output/tickettypes.h"
 #include "storage/settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -56,13 +58,39 @@ private:
     bool m_open = false;
 };
 
+// A coordinate beyond the range of int, which only an absurd offset gives, is held
+// at the nearest end of the range instead of wrapping to the other side.
+int saturatedInt(double value)
+{
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return value <= lowest ? std::numeric_limits<int>::min()
+        : value >= highest ? std::numeric_limits<int>::max()
+                           : int(value);
+}
+
+int saturatedSum(int a, int b)
+{
+    return int(std::clamp<qint64>(qint64(a) + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// What the printer said, and which ticket of the run, holding which boards, it cost.
+QString ticketNotPrinted(const QString &why, int ticket, int firstBoard, int lastBoard)
+{
+    const QString boards = firstBoard == lastBoard
+        ? QCoreApplication::translate("printTickets", "board %1").arg(firstBoard)
+        : QCoreApplication::translate("printTickets", "boards %1 to %2").arg(firstBoard).arg(lastBoard);
+    return QCoreApplication::translate("printTickets", "%1 Ticket %2 (%3) was not printed.")
+        .arg(why, QString::number(ticket), boards);
+}
+
 } // namespace
 
 int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm)
 {
     const double dots = (v / kCmPerInch) * dpi - printerOffset + (userOffsetMm / 10.0 / kCmPerInch) * dpi;
     // nearbyint rounds in the default mode, to nearest with halves to even.
-    return int(std::nearbyint(dots));
+    return saturatedInt(std::nearbyint(dots));
 }
 
 int cmToDevice(PrintDevice &device, int axis, double v)
@@ -88,7 +116,7 @@ void drawMark(PrintDevice &device, int x, int y, int kind)
         const int w = cmToDevice(device, Horizontal, 10.35) - cmToDevice(device, Horizontal, 10);
         const double bottom = kind == 2 ? 10.2 : 10.1;
         const int h = cmToDevice(device, Vertical, bottom) - cmToDevice(device, Vertical, 10);
-        device.fillRect(x, y, x + w, y + h);
+        device.fillRect(x, y, saturatedSum(x, w), saturatedSum(y, h));
         break;
     }
     default:
@@ -125,13 +153,36 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
     if (first > last)
         return;
 
+    // A printer that went away, stopped or refuses jobs would swallow the ticket
+    // without a word, and the player would go on feeding tickets: it is asked before
+    // each ticket and after it, and the run stops at the first ticket lost.
     OpenDocument document(device);
-    document.begin();
+    int ticket = 0;
+    const auto fail = [&](const QString &why) {
+        const int firstBoard = first + (ticket - 1) * type.boardsPerTicket;
+        throw QuillonError(
+            ticketNotPrinted(why, ticket, firstBoard, std::min(firstBoard + type.boardsPerTicket - 1, last)));
+    };
+    const auto beginTicket = [&] {
+        ++ticket;
+        QString why;
+        if (!device.ready(&why))
+            fail(why);
+        document.begin();
+    };
+    const auto endTicket = [&] {
+        document.end();
+        QString why;
+        if (!device.lastDocumentTaken(&why))
+            fail(why);
+    };
+
+    beginTicket();
     int slot = 0;
     for (int i = first; i <= last; ++i) {
         ++slot;
         if (slot > type.boardsPerTicket) {
-            document.end();
+            endTicket();
             slot = 1;
             // The next document is begun only once the player has said OK: a print
             // queue may send even a dropped document through the printer, and a
@@ -141,7 +192,7 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
                                    Prompts::Icon::Question)
                     != Prompts::Answer::Ok)
                 return;
-            document.begin();
+            beginTicket();
         }
         const QByteArray &board = boards.boards[i];
         const int size = std::min(int(boards.boardSize), int(board.size()));
@@ -151,7 +202,7 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
                      type.markKind);
         }
     }
-    document.end();
+    endTicket();
 }
 
 void printTickets(int t, int mode, int first, int last)

@@ -25,7 +25,8 @@ enum Axis { Horizontal = 1, Vertical = 2 };
 
 // v cm from the sheet's edge as a device coordinate: dots from the corner of the
 // printable area, which lies printerOffset dots into the sheet, moved by
-// userOffsetMm millimetres. Rounded to the nearest dot, an exact half to even.
+// userOffsetMm millimetres. Rounded to the nearest dot, an exact half to even, and
+// held at the nearest end of the range of int when it lies beyond.
 int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm);
 
 // cmToDots with the printer's figures and the settings' offset for the axis, read
@@ -47,7 +48,9 @@ bool isPrintableRange(int first, int last, int boardCount);
 // ticket. In mode StopEachTicket the player is asked before each later ticket, after
 // the previous one was sent; a Cancel ends the run without beginning another
 // document, so no blank ticket is fed. A failure of the device drops the document
-// it left open and is thrown on.
+// it left open and is thrown on. Before each ticket the printer must be ready, and
+// after it its queue must have taken the document; otherwise the run stops with a
+// QuillonError that gives the printer's reason and names the ticket not printed.
 void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, int mode, int first,
                   int last);
 

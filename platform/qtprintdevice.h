@@ -43,15 +43,22 @@ public:
     int dpiX() override;
     int dpiY() override;
     QPoint printingOffset() override;
+    bool ready(QString *why) override;
+    bool lastDocumentTaken(QString *why) override;
 
     // The name of the printer in use (empty for a PDF file or when there is none).
     QString printerName() const;
 
 private:
     QFontMetrics metrics() const;
+    // Whether documents go to a print queue through CUPS rather than to a file.
+    bool printsThroughCups() const;
 
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     QFont m_font;
     bool m_hasPrinter = false;
+    // What the print server answered when the last document was handed to it; empty
+    // when it took it or could not be asked.
+    QString m_lastRefusal;
 };

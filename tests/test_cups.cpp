@@ -80,10 +80,18 @@ class TestCups : public QObject {
         QVERIFY(printed);
     }
 
+    bool restartCups()
+    {
+        QProcess::execute(QStringLiteral("cancel"), {QStringLiteral("-a")});
+        QProcess setup;
+        setup.start(script, {QStringLiteral("start"), dir.filePath(QStringLiteral("cups"))});
+        return setup.waitForFinished(60000) && setup.exitCode() == 0;
+    }
+
     // Prints system 2's ten boards from the ticket dialog on QUEBEC LOTTO MAX tickets,
-    // five boards a ticket, stopping before the second ticket, where Cancel is
-    // answered. Returns where the marks of the first ticket go, in points.
-    QList<QPointF> printFirstTicketFromTheWindow()
+    // five boards a ticket, stopping before the second ticket, where the player gives
+    // the answer asked for. Returns where the marks of the first ticket go, in points.
+    QList<QPointF> printTicketsFromTheWindow(Prompts::Answer atThePrompt)
     {
         Tfprincip *w = test::startProgram();
         if (!w)
@@ -93,7 +101,7 @@ class TestCups : public QObject {
         for (int tag = 1; tag <= numbers.size(); ++tag)
             w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
         Tfimprime *dialog = windows().fimprime;
-        fakes->prompts.answers.enqueue(Prompts::Answer::Cancel);
+        fakes->prompts.answers.enqueue(atThePrompt);
         QTimer::singleShot(0, dialog, [dialog] {
             const auto close = qScopeGuard([dialog] { dialog->reject(); });
             QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), static_cast<QWidget *>(dialog), 5000);
@@ -192,7 +200,7 @@ private slots:
     void ticketsComeOutOfTheDefaultPrinter()
     {
         const QStringList before = pdfs();
-        QList<QPointF> marks = printFirstTicketFromTheWindow();
+        QList<QPointF> marks = printTicketsFromTheWindow(Prompts::Answer::Cancel);
         QCOMPARE(fakes->prompts.messages().size(), 1);
         QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
         QTest::qWait(2000); // time for a stray job to come out
@@ -213,6 +221,56 @@ private slots:
             marks.erase(match);
         }
         QVERIFY(highest - lowest < 0.5);
+    }
+
+    // One ticket at a time: while the player puts the second ticket in, the printer
+    // goes away. The run stops there and says which ticket was not printed, instead
+    // of asking for the next one. A document handed over now is refused, and the
+    // print device tells.
+    void aPrinterGoneBetweenTwoTicketsStopsTheRun_data()
+    {
+        QTest::addColumn<QStringList>("command"); // run against the private CUPS
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("handedOver"); // whether CUPS takes a document afterwards
+        QTest::newRow("queue refuses jobs") << QStringList{"cupsreject", "PDF"} << "does not accept jobs" << false;
+        QTest::newRow("queue stopped") << QStringList{"cupsdisable", "PDF"} << "is stopped" << true;
+        QTest::newRow("printer deleted") << QStringList{"lpadmin", "-x", "PDF"} << "is no longer available" << false;
+        QTest::newRow("print server stopped") << QStringList{script, "stop", dir.filePath(QStringLiteral("cups"))}
+                                              << "is no longer available" << false;
+    }
+    void aPrinterGoneBetweenTwoTicketsStopsTheRun()
+    {
+        QFETCH(QStringList, command);
+        QFETCH(QString, reason);
+        QFETCH(bool, handedOver);
+        const auto restart = qScopeGuard([this] { QVERIFY(restartCups()); });
+        const QStringList before = pdfs();
+        bool firstTicketOut = false;
+        bool probed = false;
+        QString refusal;
+        fakes->prompts.onMessage = [&](const FakePrompts::Call &call) {
+            if (call.buttons != Prompts::Buttons::OkCancel)
+                return;
+            // The player waits for the first ticket to come out before putting in the next.
+            firstTicketOut
+                = QTest::qWaitFor([&] { return pdfs().size() == before.size() + 1 && queueEmpty(); }, 60000);
+            QtPrintDevice printer;
+            QCOMPARE(QProcess::execute(command.first(), command.mid(1)), 0);
+            printer.beginDocument();
+            printer.drawText(0, 0, QStringLiteral("X"));
+            printer.endDocument();
+            probed = !printer.lastDocumentTaken(&refusal) != handedOver;
+        };
+        printTicketsFromTheWindow(Prompts::Answer::Ok);
+        QVERIFY(firstTicketOut);
+        QVERIFY2(probed, qPrintable(refusal));
+        const auto messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[1].icon, Prompts::Icon::Error);
+        QCOMPARE(messages[1].text,
+                 QStringLiteral("The printer \"PDF\" %1. Ticket 2 (boards 6 to 10) was not printed.").arg(reason));
+        QTest::qWait(2000); // time for a stray job to come out
+        QCOMPARE(pdfs().size(), before.size() + 1);
     }
 
     // With CUPS gone there is no printer: the error handler says so and the window stays.

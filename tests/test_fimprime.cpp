@@ -92,6 +92,9 @@ private slots:
         QTest::newRow("first empty") << "" << "5" << false << false << refused << 0;
         QTest::newRow("last above G") << "1" << "17" << false << false << refused << 0;
         QTest::newRow("last below first") << "7" << "3" << false << false << refused << 0;
+        // The ends of the range are boards like the others.
+        QTest::newRow("first 1") << "1" << "4" << false << false << QString() << 1;
+        QTest::newRow("last G") << "13" << "16" << false << false << QString() << 1;
         // UK DAILY PLAY takes four boards: 3 … 6 on the first ticket, 7 on the second.
         QTest::newRow("all tickets") << "3" << "7" << false << false << QString() << 2;
         QTest::newRow("one at a time, Cancel")

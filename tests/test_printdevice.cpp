@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <limits>
+
 using namespace quillon;
 using namespace quillon::test;
 
@@ -70,6 +72,11 @@ private slots:
         const int height = device.textHeight(title);
         device.drawText(300, 600, title);
         device.fillRect(300, 900, 600, 1000);
+        // Marks that absurd offsets pushed to the ends of the coordinate range fall
+        // off the sheet, and draw nothing on it.
+        constexpr int kFar = std::numeric_limits<int>::max();
+        device.drawText(kFar, kFar, title);
+        device.fillRect(-kFar - 1, -kFar - 1, -kFar - 1, -kFar - 1);
         device.newPage();
         device.setFont(QStringLiteral("Times New Roman"), 14, true);
         device.drawText(0, 0, QStringLiteral("SECOND"));

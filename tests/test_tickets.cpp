@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace quillon;
 using test::PrintOp;
 
@@ -95,6 +97,7 @@ private slots:
         QTest::newRow("4: origin") << 4 << 1 << 1 << QPointF(1.1, 9.35);
         QTest::newRow("4: slot 4") << 4 << 4 << 27 << QPointF(6.18, 15.06);
         QTest::newRow("5: slot 7 in the second row") << 5 << 7 << 36 << QPointF(7.89, 5.69);
+        QTest::newRow("5: 14 in column 1 of row 2") << 5 << 3 << 14 << QPointF(8.67, 1.71);
         QTest::newRow("2: 51 past the last column") << 2 << 1 << 51 << QPointF(6.0, 3.4);
     }
     void markPosition()
@@ -111,44 +114,61 @@ private slots:
 
     // Number 1 in slot 1 of type 1, (1.6, 6.18) cm, and the sizes of the bars, which
     // are differences of rounded places and so may move by a dot with the offsets.
+    // The two axes get different figures, so that one read for the other shows.
     void deviceFigures_data()
     {
-        QTest::addColumn<int>("dpi");
-        QTest::addColumn<int>("printerOffset");
-        QTest::addColumn<int>("userOffset");
+        constexpr int kLowest = std::numeric_limits<int>::min();
+        constexpr int kHighest = std::numeric_limits<int>::max();
+        QTest::addColumn<QSize>("dpi");
+        QTest::addColumn<QPoint>("printerOffset");
+        QTest::addColumn<QPoint>("userOffset");
         QTest::addColumn<QPoint>("mark");
         QTest::addColumn<QSize>("bar2");
         QTest::addColumn<QSize>("bar1");
-        QTest::newRow("300 dpi") << 300 << 0 << 0 << QPoint(189, 730) << QSize(41, 24) << QSize(41, 12);
-        QTest::newRow("600 dpi") << 600 << 0 << 0 << QPoint(378, 1460) << QSize(83, 47) << QSize(83, 24);
-        QTest::newRow("5 mm right and down") << 300 << 0 << 5 << QPoint(248, 789) << QSize(41, 24) << QSize(41, 12);
-        QTest::newRow("3 mm left and up") << 300 << 0 << -3 << QPoint(154, 694) << QSize(41, 23) << QSize(41, 11);
-        QTest::newRow("printer offset 50") << 300 << 50 << 0 << QPoint(139, 680) << QSize(41, 24) << QSize(41, 12);
+        QTest::newRow("300 dpi") << QSize(300, 300) << QPoint(0, 0) << QPoint(0, 0) << QPoint(189, 730)
+                                 << QSize(41, 24) << QSize(41, 12);
+        QTest::newRow("600 dpi") << QSize(600, 600) << QPoint(0, 0) << QPoint(0, 0) << QPoint(378, 1460)
+                                 << QSize(83, 47) << QSize(83, 24);
+        QTest::newRow("300 dpi across, 600 down") << QSize(300, 600) << QPoint(0, 0) << QPoint(0, 0) << QPoint(189, 1460)
+                                                  << QSize(41, 47) << QSize(41, 24);
+        QTest::newRow("5 mm right, 3 mm up") << QSize(300, 300) << QPoint(0, 0) << QPoint(5, -3) << QPoint(248, 694)
+                                             << QSize(41, 23) << QSize(41, 11);
+        QTest::newRow("printer offset 50 across, 20 down") << QSize(300, 300) << QPoint(50, 20) << QPoint(0, 0)
+                                                           << QPoint(139, 710) << QSize(41, 24) << QSize(41, 12);
+        // Offsets no dialog gives, from a damaged settings file: the marks go as far
+        // as a coordinate can, on the side the offset points to.
+        QTest::newRow("absurd offsets") << QSize(300, 300) << QPoint(0, 0) << QPoint(kHighest, kLowest)
+                                        << QPoint(kHighest, kLowest) << QSize(0, 0) << QSize(0, 0);
     }
     void deviceFigures()
     {
-        QFETCH(int, dpi);
-        QFETCH(int, printerOffset);
-        QFETCH(int, userOffset);
+        QFETCH(QSize, dpi);
+        QFETCH(QPoint, printerOffset);
+        QFETCH(QPoint, userOffset);
         QFETCH(QPoint, mark);
         QFETCH(QSize, bar2);
         QFETCH(QSize, bar1);
-        log->dpiX = log->dpiY = dpi;
-        log->offset = QPoint(printerOffset, printerOffset);
-        settings().horizontalOffset = settings().verticalOffset = userOffset;
+        log->dpiX = dpi.width();
+        log->dpiY = dpi.height();
+        log->offset = printerOffset;
+        settings().horizontalOffset = userOffset.x();
+        settings().verticalOffset = userOffset.y();
         test::RecordingPrintDevice device(log);
         QCOMPARE(QPoint(cmToDevice(device, Horizontal, 1.6), cmToDevice(device, Vertical, 6.18)), mark);
 
         device.beginDocument();
         for (int kind : {0, 1, 2, 3, 4, 5})
             drawMark(device, 10, 20, kind);
+        // A bar whose corner lies at the end of the coordinate range ends there too.
+        drawMark(device, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 2);
         const QList<PrintOp> ops = log->documents.first().pages.first();
-        QCOMPARE(ops.size(), 4); // kinds 0 and 5 draw nothing
+        QCOMPARE(ops.size(), 5); // kinds 0 and 5 draw nothing
         QCOMPARE(ops[0].text, QStringLiteral("X"));
         QCOMPARE(QPoint(ops[0].x, ops[0].y), QPoint(10, 20));
         const QSize bars[] = {bar2, bar1, bar1};
         for (int k = 1; k <= 3; ++k)
             QCOMPARE(QRect(ops[k].x, ops[k].y, ops[k].x2 - ops[k].x, ops[k].y2 - ops[k].y), QRect(QPoint(10, 20), bars[k - 1]));
+        QCOMPARE(QPoint(ops[4].x2, ops[4].y2), QPoint(std::numeric_limits<int>::max(), std::numeric_limits<int>::max()));
         // 1.27 cm is half an inch: an exact half of a dot goes to the even neighbour.
         QCOMPARE(cmToDots(1.27, 5, 0, 0), 2);
         QCOMPARE(cmToDots(1.27, 7, 0, 0), 4);
@@ -163,6 +183,7 @@ private slots:
         QTest::newRow("12 boards on type 1") << 1 << 1 << 12
                                              << QList<QList<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12}};
         QTest::newRow("type 4 from board 3") << 4 << 3 << 7 << QList<QList<int>>{{3, 4, 5, 6}, {7}};
+        QTest::newRow("type 3 from board 2") << 3 << 2 << 12 << QList<QList<int>>{{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {12}};
         QTest::newRow("type 5, clipped to the boards") << 5 << -4 << 40
                                                        << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12}};
         QTest::newRow("empty range feeds nothing") << 1 << 9 << 8 << QList<QList<int>>{};
@@ -219,12 +240,49 @@ private slots:
             QVERIFY(doc.ended && !doc.aborted);
     }
 
-    void aFailingPrinterLeavesNoDocumentOpen()
+    // 12 boards on type 1, five a ticket. The run stops at the first ticket the
+    // printer did not take, names it, and leaves no document open.
+    void aFailingPrinterStopsTheRun_data()
     {
-        // Fails at the 40th mark: the 5th of board 6, on the second ticket.
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("failAtMark"); // 0: drawing never fails
+        QTest::addColumn<int>("goneAfter");
+        QTest::addColumn<int>("refusedAfter");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("documents");
+        QTest::addColumn<int>("prompts");
+        // The 40th mark is the 5th of board 6, on the second ticket.
+        QTest::newRow("drawing fails on ticket 2") << int(PrintAllTickets) << 40 << -1 << -1 << "Printer not ready"
+                                                   << QStringList{"ended", "aborted"} << 0;
+        QTest::newRow("gone before the first ticket")
+            << int(PrintAllTickets) << 0 << 0 << -1 << "The printer is gone. Ticket 1 (boards 1 to 5) was not printed."
+            << QStringList{} << 0;
+        QTest::newRow("gone while the next ticket goes in")
+            << int(StopEachTicket) << 0 << 1 << -1 << "The printer is gone. Ticket 2 (boards 6 to 10) was not printed."
+            << QStringList{"ended"} << 1;
+        QTest::newRow("ticket 2 refused")
+            << int(StopEachTicket) << 0 << -1 << 1
+            << "The queue refused the document. Ticket 2 (boards 6 to 10) was not printed."
+            << QStringList{"ended", "ended"} << 1;
+        QTest::newRow("last ticket refused")
+            << int(PrintAllTickets) << 0 << -1 << 2
+            << "The queue refused the document. Ticket 3 (boards 11 to 12) was not printed."
+            << QStringList{"ended", "ended", "ended"} << 0;
+        QTest::newRow("gone after the last ticket") << int(StopEachTicket) << 0 << 3 << -1 << QString()
+                                                    << QStringList{"ended", "ended", "ended"} << 2;
+    }
+    void aFailingPrinterStopsTheRun()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, failAtMark);
+        QFETCH(int, goneAfter);
+        QFETCH(int, refusedAfter);
+        QFETCH(QString, error);
+        QFETCH(QStringList, documents);
+        QFETCH(int, prompts);
         struct Failing : test::RecordingPrintDevice {
             using RecordingPrintDevice::RecordingPrintDevice;
-            int left = 40;
+            int left = 0;
             void drawText(int x, int y, const QString &text) override
             {
                 if (--left == 0)
@@ -232,11 +290,22 @@ private slots:
                 RecordingPrintDevice::drawText(x, y, text);
             }
         } device(log);
-        test::FakePrompts prompts;
-        QVERIFY_THROWS_EXCEPTION(QuillonError, printTickets(device, prompts, consecutiveBoards(12), 1, 1, 1, 12));
-        QCOMPARE(log->documents.size(), 2);
-        QVERIFY(log->documents[0].ended);
-        QVERIFY(log->documents[1].aborted && !log->documents[1].ended);
+        device.left = failAtMark;
+        log->goneAfter = goneAfter;
+        log->refusedAfter = refusedAfter;
+        test::FakePrompts player;
+        QString thrown;
+        try {
+            printTickets(device, player, consecutiveBoards(12), 1, mode, 1, 12);
+        } catch (const QuillonError &e) {
+            thrown = e.text();
+        }
+        QCOMPARE(thrown, error);
+        QStringList printed;
+        for (const test::PrintedDocument &doc : log->documents)
+            printed.append(doc.aborted ? (doc.ended ? "ended and aborted" : "aborted") : doc.ended ? "ended" : "open");
+        QCOMPARE(printed, documents);
+        QCOMPARE(player.calls.size(), prompts);
     }
 };
 

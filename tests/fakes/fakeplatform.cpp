@@ -2,6 +2,7 @@
 
 #include "app/errors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillon::test {
@@ -9,6 +10,8 @@ namespace quillon::test {
 Prompts::Answer FakePrompts::message(const QString &text, const QString &caption, Buttons buttons, Icon icon)
 {
     calls.append({QStringLiteral("message"), text, caption, buttons, icon, {}});
+    if (onMessage)
+        onMessage(calls.last());
     if (!answers.isEmpty())
         return answers.dequeue();
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
@@ -49,6 +52,27 @@ int PrintLog::textWidth(const QString &text, int pointSize) const
 int PrintLog::textHeight(int pointSize) const
 {
     return int(std::lround(1.2 * pointSize * dpiY / 72.0));
+}
+
+qsizetype PrintLog::documentsEnded() const
+{
+    return std::count_if(documents.begin(), documents.end(), [](const PrintedDocument &d) { return d.ended; });
+}
+
+bool RecordingPrintDevice::ready(QString *why)
+{
+    if (m_log->goneAfter < 0 || m_log->documentsEnded() < m_log->goneAfter)
+        return true;
+    *why = QStringLiteral("The printer is gone.");
+    return false;
+}
+
+bool RecordingPrintDevice::lastDocumentTaken(QString *why)
+{
+    if (m_log->refusedAfter < 0 || m_log->documentsEnded() <= m_log->refusedAfter)
+        return true;
+    *why = QStringLiteral("The queue refused the document.");
+    return false;
 }
 
 PrintedDocument &RecordingPrintDevice::current()

@@ -7,6 +7,7 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace quillon::test {
@@ -27,6 +28,9 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> fileNames;
     QList<Call> calls;
+    // Runs at each message box before it is answered: what happens while the player
+    // reads it.
+    std::function<void(const Call &)> onMessage;
 
     Answer message(const QString &text, const QString &caption, Buttons buttons, Icon icon) override;
     QString saveFileName(const FileDialog &dialog) override;
@@ -67,7 +71,15 @@ struct PrintLog {
     int dpiY = 300;
     QPoint offset{0, 0};
     bool failBegin = false;
+    // The printer goes away once this many documents were ended: ready() says no
+    // from then on. -1: it stays.
+    int goneAfter = -1;
+    // The queue refuses the documents ended after this many: lastDocumentTaken()
+    // says so. -1: it takes them all.
+    int refusedAfter = -1;
     int devicesOpened = 0;
+
+    qsizetype documentsEnded() const;
 
     // Deterministic font metrics: a character is 0.6 em wide, a line 1.2 em high.
     int textWidth(const QString &text, int pointSize) const;
@@ -91,6 +103,8 @@ public:
     int dpiX() override { return m_log->dpiX; }
     int dpiY() override { return m_log->dpiY; }
     QPoint printingOffset() override { return m_log->offset; }
+    bool ready(QString *why) override;
+    bool lastDocumentTaken(QString *why) override;
 
 private:
     PrintedDocument &current();
