@@ -1,7 +1,7 @@
-# Turns engine/wheels/NNN.txt into a C++ source: one string of 7-letter boards per system.
+# Turns src/core/wheels/tables/NNN.txt into a C++ source: one string of 7-letter boards per system.
 file(GLOB tables ${DIR}/*.txt)
 list(SORT tables)
-set(body "// Generated from engine/wheels/*.txt; do not edit.\n#include \"engine/wheeltables.h\"\n\nnamespace quillon {\n\nconst std::vector<WheelTableData> &wheelTableData()\n{\n    static const std::vector<WheelTableData> tables = {\n")
+set(body "// Generated from src/core/wheels/tables/*.txt; do not edit.\n#include \"core/wheels/wheeltables.h\"\n\nnamespace quillon {\n\nconst std::vector<WheelTableData> &wheelTableData()\n{\n    static const std::vector<WheelTableData> tables = {\n")
 foreach(t ${tables})
     get_filename_component(name ${t} NAME_WE)
     math(EXPR index "${name}")

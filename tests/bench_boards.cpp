@@ -3,18 +3,18 @@
 // painted), comparing, exporting and printing the list to PDF. Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_boards
 // Set QUILLON_KEEP_PDF to a file name to keep the printed list.
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
-#include "app/stringgrid.h"
-#include "compare/fcompare.h"
-#include "engine/boardlist.h"
-#include "engine/catalogue.h"
-#include "engine/selection.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
+#include "gui/stringgrid.h"
+#include "gui/fcompare.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "output/export.h"
-#include "output/fresultatcomb.h"
-#include "output/listprint.h"
+#include "core/files/export.h"
+#include "gui/fresultatcomb.h"
+#include "core/tickets/listprint.h"
 #include "platform/qtprintdevice.h"
 
 #include <QComboBox>

@@ -2,9 +2,9 @@
 // one-time initialisation has run (system list and boxes filled, captions applied).
 // Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_startup
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
 #include "fakes/fakeplatform.h"
 
 #include <QFile>

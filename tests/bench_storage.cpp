@@ -1,9 +1,9 @@
 // How long the translation file takes to load and its texts to decode, and how long
 // the settings and game files take to read. Built, not run by CTest:
 //   build/bench_storage
-#include "i18n/gerelanguage.h"
-#include "storage/gamefile.h"
-#include "storage/settingsfile.h"
+#include "core/text/gerelanguage.h"
+#include "core/files/gamefile.h"
+#include "core/files/settingsfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

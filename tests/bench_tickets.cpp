@@ -4,11 +4,11 @@
 // processor time of the process:
 //   QT_QPA_PLATFORM=offscreen build/bench_tickets -median 9
 //   QT_QPA_PLATFORM=offscreen build/bench_tickets -median 9 -perf -perfcounter task-clock
-#include "engine/boardlist.h"
-#include "engine/selection.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "output/ticketprint.h"
-#include "output/tickettypes.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-// Benchmark of the exhaustive check over every table in engine/wheels (not a CTest test).
+// Benchmark of the exhaustive check over every table in src/core/wheels/tables (not a CTest test).
 // Run: build/bench_wheels            (all tables, then one row per table)
 
-#include "engine/catalogue.h"
-#include "engine/wheelcheck.h"
+#include "core/wheels/catalogue.h"
+#include "core/wheels/wheelcheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The message catalogue and its lookup, and the gradient's bands.
-#include "app/gradient.h"
-#include "app/messages.h"
+#include "gui/gradient.h"
+#include "core/text/messages.h"
 #include "fakes/fakeplatform.h"
-#include "i18n/gerelanguage.h"
-#include "i18n/language.h"
+#include "core/text/gerelanguage.h"
+#include "core/text/language.h"
 
 #include <QTest>
 

@@ -1,16 +1,16 @@
 // The board list and compare windows and the main window's view, export and compare
 // commands, with real widgets under the offscreen platform and scripted prompts.
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
-#include "app/stringgrid.h"
-#include "compare/fcompare.h"
-#include "compare/rating.h"
-#include "engine/boardlist.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
+#include "gui/stringgrid.h"
+#include "gui/fcompare.h"
+#include "core/draw/rating.h"
+#include "core/wheels/boardlist.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "i18n/language.h"
-#include "output/fresultatcomb.h"
+#include "core/text/language.h"
+#include "gui/fresultatcomb.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,16 +1,16 @@
 // End to end: the board list window prints through a private CUPS whose default
 // printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "engine/boardlist.h"
-#include "output/fimprime.h"
-#include "output/fresultatcomb.h"
-#include "output/listprint.h"
-#include "output/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "gui/fimprime.h"
+#include "gui/fresultatcomb.h"
+#include "core/tickets/listprint.h"
+#include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"
 #include "support/pdfwords.h"
 

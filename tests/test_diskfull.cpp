@@ -1,12 +1,12 @@
 // Saving where the ground gives way: a small filesystem filled to the brim, a folder
 // that takes no new file, a read-only program folder. The test mounts its own tmpfs,
 // so it runs as root (as CI does) and reports itself skipped (exit code 77) elsewhere.
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
 #include "fakes/fakeplatform.h"
-#include "output/export.h"
-#include "storage/settingsfile.h"
+#include "core/files/export.h"
+#include "core/files/settingsfile.h"
 #include "storagefiles.h"
 #include "support/program.h"
 

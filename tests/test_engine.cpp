@@ -1,9 +1,10 @@
 // The wheel engine: catalogue and system list, reading the boxes, expanding boards.
-#include "engine/boardlist.h"
-#include "engine/catalogue.h"
-#include "engine/selection.h"
-#include "i18n/gerelanguage.h"
-#include "i18n/language.h"
+#include "core/wheels/boardlist.h"
+#include "core/text/displaynames.h"
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
+#include "core/text/gerelanguage.h"
+#include "core/text/language.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // The ticket printing dialog with real widgets under the offscreen platform.
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
-#include "engine/boardlist.h"
-#include "engine/selection.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "output/fimprime.h"
+#include "gui/fimprime.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // Random damage to the three files the program reads. A seeded mutation loop,
 // bounded so that it also runs under the sanitizers; every reader must give its
 // documented answer, checked against a plain model of the file.
-#include "i18n/gerelanguage.h"
-#include "storage/gamefile.h"
-#include "storage/settingsfile.h"
-#include "storage/textfile.h"
+#include "core/text/gerelanguage.h"
+#include "core/files/gamefile.h"
+#include "core/files/settingsfile.h"
+#include "core/files/textfile.h"
 #include "storagefiles.h"
 
 #include <QTemporaryDir>

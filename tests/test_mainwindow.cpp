@@ -1,14 +1,15 @@
 // The main window with real widgets under the offscreen platform.
-#include "app/application.h"
-#include "app/degradeclass.h"
-#include "app/fprincip.h"
-#include "app/programfolder.h"
-#include "engine/catalogue.h"
-#include "engine/selection.h"
+#include "gui/application.h"
+#include "gui/degradeclass.h"
+#include "gui/fprincip.h"
+#include "core/files/programfolder.h"
+#include "core/text/displaynames.h"
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "help/apropos.h"
-#include "i18n/language.h"
+#include "gui/apropos.h"
+#include "core/text/language.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>

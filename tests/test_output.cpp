@@ -1,11 +1,11 @@
 // The printed list of boards on the recording printer, and the text export.
-#include "app/errors.h"
-#include "engine/boardlist.h"
-#include "engine/catalogue.h"
-#include "engine/selection.h"
+#include "core/errors.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "output/export.h"
-#include "output/listprint.h"
+#include "core/files/export.h"
+#include "core/tickets/listprint.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The Qt print device, writing real PDF files read back with pdftotext.
-#include "app/errors.h"
-#include "engine/boardlist.h"
-#include "engine/selection.h"
-#include "output/listprint.h"
+#include "core/errors.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
+#include "core/tickets/listprint.h"
 #include "platform/qtprintdevice.h"
 #include "support/pdfwords.h"
 

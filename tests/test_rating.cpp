@@ -1,6 +1,6 @@
 // Rating the boards against a draw: categories, result texts and the summary.
-#include "compare/rating.h"
-#include "engine/selection.h"
+#include "core/draw/rating.h"
+#include "core/wheels/selection.h"
 
 #include <QTest>
 

@@ -1,12 +1,12 @@
 // The text reader, the translation file, the settings file and the game file.
-#include "app/messages.h"
-#include "app/programfolder.h"
-#include "engine/selection.h"
-#include "i18n/gerelanguage.h"
-#include "i18n/language.h"
-#include "storage/gamefile.h"
-#include "storage/settingsfile.h"
-#include "storage/textfile.h"
+#include "core/text/messages.h"
+#include "core/files/programfolder.h"
+#include "core/wheels/selection.h"
+#include "core/text/gerelanguage.h"
+#include "core/text/language.h"
+#include "core/files/gamefile.h"
+#include "core/files/settingsfile.h"
+#include "core/files/textfile.h"
 #include "storagefiles.h"
 
 #include <QDir>

@@ -1,11 +1,11 @@
 // A full ticket of each type printed by QPrinter on a real PDF: the X marks read back
 // with pdftotext -bbox, the bars counted on the page rasterised by pdftoppm, both
 // against markPosition measured from the sheet's corner, whatever the margins.
-#include "engine/boardlist.h"
-#include "engine/selection.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "output/ticketprint.h"
-#include "output/tickettypes.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"
 #include "support/pdfwords.h"
 

@@ -1,11 +1,11 @@
 // Ticket geometry and the ticket printing run on the recording printer.
-#include "app/errors.h"
-#include "engine/boardlist.h"
-#include "engine/selection.h"
+#include "core/errors.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "output/ticketprint.h"
-#include "output/tickettypes.h"
-#include "storage/settings.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+#include "core/files/settings.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "engine/wheelcheck.h"
+#include "core/wheels/wheelcheck.h"
 
 #include <QObject>
 #include <QStringList>

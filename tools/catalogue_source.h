@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/catalogue.h"
+#include "core/wheels/catalogue.h"
 
 // N-K-M-G of catalogue system `index`, from the core catalogue; false when there is no such system.
 inline bool catalogueEntry(int index, int &n, int &k, int &m, int &g)

@@ -1,5 +1,5 @@
 # Regenerates the tables of SYSTEMS with the commands recorded in tools/wheels.tsv and compares them
-# byte for byte with engine/wheels/NNN.txt.
+# byte for byte with src/core/wheels/tables/NNN.txt.
 # cmake -DWHEELGEN=<wheelgen> -DSOURCE=<source dir> -DWORK=<scratch dir> -DSYSTEMS="22;26" -P reproduce.cmake
 file(STRINGS ${SOURCE}/tools/wheels.tsv rows)
 file(MAKE_DIRECTORY ${WORK})
@@ -25,9 +25,9 @@ foreach(system ${SYSTEMS})
         message(FATAL_ERROR "system ${system}: wheelgen ${command} failed (${rc})")
     endif()
     file(READ ${WORK}/${name}.txt fresh)
-    file(READ ${SOURCE}/engine/wheels/${name}.txt shipped)
+    file(READ ${SOURCE}/src/core/wheels/tables/${name}.txt shipped)
     if(NOT fresh STREQUAL shipped)
-        message(FATAL_ERROR "system ${system}: wheelgen ${command} does not reproduce engine/wheels/${name}.txt")
+        message(FATAL_ERROR "system ${system}: wheelgen ${command} does not reproduce src/core/wheels/tables/${name}.txt")
     endif()
     message(STATUS "system ${system}: reproduced")
 endforeach()

@@ -4,7 +4,7 @@
 // catalogue and examines every K-subset of 1 ... M (quillon::checkWheel).
 
 #include "catalogue_source.h"
-#include "engine/wheelcheck.h"
+#include "core/wheels/wheelcheck.h"
 
 #include <algorithm>
 #include <chrono>

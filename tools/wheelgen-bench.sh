@@ -19,6 +19,6 @@ grep -v '^#' tools/wheels.tsv | while IFS="$(printf '\t')" read -r system reache
     # shellcheck disable=SC2086
     "$build/wheelgen" $args --quiet --out "$work/$name.txt" 2>/dev/null || true
     end=$(date +%s.%N)
-    same=$(cmp -s "$work/$name.txt" "engine/wheels/$name.txt" && echo same || echo DIFFERENT)
+    same=$(cmp -s "$work/$name.txt" "src/core/wheels/tables/$name.txt" && echo same || echo DIFFERENT)
     printf '%3s  %-10s  %8.2f s  %s\n' "$system" "$how" "$(echo "$end - $start" | bc)" "$same"
 done

@@ -10,7 +10,7 @@
 // exhaustive check and written in the table format.
 
 #include "catalogue_source.h"
-#include "engine/wheelcheck.h"
+#include "core/wheels/wheelcheck.h"
 
 #include <algorithm>
 #include <bit>

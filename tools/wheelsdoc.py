@@ -9,7 +9,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 
 def catalogue():
-    # Rows of engine/catalogue.cpp: {G, M, board size, key numbers, N, K}, // index
+    # Rows of src/core/wheels/catalogue.cpp: {G, M, board size, key numbers, N, K}, // index
     text = open(os.path.join(ROOT, 'engine', 'catalogue.cpp')).read()
     rows = re.findall(r'\{(\d+), (\d+), 7, 0, (\d+), (\d+)\}, // (\d+)', text)
     return {int(i): (int(n), int(k), int(m), int(g)) for g, m, n, k, i in rows}
@@ -46,7 +46,7 @@ def main():
         rows[int(f[0])] = f
     out = []
     out.append('# Wheel tables\n')
-    out.append('`engine/wheels/NNN.txt` holds the table of catalogue system NNN: exactly G lines, each the 7 '
+    out.append('`src/core/wheels/tables/NNN.txt` holds the table of catalogue system NNN: exactly G lines, each the 7 '
                'position letters of one board in ascending order (A = 1 … Z = 26, `[ \\ ] ^` = 27 … 30). '
                'Every table is proven by `wheelcheck`, which examines every K-subset of 1 … M '
                '(CTest test `wheel_tables`). Tables 1 to 8 were given; 9 to 124 come from `wheelgen`.\n')
@@ -54,7 +54,7 @@ def main():
                'number of boards (Schönheim bound when N = K, counting bound otherwise); the fewest boards '
                'the search reached before padding to G; the search time of the recorded run (one core, '
                'niced, on a shared 2-core machine); the command that reproduces the table '
-               '(`wheelgen S --out engine/wheels/NNN.txt` plus the options shown). '
+               '(`wheelgen S --out src/core/wheels/tables/NNN.txt` plus the options shown). '
                'A `--resume` file lies in `tools/wheelstate/` and was itself written by an earlier run.\n')
     out.append('| # | N-K-M-G | lower bound | reached | time (s) | all runs (s) | how | command |')
     out.append('|---|---|---|---|---|---|---|---|')

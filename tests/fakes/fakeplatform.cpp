@@ -1,6 +1,6 @@
 #include "fakes/fakeplatform.h"
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 #include <algorithm>
 #include <cmath>

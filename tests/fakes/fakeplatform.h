@@ -1,7 +1,7 @@
 // Scripted stand-ins for the desktop services, recording every call.
 #pragma once
 
-#include "app/platform.h"
+#include "core/platform.h"
 
 #include <QList>
 #include <QQueue>

@@ -1,7 +1,7 @@
 #include "support/program.h"
 
-#include "app/application.h"
-#include "app/fprincip.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
 
 #include <QTest>
 

@@ -2,12 +2,12 @@
 // the real program's windows, chooses a system, types numbers and a draw, presses the
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/platform.h"
-#include "compare/fcompare.h"
-#include "engine/catalogue.h"
-#include "output/fresultatcomb.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/platform.h"
+#include "gui/fcompare.h"
+#include "core/wheels/catalogue.h"
+#include "gui/fresultatcomb.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"

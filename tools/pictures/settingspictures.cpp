@@ -1,13 +1,13 @@
 // Takes pictures of the settings dialog and the about box as the running program
 // shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png and <folder>/about.png
-#include "app/application.h"
-#include "app/fprincip.h"
-#include "app/platform.h"
-#include "help/apropos.h"
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/platform.h"
+#include "gui/apropos.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
-#include "storage/fparametre.h"
+#include "gui/fparametre.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -3,11 +3,11 @@
 // rasterised with pdftoppm, and a pale sketch of the ticket's numbered boxes (drawn
 // only for the picture, never printed) is laid under the marks.
 //   quillon-ticket-pictures <folder>   (writes ticket-1.png … ticket-5.png)
-#include "engine/boardlist.h"
-#include "engine/selection.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "output/ticketprint.h"
-#include "output/tickettypes.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"
 
 #include <QApplication>

@@ -1,0 +1,121 @@
+#include "core/files/gamefile.h"
+
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
+#include "core/files/replacefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace quillon {
+
+namespace {
+
+constexpr int kFormatOffset = 4;
+constexpr int kSystemOffset = 8;
+constexpr int kPoolSizeOffset = 16;
+constexpr int kKeyCountOffset = 20;
+constexpr int kNumbersOffset = 28;
+constexpr qint32 kFormatNumber = 1;
+const char kSignature[3] = {2, 'Q', 'L'};
+
+void putInt(GameRecord &record, int offset, qint32 value)
+{
+    qToLittleEndian<qint32>(value, record.bytes.data() + offset);
+}
+
+qint32 getInt(const GameRecord &record, int offset)
+{
+    return qFromLittleEndian<qint32>(record.bytes.data() + offset);
+}
+
+} // namespace
+
+bool GameRecord::hasSignature() const
+{
+    return std::memcmp(bytes.data(), kSignature, sizeof kSignature) == 0;
+}
+
+qint32 GameRecord::systemIndex() const
+{
+    return getInt(*this, kSystemOffset);
+}
+
+qint32 GameRecord::number(int k) const
+{
+    if (k < 1 || k > kGameNumberCount)
+        return 0;
+    return getInt(*this, kNumbersOffset + 4 * (k - 1));
+}
+
+GameRecord &gameRecord()
+{
+    static GameRecord record;
+    return record;
+}
+
+void fillGameRecord(GameRecord &record, int system, const QStringList &boxTexts)
+{
+    std::memcpy(record.bytes.data(), kSignature, sizeof kSignature);
+    putInt(record, kFormatOffset, kFormatNumber);
+    putInt(record, kSystemOffset, system);
+    qint32 poolSize = 0;
+    qint32 keyCount = 0;
+    if (system >= 1 && system <= kSystemCount) {
+        poolSize = systemDescriptor(system).poolSize;
+        keyCount = systemDescriptor(system).keyCount;
+    }
+    putInt(record, kPoolSizeOffset, poolSize);
+    putInt(record, kKeyCountOffset, keyCount);
+
+    Selection &picked = selection();
+    readSelection(boxTexts, keyCount, picked);
+    for (int k = 1; k <= kGameNumberCount; ++k) {
+        const qint32 value = k <= keyCount ? picked.keys[size_t(k)] : picked.numbers[size_t(k - keyCount)];
+        putInt(record, kNumbersOffset + 4 * (k - 1), value);
+    }
+}
+
+bool writeGameFile(const QString &path, const GameRecord &record)
+{
+    return replaceFile(path, QByteArray(record.bytes.data(), kGameRecordSize)).isEmpty();
+}
+
+GameLoadResult readGameFile(const QString &path, GameRecord &record)
+{
+    if (!QFileInfo::exists(path))
+        return GameLoadResult::Missing;
+    QFile file(path);
+    // Regular files only: opening a named pipe would wait for a writer forever.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return GameLoadResult::ReadFailed;
+    const QByteArray bytes = file.read(kGameRecordSize);
+    if (bytes.size() != kGameRecordSize)
+        return GameLoadResult::ReadFailed;
+    GameRecord read;
+    std::memcpy(read.bytes.data(), bytes.constData(), kGameRecordSize);
+    if (!read.hasSignature())
+        return GameLoadResult::NotAGameFile;
+    record = read;
+    return GameLoadResult::Loaded;
+}
+
+int loadFailureMessage(GameLoadResult result)
+{
+    switch (result) {
+    case GameLoadResult::Loaded:
+        return 0;
+    case GameLoadResult::Missing:
+        return 83; // "Fichier inexistant"
+    case GameLoadResult::ReadFailed:
+        return 82; // "Erreur à la lecture du fichier"
+    case GameLoadResult::NotAGameFile:
+        return 79; // "Ce n'est pas un fichier de sauvegarde"
+    }
+    return 82;
+}
+
+} // namespace quillon

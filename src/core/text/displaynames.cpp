@@ -1,0 +1,41 @@
+#include "core/text/displaynames.h"
+
+#include "core/text/messages.h"
+#include "core/wheels/catalogue.h"
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// A number right-aligned in a field of the given width.
+QString padded(qint32 value, int width)
+{
+    return QString::number(value).rightJustified(width, QLatin1Char(' '));
+}
+
+} // namespace
+
+QString displayName(int index)
+{
+    const SystemDescriptor &d = systemDescriptor(index);
+    const QLatin1Char space(' ');
+    return space + padded(d.guarantee, 2) + space + pgloretlibmessage(64) + space + pgloretlibmessage(65)
+        + space + padded(d.condition, 2) + space + pgloretlibmessage(66) + space + padded(d.poolSize, 2)
+        + space + pgloretlibmessage(67) + space + padded(d.boardCount, 5) + space + pgloretlibmessage(68);
+}
+
+QList<SystemListItem> systemListItems()
+{
+    QList<SystemListItem> items;
+    for (int index = 1; index <= kSystemCount; ++index) {
+        if (hasWheelTable(index))
+            items.append({displayName(index), index});
+    }
+    std::stable_sort(items.begin(), items.end(),
+                     [](const SystemListItem &a, const SystemListItem &b) { return a.text < b.text; });
+    return items;
+}
+
+} // namespace quillon

@@ -1,0 +1,21 @@
+// The systems' names in the current language, and the system list built from them.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace quillon {
+
+// The system's name in the current language, e.g. "  5 numéros si  7 parmi 12 en     6 grilles".
+QString displayName(int index);
+
+struct SystemListItem {
+    QString text; // the display name
+    int index;    // the catalogue index the item carries
+};
+
+// The system list: one item per system with a wheel table, sorted by text, which
+// orders the systems by N, then K, then M, then G.
+QList<SystemListItem> systemListItems();
+
+} // namespace quillon

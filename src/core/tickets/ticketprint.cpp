@@ -1,0 +1,219 @@
+#include "core/tickets/ticketprint.h"
+
+#include "core/errors.h"
+#include "core/text/messages.h"
+#include "core/platform.h"
+#include "core/wheels/boardlist.h"
+#include "core/tickets/tickettypes.h"
+#include "core/files/settings.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+namespace quillon {
+
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+
+void setMarkFont(PrintDevice &device)
+{
+    device.setFont(QStringLiteral("Courier"), 10, true);
+}
+
+// The document being printed; one still open when the run is cut short by an error
+// is dropped.
+class OpenDocument {
+public:
+    explicit OpenDocument(PrintDevice &device) : m_device(device) {}
+    ~OpenDocument()
+    {
+        if (!m_open)
+            return;
+        try {
+            m_device.abortDocument();
+        } catch (...) {
+            // The device already failed; the error that brought us here is the one to show.
+        }
+    }
+
+    void begin()
+    {
+        m_device.beginDocument();
+        m_open = true;
+        setMarkFont(m_device);
+    }
+    void end()
+    {
+        m_open = false;
+        m_device.endDocument();
+    }
+
+private:
+    PrintDevice &m_device;
+    bool m_open = false;
+};
+
+// A coordinate beyond the range of int, which only an absurd offset gives, is held
+// at the nearest end of the range instead of wrapping to the other side.
+int saturatedInt(double value)
+{
+    constexpr double lowest = std::numeric_limits<int>::min();
+    constexpr double highest = std::numeric_limits<int>::max();
+    return value <= lowest ? std::numeric_limits<int>::min()
+        : value >= highest ? std::numeric_limits<int>::max()
+                           : int(value);
+}
+
+int saturatedSum(int a, int b)
+{
+    return int(std::clamp<qint64>(qint64(a) + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// What the printer said, and which ticket of the run, holding which boards, it cost.
+QString ticketNotPrinted(const QString &why, int ticket, int firstBoard, int lastBoard)
+{
+    const QString boards = firstBoard == lastBoard
+        ? QCoreApplication::translate("printTickets", "board %1").arg(firstBoard)
+        : QCoreApplication::translate("printTickets", "boards %1 to %2").arg(firstBoard).arg(lastBoard);
+    return QCoreApplication::translate("printTickets", "%1 Ticket %2 (%3) was not printed.")
+        .arg(why, QString::number(ticket), boards);
+}
+
+} // namespace
+
+int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm)
+{
+    const double dots = (v / kCmPerInch) * dpi - printerOffset + (userOffsetMm / 10.0 / kCmPerInch) * dpi;
+    // nearbyint rounds in the default mode, to nearest with halves to even.
+    return saturatedInt(std::nearbyint(dots));
+}
+
+int cmToDevice(PrintDevice &device, int axis, double v)
+{
+    const SettingsRecord &s = settings();
+    const QPoint offset = device.printingOffset();
+    if (axis == Horizontal)
+        return cmToDots(v, device.dpiX(), offset.x(), s.horizontalOffset);
+    return cmToDots(v, device.dpiY(), offset.y(), s.verticalOffset);
+}
+
+void drawMark(PrintDevice &device, int x, int y, int kind)
+{
+    switch (kind) {
+    case 1:
+        device.drawText(x, y, QStringLiteral("X"));
+        break;
+    case 2:
+    case 3:
+    case 4: {
+        // Sizes come from the same conversion as the positions, so that a bar covers
+        // the dots a ruler on the sheet would give it.
+        const int w = cmToDevice(device, Horizontal, 10.35) - cmToDevice(device, Horizontal, 10);
+        const double bottom = kind == 2 ? 10.2 : 10.1;
+        const int h = cmToDevice(device, Vertical, bottom) - cmToDevice(device, Vertical, 10);
+        device.fillRect(x, y, saturatedSum(x, w), saturatedSum(y, h));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+int leadingNumber(const QString &text)
+{
+    qint64 value = 0;
+    for (QChar ch : text) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9'))
+            break;
+        value = value * 10 + (ch.unicode() - u'0');
+        if (value > std::numeric_limits<int>::max())
+            return std::numeric_limits<int>::max();
+    }
+    return int(value);
+}
+
+bool isPrintableRange(int first, int last, int boardCount)
+{
+    return first >= 1 && last <= boardCount && last >= first;
+}
+
+void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, int mode, int first,
+                  int last)
+{
+    fillTicketTypeTable();
+    const TicketType &type = ticketType(t);
+    first = std::max(first, 1);
+    last = std::min({last, int(boards.boardCount), int(boards.boards.size()) - 1});
+    // Nothing to mark: feed no ticket at all.
+    if (first > last)
+        return;
+
+    // A printer that went away, stopped or refuses jobs would swallow the ticket
+    // without a word, and the player would go on feeding tickets: it is asked before
+    // each ticket and after it, and the run stops at the first ticket lost.
+    OpenDocument document(device);
+    int ticket = 0;
+    const auto fail = [&](const QString &why) {
+        const int firstBoard = first + (ticket - 1) * type.boardsPerTicket;
+        throw QuillonError(
+            ticketNotPrinted(why, ticket, firstBoard, std::min(firstBoard + type.boardsPerTicket - 1, last)));
+    };
+    const auto beginTicket = [&] {
+        ++ticket;
+        QString why;
+        if (!device.ready(&why))
+            fail(why);
+        document.begin();
+    };
+    const auto endTicket = [&] {
+        document.end();
+        QString why;
+        if (!device.lastDocumentTaken(&why))
+            fail(why);
+    };
+
+    beginTicket();
+    int slot = 0;
+    for (int i = first; i <= last; ++i) {
+        ++slot;
+        if (slot > type.boardsPerTicket) {
+            endTicket();
+            slot = 1;
+            // The next document is begun only once the player has said OK: a print
+            // queue may send even a dropped document through the printer, and a
+            // refused ticket must feed no blank sheet.
+            if (mode == StopEachTicket
+                && prompts.message(pgloretlibmessage(1), pgloretlibmessage(2), Prompts::Buttons::OkCancel,
+                                   Prompts::Icon::Question)
+                    != Prompts::Answer::Ok)
+                return;
+            beginTicket();
+        }
+        const QByteArray &board = boards.boards[i];
+        const int size = std::min(int(boards.boardSize), int(board.size()));
+        for (int j = 1; j <= size; ++j) {
+            const QPointF mark = markPosition(t, slot, numberAt(board, j));
+            drawMark(device, cmToDevice(device, Horizontal, mark.x()), cmToDevice(device, Vertical, mark.y()),
+                     type.markKind);
+        }
+    }
+    endTicket();
+}
+
+void printTickets(int t, int mode, int first, int last)
+{
+    PlatformServices &services = platform();
+    if (!services.openDefaultPrinter || !services.prompts)
+        throw QuillonError(QStringLiteral("No printer available"));
+    const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
+    if (!device)
+        throw QuillonError(QStringLiteral("No printer available"));
+    printTickets(*device, *services.prompts, boardList(), t, mode, first, last);
+}
+
+} // namespace quillon

@@ -1,0 +1,46 @@
+#include "core/wheels/boardlist.h"
+
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
+
+namespace quillon {
+
+BoardList &boardList()
+{
+    static BoardList list;
+    return list;
+}
+
+QByteArray buildBoard(int system, int j)
+{
+    const std::string_view letters = wheelBoard(system, j);
+    const int size = systemDescriptor(system).boardSize;
+    return QByteArray(letters.data(), qsizetype(std::min<size_t>(size, letters.size())));
+}
+
+void generate(int system, BoardList &target)
+{
+    const SystemDescriptor &d = systemDescriptor(system);
+    target.boardCount = d.boardCount;
+    target.boardSize = d.boardSize;
+    target.boards.resize(d.boardCount + 1);
+    target.boards[0].clear();
+    for (int j = 1; j <= d.boardCount; ++j)
+        target.boards[j] = buildBoard(system, j);
+}
+
+qint32 numberAt(const QByteArray &board, int k, const Selection &from)
+{
+    const int slot = static_cast<unsigned char>(board.at(k - 1)) - 64;
+    // Every letter of a proven table maps to a slot; anything else reads as 0.
+    if (slot < 1 || slot > kSlotCount)
+        return 0;
+    return from.numbers[size_t(slot)];
+}
+
+qint32 numberAt(const QByteArray &board, int k)
+{
+    return numberAt(board, k, selection());
+}
+
+} // namespace quillon

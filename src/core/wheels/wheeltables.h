@@ -1,0 +1,16 @@
+// Access to the wheel tables compiled in from src/core/wheels/tables/NNN.txt.
+#pragma once
+
+#include <vector>
+
+namespace quillon {
+
+struct WheelTableData {
+    int index;          // catalogue index
+    const char *boards; // the G boards, 7 letters each, back to back
+};
+
+// Every compiled-in table, in ascending index order.
+const std::vector<WheelTableData> &wheelTableData();
+
+} // namespace quillon

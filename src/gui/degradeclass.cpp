@@ -1,0 +1,52 @@
+#include "gui/degradeclass.h"
+
+#include <QEvent>
+#include <QPainter>
+
+TDegradeClass::TDegradeClass(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (parent) {
+        setGeometry(parent->rect());
+        parent->installEventFilter(this);
+    }
+    lower();
+}
+
+void TDegradeClass::setStartColor(quint32 color)
+{
+    if (color == m_startColor)
+        return;
+    m_startColor = color;
+    update();
+}
+
+void TDegradeClass::setEndColor(quint32 color)
+{
+    if (color == m_endColor)
+        return;
+    m_endColor = color;
+    update();
+}
+
+bool TDegradeClass::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TDegradeClass::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const quillon::Rgb start = quillon::rgbFromColorRef(m_startColor);
+    const quillon::Rgb end = quillon::rgbFromColorRef(m_endColor);
+    for (int i = 0; i < quillon::kGradientBands; ++i) {
+        const quillon::GradientBand band = quillon::gradientBand(i, height(), start, end);
+        if (band.bottom > band.top)
+            painter.fillRect(0, band.top, width(), band.bottom - band.top,
+                             QColor(band.color.r, band.color.g, band.color.b));
+    }
+}

@@ -1,0 +1,26 @@
+// TDegradeClass: the vertical gradient that fills every window behind its controls.
+#pragma once
+
+#include "gui/gradient.h"
+
+#include <QWidget>
+
+class TDegradeClass : public QWidget {
+    Q_OBJECT
+public:
+    // Becomes the bottom-most child of parent and follows its size.
+    explicit TDegradeClass(QWidget *parent);
+
+    quint32 StartColor() const { return m_startColor; }
+    quint32 EndColor() const { return m_endColor; }
+    void setStartColor(quint32 color);
+    void setEndColor(quint32 color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    quint32 m_startColor = 0xFF0000; // blue, stored as 0x00BBGGRR
+    quint32 m_endColor = 0x0000FF;   // red
+};

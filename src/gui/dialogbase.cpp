@@ -1,0 +1,218 @@
+#include "gui/dialogbase.h"
+
+#include "gui/degradeclass.h"
+#include "core/text/keyfilters.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QValidator>
+#include <QWheelEvent>
+
+QFont designFont(const QString &family, int pixelHeight, bool bold)
+{
+    // The windows were laid out in the Windows system fonts; where they are missing,
+    // the metric-compatible Liberation fonts keep captions within their controls.
+    static const bool substituted = [] {
+        const QString sans = QStringLiteral("Liberation Sans");
+        for (const char *name : { "MS Sans Serif", "Microsoft Sans Serif", "System" })
+            QFont::insertSubstitution(QLatin1String(name), sans);
+        return true;
+    }();
+    Q_UNUSED(substituted);
+    QFont font(family);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+TBusyCursor::TBusyCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TBusyCursor::~TBusyCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+QPushButton *makePictureButton(
+    QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QRect &geometry, int iconSize)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIconSize(QSize(iconSize, iconSize));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("c%1").arg(tag));
+    box->setProperty("Tag", tag);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->lineEdit()->setMaxLength(2);
+    box->setGeometry(geometry);
+    TCharFilter::install(box, &quillon::isDigitOrBackspace);
+    ignoreWheelUnlessFocused(box);
+    return box;
+}
+
+void applyGroupBoxStyle(QWidget *window)
+{
+    window->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid rgb(160, 170, 150); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+        " padding: 0px 3px; }"));
+}
+
+TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeight)
+    : QDialog(parent,
+        Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint)
+{
+    setModal(true);
+    setFixedSize(clientWidth, clientHeight);
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    applyGroupBoxStyle(this);
+    DegradeClass1 = new TDegradeClass(this);
+    DegradeClass1->setStartColor(quillon::kWindowStartColor);
+    DegradeClass1->setEndColor(quillon::kWindowEndColor);
+    labtitre = new QLabel(this);
+    labtitre->setFont(designFont(QStringLiteral("Times New Roman"), 19, true));
+    labtitre->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void TQuillonDialog::setTitle(const QString &title)
+{
+    setWindowTitle(title);
+    labtitre->setText(title);
+    labtitre->adjustSize();
+}
+
+QLabel *TQuillonDialog::makePicture(const QRect &geometry, const QPixmap &pixmap)
+{
+    auto *picture = new QLabel(this);
+    picture->setGeometry(geometry);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setAttribute(Qt::WA_TranslucentBackground);
+    picture->setPixmap(pixmap);
+    return picture;
+}
+
+bool TQuillonDialog::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QDialog::event(event);
+}
+
+void TQuillonDialog::showEvent(QShowEvent *event)
+{
+    FormShow();
+    QDialog::showEvent(event);
+    activateWindow();
+}
+
+TCharFilter::TCharFilter(QObject *parent, Predicate accepts)
+    : QObject(parent)
+    , m_accepts(accepts)
+{
+}
+
+namespace {
+
+// Refuses any text holding a character the predicate refuses: pasted or dropped text
+// never reaches the key filter.
+class CharValidator : public QValidator {
+public:
+    CharValidator(QObject *parent, TCharFilter::Predicate accepts)
+        : QValidator(parent)
+        , m_accepts(accepts)
+    {
+    }
+    State validate(QString &input, int &) const override
+    {
+        for (QChar ch : input) {
+            if (!m_accepts(ch))
+                return Invalid;
+        }
+        return Acceptable;
+    }
+
+private:
+    TCharFilter::Predicate m_accepts;
+};
+
+class WheelGuard : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+void ignoreWheelUnlessFocused(QWidget *box)
+{
+    // A wheel turn no longer gives the focus, so it cannot pick the box up on the way.
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->installEventFilter(new WheelGuard(box));
+}
+
+void TCharFilter::install(QWidget *box, Predicate accepts)
+{
+    box->installEventFilter(new TCharFilter(box, accepts));
+    QLineEdit *edit = qobject_cast<QLineEdit *>(box);
+    if (auto *combo = qobject_cast<QComboBox *>(box); combo && combo->lineEdit()) {
+        edit = combo->lineEdit();
+        edit->installEventFilter(new TCharFilter(edit, accepts));
+    }
+    if (edit)
+        edit->setValidator(new CharValidator(edit, accepts));
+}
+
+bool TCharFilter::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Moving between controls, the default button, the close key and Delete are
+        // keys, not typed characters, even where Qt gives them a control character.
+        switch (key->key()) {
+        case Qt::Key_Delete:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return QObject::eventFilter(watched, event);
+        default:
+            break;
+        }
+        QString text = key->text();
+        if (text.isEmpty() && key->key() == Qt::Key_Backspace)
+            text = QChar(u'\b');
+        for (QChar ch : text) {
+            if (!m_accepts(ch))
+                return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,220 @@
+#include "gui/fimprime.h"
+
+#include "gui/application.h"
+#include "core/text/keyfilters.h"
+#include "core/text/messages.h"
+#include "core/platform.h"
+#include "core/wheels/boardlist.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+
+using namespace quillon;
+
+namespace {
+
+// Range boxes: digits pass, every other typed character is discarded, Backspace
+// included. Keys that type a control character (Delete, Escape, Ctrl+V) work as usual.
+bool acceptsRangeKey(QChar c)
+{
+    return isDigit(c) || (c.unicode() != kBackspace && (c.unicode() < 0x20 || c.unicode() == 0x7f));
+}
+
+// A small play ticket with a marked box, drawn on a 32 × 31 bitmap.
+QPixmap makeTicketPicture()
+{
+    QPixmap picture(32, 31);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QColor(160, 0, 0));
+    painter.setBrush(QColor(255, 250, 220));
+    painter.drawRect(3, 1, 25, 28);
+    painter.setPen(QColor(200, 120, 120));
+    for (int row = 0; row < 4; ++row) {
+        for (int column = 0; column < 4; ++column)
+            painter.drawRect(6 + column * 5, 5 + row * 6, 3, 3);
+    }
+    painter.fillRect(11, 11, 4, 4, Qt::black);
+    painter.fillRect(21, 17, 4, 4, Qt::black);
+    return picture;
+}
+
+QLabel *makeLabel(QWidget *parent, int x, int y)
+{
+    auto *label = new QLabel(parent);
+    label->move(x, y);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+QGroupBox *makeGroup(QWidget *parent, int x, int y, int w, int h)
+{
+    auto *group = new QGroupBox(parent);
+    group->setGeometry(x, y, w, h);
+    group->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(0, 0, 255); }"));
+    return group;
+}
+
+QLineEdit *makeRangeBox(QWidget *parent, const char *name, int x, int y)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(x, y, 41, 21);
+    box->setMaxLength(4);
+    TCharFilter::install(box, &acceptsRangeKey);
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QIcon &icon, int x, int y)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(x, y, 102, 47);
+    button->setIcon(icon);
+    button->setIconSize(QSize(20, 20));
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A radio button's caption, broken before the last word that would not fit on one
+// line; for a button high enough for two lines.
+void setWrappedText(QRadioButton *button, int message)
+{
+    QString text = pgloretlibmessage(message);
+    const QStyle *style = button->style();
+    const int room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+        - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 4;
+    const QFontMetrics metrics(button->font());
+    if (metrics.horizontalAdvance(text) > room) {
+        for (qsizetype blank = text.lastIndexOf(QLatin1Char(' ')); blank > 0;
+             blank = text.lastIndexOf(QLatin1Char(' '), blank - 1)) {
+            if (metrics.horizontalAdvance(text.left(blank)) <= room) {
+                text[blank] = QLatin1Char('\n');
+                break;
+            }
+        }
+    }
+    button->setText(text);
+}
+
+void setText(QLabel *label, int message)
+{
+    label->setText(pgloretlibmessage(message));
+    label->adjustSize();
+}
+
+} // namespace
+
+Tfimprime::Tfimprime(QWidget *parent)
+    : TQuillonDialog(parent, 508, 215)
+{
+    setObjectName(QStringLiteral("fimprime"));
+
+    Image1 = makePicture(QRect(0, 0, 49, 33), makeTicketPicture());
+
+    labtitre->move(56, 8);
+
+    Label3 = makeLabel(this, 34, 40);
+    QFont bold = font();
+    bold.setBold(true);
+    Label3->setFont(bold);
+
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setGeometry(33, 57, 419, 21);
+    ComboBox1->setEditable(false);
+    ignoreWheelUnlessFocused(ComboBox1);
+
+    GroupBox3 = makeGroup(this, 30, 80, 189, 73);
+    Label1 = makeLabel(GroupBox3, 19, 21);
+    Gpremier = makeRangeBox(GroupBox3, "Gpremier", 80, 16);
+    Label2 = makeLabel(GroupBox3, 19, 51);
+    gdernier = makeRangeBox(GroupBox3, "gdernier", 80, 46);
+
+    GroupBox2 = makeGroup(this, 229, 80, 218, 73);
+    bimptsbull = new QRadioButton(GroupBox2);
+    bimptsbull->setObjectName(QStringLiteral("bimptsbull"));
+    // Both captions start nearer the group's edge than the original 29 px, and the
+    // first one, on a button two lines high, wraps: the fonts standing in for MS
+    // Sans Serif are wider than the original, and at 29 px the captions were cut off.
+    bimptsbull->setGeometry(12, 16, 204, 36);
+    bimptsbull->setChecked(true);
+    bimpunbull = new QRadioButton(GroupBox2);
+    bimpunbull->setObjectName(QStringLiteral("bimpunbull"));
+    bimpunbull->setGeometry(12, 45, 204, 24);
+
+    boutannule
+        = makeButton(this, "boutannule", style()->standardIcon(QStyle::SP_DialogCancelButton), 131, 161);
+    boutlancer = makeButton(this, "boutlancer",
+        QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_DialogOkButton)),
+        243, 161);
+
+    connectClick(boutannule, this, &Tfimprime::boutannuleClick);
+    connectClick(boutlancer, this, &Tfimprime::boutlancerClick);
+}
+
+void Tfimprime::applyCaptions()
+{
+    setWindowTitle(pgloretlibmessage(35));
+    setText(labtitre, 35);
+    setText(Label3, 36);
+    GroupBox3->setTitle(pgloretlibmessage(37));
+    setText(Label1, 38);
+    setText(Label2, 39);
+    GroupBox2->setTitle(pgloretlibmessage(40));
+    setWrappedText(bimptsbull, 41);
+    bimpunbull->setText(pgloretlibmessage(42));
+    boutannule->setText(pgloretlibmessage(43));
+    boutlancer->setText(pgloretlibmessage(44));
+}
+
+void Tfimprime::FormShow()
+{
+    move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    applyCaptions();
+    // The type chosen at an earlier opening is forgotten.
+    ComboBox1->clear();
+    ComboBox1->addItems(ticketTypeNames());
+    ComboBox1->setCurrentIndex(0);
+    // The range returns to 1 … G at each opening. The activations that follow,
+    // after a warning or a prompt of the dialog's own, keep what the player typed.
+    Gpremier->setText(QStringLiteral("1"));
+    gdernier->setText(QString::number(boardList().boardCount));
+}
+
+void Tfimprime::FormActivate()
+{
+    applyCaptions();
+}
+
+void Tfimprime::boutlancerClick()
+{
+    const int t = ComboBox1->currentIndex() + 1;
+    if (t < 1)
+        return;
+    const int mode = bimptsbull->isChecked() ? PrintAllTickets : StopEachTicket;
+    const int first = leadingNumber(Gpremier->text());
+    const int last = leadingNumber(gdernier->text());
+    if (!isPrintableRange(first, last, boardList().boardCount)) {
+        if (Prompts *prompts = platform().prompts)
+            prompts->message(
+                pgloretlibmessage(45), pgloretlibmessage(46), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
+    printTickets(t, mode, first, last);
+    accept();
+}
+
+void Tfimprime::boutannuleClick()
+{
+    reject();
+}

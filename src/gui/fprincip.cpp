@@ -1,0 +1,464 @@
+#include "gui/fprincip.h"
+
+#include "gui/application.h"
+#include "gui/degradeclass.h"
+#include "gui/dialogbase.h"
+#include "core/text/keyfilters.h"
+#include "core/text/messages.h"
+#include "core/platform.h"
+#include "core/files/programfolder.h"
+#include "core/text/startup.h"
+#include "gui/fcompare.h"
+#include "core/wheels/boardlist.h"
+#include "core/text/displaynames.h"
+#include "core/wheels/catalogue.h"
+#include "core/wheels/selection.h"
+#include "gui/apropos.h"
+#include "core/files/helpfile.h"
+#include "core/files/export.h"
+#include "gui/fimprime.h"
+#include "gui/fresultatcomb.h"
+#include "core/tickets/tickettypes.h"
+#include "gui/fparametre.h"
+#include "core/files/gamefile.h"
+#include "core/files/settingsfile.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <optional>
+
+using namespace quillon;
+
+namespace {
+
+constexpr int kBoxLefts[10] = { 16, 79, 142, 205, 268, 332, 395, 458, 521, 573 };
+constexpr int kBoxTops[4] = { 13, 36, 57, 80 };
+
+// A small printer, for the ticket printing command (the widget styles have none).
+QIcon printerIcon()
+{
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(60, 60, 60), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10)); // sheet going in
+    painter.setBrush(QColor(150, 150, 160));
+    painter.drawRoundedRect(QRectF(3, 11, 26, 12), 2, 2); // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(8, 19, 16, 10)); // printed ticket
+    painter.setPen(QPen(QColor(200, 0, 0), 1.5));
+    painter.drawLine(QPointF(11, 22), QPointF(14, 26));
+    painter.drawLine(QPointF(14, 22), QPointF(11, 26));
+    painter.drawLine(QPointF(18, 22), QPointF(21, 26));
+    painter.drawLine(QPointF(21, 22), QPointF(18, 26));
+    return QIcon(pixmap);
+}
+
+// The product logo: the name in a bold serif, drawn on a transparent 230 × 50 bitmap.
+QPixmap makeLogo()
+{
+    QPixmap logo(230, 50);
+    logo.fill(Qt::transparent);
+    QPainter painter(&logo);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(40);
+    font.setBold(true);
+    font.setItalic(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 96, 96, 90));
+    painter.drawText(logo.rect().translated(2, 2), Qt::AlignCenter, QStringLiteral("Quillon"));
+    painter.setPen(QColor(0, 128, 128));
+    painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("Quillon"));
+    return logo;
+}
+
+Prompts::FileDialog gameFileDialog(int titleMessage, bool fileMustExist, const QString &initialPath)
+{
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(titleMessage);
+    dialog.filterName = QStringLiteral("Quillon (*.qz)");
+    dialog.filterPattern = QStringLiteral("*.qz");
+    dialog.defaultSuffix = QStringLiteral("qz");
+    dialog.initialPath = initialPath;
+    dialog.fileMustExist = fileMustExist;
+    return dialog;
+}
+
+} // namespace
+
+Tfprincip::Tfprincip(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fprincip"));
+    setWindowTitle(QStringLiteral("Quillon"));
+    setFixedSize(701, 419);
+    setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
+    applyGroupBoxStyle(this);
+
+    DegradeClass1 = new TDegradeClass(this);
+    DegradeClass1->setStartColor(kWindowStartColor);
+    DegradeClass1->setEndColor(kWindowEndColor);
+
+    Image1 = new QLabel(this);
+    Image1->setGeometry(200, 8, 241, 57);
+    Image1->setPixmap(makeLogo());
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    panelinfo = new QLabel(QStringLiteral("QUILLON"), this);
+    panelinfo->setGeometry(2, 400, 696, 16);
+    panelinfo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panelinfo->setAlignment(Qt::AlignCenter);
+    panelinfo->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
+
+    binfos = makePictureButton(this, "binfos", QStyle::SP_MessageBoxInformation, QRect(5, 7, 73, 42), 20);
+    bparametre
+        = makePictureButton(this, "bparametre", QStyle::SP_FileDialogDetailedView, QRect(79, 7, 108, 42), 20);
+    baidegene
+        = makePictureButton(this, "baidegene", QStyle::SP_MessageBoxQuestion, QRect(587, 7, 109, 42), 20);
+    brengjeu = makePictureButton(this, "brengjeu", QStyle::SP_DialogSaveButton, QRect(13, 69, 124, 44), 20);
+    bchargejeu
+        = makePictureButton(this, "bchargejeu", QStyle::SP_DialogOpenButton, QRect(149, 69, 124, 44), 20);
+
+    groupsysteme = new QGroupBox(this);
+    groupsysteme->setGeometry(10, 120, 639, 45);
+    clistesystemes = new QComboBox(groupsysteme);
+    clistesystemes->setObjectName(QStringLiteral("clistesystemes"));
+    clistesystemes->setGeometry(6, 16, 627, 21);
+    clistesystemes->setEditable(false);
+    clistesystemes->setMaxVisibleItems(20);
+    ignoreWheelUnlessFocused(clistesystemes);
+
+    gnumeros = new QGroupBox(this);
+    gnumeros->setGeometry(8, 171, 641, 110);
+    gnumeros->setFont(designFont(QStringLiteral("Times New Roman"), 13));
+    for (int tag = 1; tag <= kBoxCount; ++tag) {
+        QComboBox *box = makeNumberBox(
+            gnumeros, tag, QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21));
+        box->setFont(designFont(QStringLiteral("Microsoft Sans Serif"), 11));
+        c[size_t(tag)] = box;
+    }
+
+    bvoirtick = makePictureButton(
+        this, "bvoirtick", QStyle::SP_FileDialogContentsView, QRect(19, 287, 157, 46), 20);
+    bimprimetickets
+        = makePictureButton(this, "bimprimetickets", QStyle::SP_FileIcon, QRect(178, 287, 157, 46), 20);
+    bimprimetickets->setIcon(printerIcon());
+    bgenerefichier
+        = makePictureButton(this, "bgenerefichier", QStyle::SP_DriveFDIcon, QRect(337, 287, 157, 46), 20);
+    bcompar = makePictureButton(this, "bcompar", QStyle::SP_BrowserReload, QRect(497, 287, 156, 46), 20);
+    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
+    bquit->setIconSize(QSize(24, 24));
+
+    connectClick(binfos, this, &Tfprincip::binfosClick);
+    connectClick(bparametre, this, &Tfprincip::bparametreClick);
+    connectClick(baidegene, this, &Tfprincip::baidegeneClick);
+    connectClick(brengjeu, this, &Tfprincip::brengjeuClick);
+    connectClick(bchargejeu, this, &Tfprincip::bchargejeuClick);
+    connectClick(bvoirtick, this, &Tfprincip::bvoirtickClick);
+    connectClick(bimprimetickets, this, &Tfprincip::bimprimeticketsClick);
+    connectClick(bgenerefichier, this, &Tfprincip::bgenerefichierClick);
+    connectClick(bcompar, this, &Tfprincip::bcomparClick);
+    connectClick(bquit, this, &Tfprincip::bquitClick);
+    // Only the player's own pick runs the change action: the fill and a game load
+    // select items programmatically, which does not emit `activated`.
+    connect(clistesystemes, &QComboBox::activated, this,
+        [this] { runGuarded([this] { clistesystemesChange(); }); });
+}
+
+bool Tfprincip::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        runGuarded([this] { FormActivate(); });
+    return QWidget::event(event);
+}
+
+void Tfprincip::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_startupPending && screen())
+        move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    // Without a window manager nothing activates a new window; ask for it, since the
+    // one-time initialisation waits for the first activation.
+    activateWindow();
+}
+
+void Tfprincip::FormActivate()
+{
+    if (m_startupPending) {
+        initialiseLanguageAndSettings();
+        fillSystemList();
+        fillBoxes();
+        fillTicketTypeTable();
+    }
+    applyCaptions();
+    if (m_startupPending) {
+        m_startupPending = false;
+        applySelectionBoxRule();
+    }
+}
+
+void Tfprincip::showModal(QDialog *dialog)
+{
+    dialog->exec();
+    // Window managers hand the focus back on their own; where none does, ask for it.
+    if (isVisible() && !isActiveWindow())
+        activateWindow();
+}
+
+void Tfprincip::fillSystemList()
+{
+    clistesystemes->clear();
+    for (const SystemListItem &item : systemListItems())
+        clistesystemes->addItem(item.text, item.index);
+    clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
+}
+
+void Tfprincip::fillBoxes()
+{
+    const QStringList items = boxItems();
+    for (int tag = 1; tag <= kBoxCount; ++tag) {
+        c[size_t(tag)]->clear();
+        c[size_t(tag)]->addItems(items);
+        c[size_t(tag)]->setCurrentIndex(0);
+    }
+}
+
+int Tfprincip::selectedSystem() const
+{
+    bool ok = false;
+    const int index = clistesystemes->currentData().toInt(&ok);
+    return ok ? index : -1;
+}
+
+void Tfprincip::selectSystemByIndex(int n)
+{
+    const int item = clistesystemes->findData(n);
+    clistesystemes->setCurrentIndex(item >= 0 ? item : (clistesystemes->count() > 0 ? 0 : -1));
+}
+
+QStringList Tfprincip::boxTexts() const
+{
+    QStringList texts;
+    for (int tag = 1; tag <= kBoxCount; ++tag)
+        texts.append(c[size_t(tag)]->currentText());
+    return texts;
+}
+
+void Tfprincip::readBoxes() const
+{
+    readSelection(boxTexts());
+}
+
+void Tfprincip::showNumberInBox(int n, int tag)
+{
+    if (tag < 1 || tag > kBoxCount)
+        return;
+    QComboBox *box = c[size_t(tag)];
+    if (n >= 1 && n <= box->count()) {
+        box->setCurrentIndex(n - 1);
+    } else {
+        box->setCurrentIndex(-1);
+        box->setEditText(QString());
+    }
+}
+
+void Tfprincip::applySelectionBoxRule()
+{
+    const int system = selectedSystem();
+    if (system < 1)
+        return;
+    const SystemDescriptor &d = systemDescriptor(system);
+    for (int tag = 1; tag <= kBoxCount; ++tag) {
+        QComboBox *box = c[size_t(tag)];
+        box->setVisible(boxVisible(tag, d.poolSize));
+        // Key numbers would be red; no system has any, so every box stays white.
+        box->setStyleSheet(
+            tag <= d.keyCount ? QStringLiteral("QComboBox { background: rgb(255, 0, 0); }") : QString());
+    }
+}
+
+void Tfprincip::applyCaptions()
+{
+    struct Caption {
+        QWidget *control;
+        int caption;
+        int hint;
+        bool tooltip;
+    };
+    const Caption captions[] = {
+        { binfos, 47, 48, true },
+        { bparametre, 49, 50, true },
+        { bvoirtick, 56, 57, false },
+        { bimprimetickets, 58, 59, false },
+        { bgenerefichier, 60, 61, false },
+        { bcompar, 62, 63, false },
+        { baidegene, 32, 69, true },
+        { gnumeros, 70, 0, false },
+        { brengjeu, 71, 0, false },
+        { bchargejeu, 72, 0, false },
+        { bquit, 21, 88, true },
+        { groupsysteme, 108, 0, false },
+    };
+    for (const Caption &entry : captions) {
+        const QString text = pgloretlibmessage(entry.caption);
+        if (auto *button = qobject_cast<QPushButton *>(entry.control))
+            button->setText(text);
+        else if (auto *group = qobject_cast<QGroupBox *>(entry.control))
+            group->setTitle(text);
+        if (entry.hint != 0) {
+            const QString hint = pgloretlibmessage(entry.hint);
+            entry.control->setProperty("hint", hint);
+            entry.control->setToolTip(entry.tooltip ? hint : QString());
+        }
+    }
+}
+
+void Tfprincip::clistesystemesChange()
+{
+    applySelectionBoxRule();
+}
+
+void Tfprincip::binfosClick()
+{
+    showModal(windows().apropos);
+}
+
+void Tfprincip::bparametreClick()
+{
+    showModal(windows().fparametre);
+}
+
+void Tfprincip::baidegeneClick()
+{
+    // The viewer is a program of its own: nothing is waited for or reported.
+    if (Shell *shell = platform().shell)
+        shell->openFile(programFolder() + helpFileName());
+}
+
+void Tfprincip::brengjeuClick()
+{
+    const QString lastName = withSuffix(saveDialogFileName, QStringLiteral("qz"));
+    const QString path = chooseSaveFile(gameFileDialog(75, false, lastName), 76, 77);
+    if (path.isEmpty())
+        return;
+    Prompts &prompts = *platform().prompts;
+    fillGameRecord(gameRecord(), selectedSystem(), boxTexts());
+    if (!writeGameFile(path, gameRecord())) {
+        prompts.beep();
+        prompts.message(
+            pgloretlibmessage(81), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    }
+}
+
+void Tfprincip::bchargejeuClick()
+{
+    Prompts &prompts = *platform().prompts;
+    const QString path = prompts.openFileName(gameFileDialog(78, true, openDialogFileName));
+    if (path.isEmpty())
+        return;
+    openDialogFileName = path;
+    const int failure = loadFailureMessage(readGameFile(path, gameRecord()));
+    if (failure != 0) {
+        prompts.message(
+            pgloretlibmessage(failure), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        return;
+    }
+    const GameRecord &record = gameRecord();
+    selectSystemByIndex(record.systemIndex());
+    for (int k = 1; k <= kGameNumberCount; ++k)
+        showNumberInBox(record.number(k), k);
+    applySelectionBoxRule();
+}
+
+bool Tfprincip::generateBoards(bool showBusy)
+{
+    const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return false;
+    readBoxes();
+    // Busy while generating; the window opened next gets the normal pointer.
+    std::optional<TBusyCursor> busy;
+    if (showBusy)
+        busy.emplace();
+    generate(system);
+    return true;
+}
+
+QString Tfprincip::chooseSaveFile(const Prompts::FileDialog &dialog, int question, int caption)
+{
+    Prompts &prompts = *platform().prompts;
+    const QString chosen = prompts.saveFileName(dialog);
+    if (chosen.isEmpty())
+        return {};
+    const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
+    saveDialogFileName = path;
+    if (QFileInfo::exists(path)
+        && prompts.message(pgloretlibmessage(question), pgloretlibmessage(caption), Prompts::Buttons::YesNo,
+               Prompts::Icon::Question)
+            != Prompts::Answer::Yes)
+        return {};
+    return path;
+}
+
+void Tfprincip::bvoirtickClick()
+{
+    if (generateBoards(true))
+        showModal(windows().fresultatcomb);
+}
+
+void Tfprincip::bimprimeticketsClick()
+{
+    if (generateBoards(true))
+        showModal(windows().fimprime);
+}
+
+void Tfprincip::bgenerefichierClick()
+{
+    const int system = selectedSystem();
+    if (!hasWheelTable(system))
+        return;
+    readBoxes();
+
+    Prompts::FileDialog dialog;
+    dialog.title = pgloretlibmessage(104);
+    dialog.filterName = QStringLiteral("text (*.txt)");
+    dialog.filterPattern = QStringLiteral("*.txt");
+    dialog.defaultSuffix = QStringLiteral("txt");
+    dialog.initialPath = withSuffix(saveDialogFileName, dialog.defaultSuffix);
+    const QString path = chooseSaveFile(dialog, 105, 106);
+    if (path.isEmpty())
+        return;
+
+    TBusyCursor busy;
+    exportBoards(system, path);
+}
+
+void Tfprincip::bcomparClick()
+{
+    if (generateBoards(false))
+        showModal(windows().fcompare);
+}
+
+void Tfprincip::bquitClick()
+{
+    if (!writeSettingsFile()) {
+        Prompts &prompts = *platform().prompts;
+        prompts.beep();
+        prompts.message(settingsWriteFailureText(), settingsWriteFailureCaption(), Prompts::Buttons::Ok,
+            Prompts::Icon::Warning);
+    }
+    close();
+}

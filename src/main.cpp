@@ -1,0 +1,26 @@
+// Program entry: the application object, its title, the six windows, the event loop.
+#include "gui/application.h"
+#include "gui/fprincip.h"
+#include "core/platform.h"
+#include "platform/qtprintdevice.h"
+#include "platform/qtprompts.h"
+#include "platform/qtshell.h"
+
+int main(int argc, char *argv[])
+{
+    QuillonApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUILLON"));
+
+    QtPrompts prompts;
+    QtShell shell;
+    quillon::platform().prompts = &prompts;
+    quillon::platform().shell = &shell;
+    quillon::platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
+
+    quillon::createWindows();
+    Tfprincip *main = quillon::windows().fprincip;
+    main->show();
+    const int result = app.exec();
+    quillon::destroyWindows();
+    return result;
+}

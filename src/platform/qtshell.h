@@ -1,0 +1,9 @@
+// Opens a file with the desktop's default viewer.
+#pragma once
+
+#include "core/platform.h"
+
+class QtShell : public quillon::Shell {
+public:
+    void openFile(const QString &path) override;
+};
