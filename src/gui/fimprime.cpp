@@ -106,7 +106,8 @@ void setWrappedText(QRadioButton *button, int message)
     button->setText(text);
 }
 
-void setText(QLabel *label, int message)
+// A label shows a catalogue message and takes the size of its text.
+void showMessageText(QLabel *label, int message)
 {
     label->setText(pgloretlibmessage(message));
     label->adjustSize();
@@ -165,11 +166,11 @@ Tfimprime::Tfimprime(QWidget *parent)
 void Tfimprime::applyCaptions()
 {
     setWindowTitle(pgloretlibmessage(35));
-    setText(labtitre, 35);
-    setText(Label3, 36);
+    showMessageText(labtitre, 35);
+    showMessageText(Label3, 36);
     GroupBox3->setTitle(pgloretlibmessage(37));
-    setText(Label1, 38);
-    setText(Label2, 39);
+    showMessageText(Label1, 38);
+    showMessageText(Label2, 39);
     GroupBox2->setTitle(pgloretlibmessage(40));
     setWrappedText(bimptsbull, 41);
     bimpunbull->setText(pgloretlibmessage(42));
