@@ -1,6 +1,6 @@
 // Program entry: the application object, its title, the six windows, the event loop.
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/platform.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     quillon::platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
     quillon::createWindows();
-    Tfprincip *main = quillon::windows().fprincip;
+    MainWindow *main = quillon::windows().mainWindow;
     main->show();
     const int result = app.exec();
     quillon::destroyWindows();

@@ -4,16 +4,16 @@
 //   QT_QPA_PLATFORM=offscreen build/bench_boards
 // Set QUILLON_KEEP_PDF to a file name to keep the printed list.
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "gui/stringgrid.h"
-#include "gui/fcompare.h"
+#include "gui/comparedialog.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
 #include "core/files/export.h"
-#include "gui/fresultatcomb.h"
+#include "gui/boardlistdialog.h"
 #include "core/tickets/listprint.h"
 #include "platform/qtprintdevice.h"
 
@@ -49,8 +49,8 @@ private slots:
         fakes = std::make_unique<test::FakePlatform>();
         setProgramFolder(dir.path());
         createWindows();
-        windows().fprincip->show();
-        QVERIFY(QTest::qWaitForWindowActive(windows().fprincip));
+        windows().mainWindow->show();
+        QVERIFY(QTest::qWaitForWindowActive(windows().mainWindow));
         readSelection(numbers);
     }
 
@@ -66,11 +66,11 @@ private slots:
     void openingTheBoardList()
     {
         generate(kLargest, boardList());
-        Tfresultatcomb *window = windows().fresultatcomb;
+        BoardListDialog *window = windows().boardListDialog;
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
         QBENCHMARK {
-            window->FormActivate();
+            window->onActivated();
             window->grillecomb->viewport()->repaint();
         }
         QCOMPARE(window->grillecomb->rowCount(), kBoards + 1);
@@ -80,7 +80,7 @@ private slots:
     void comparing()
     {
         generate(kLargest, boardList());
-        Tfcompare *window = windows().fcompare;
+        CompareDialog *window = windows().compareDialog;
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QStringList draw = {"3", "7", "11", "14", "18", "22", "25", "29", "31"};

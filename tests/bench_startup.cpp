@@ -3,7 +3,7 @@
 // Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_startup
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "fakes/fakeplatform.h"
 
@@ -22,9 +22,9 @@ class BenchStartup : public QObject {
         setProgramFolder(folder);
         QBENCHMARK {
             createWindows();
-            windows().fprincip->show();
-            QVERIFY(QTest::qWaitForWindowExposed(windows().fprincip));
-            QVERIFY(!windows().fprincip->startupPending());
+            windows().mainWindow->show();
+            QVERIFY(QTest::qWaitForWindowExposed(windows().mainWindow));
+            QVERIFY(!windows().mainWindow->startupPending());
             destroyWindows();
         }
         setProgramFolder(QString());

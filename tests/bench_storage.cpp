@@ -1,7 +1,7 @@
 // How long the translation file takes to load and its texts to decode, and how long
 // the settings and game files take to read. Built, not run by CTest:
 //   build/bench_storage
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 
@@ -31,10 +31,10 @@ private slots:
 
     void loadFullTranslationFile()
     {
-        Tgerelanguage manager;
-        manager.fileName = languagePath;
+        TranslationFile manager;
+        manager.setFileName(languagePath);
         QBENCHMARK {
-            manager.Load();
+            manager.load();
         }
         QVERIFY(manager.loaded());
     }
@@ -42,9 +42,9 @@ private slots:
     // What one window's caption routine costs: about thirty lookups.
     void decodeThirtyTexts()
     {
-        Tgerelanguage manager;
-        manager.fileName = languagePath;
-        QVERIFY(manager.Load());
+        TranslationFile manager;
+        manager.setFileName(languagePath);
+        QVERIFY(manager.load());
         QBENCHMARK {
             for (int n = 1; n <= 30; ++n)
                 (void)manager.decodedText(n, 6);

@@ -2,7 +2,7 @@
 #include "gui/gradient.h"
 #include "core/text/messages.h"
 #include "fakes/fakeplatform.h"
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/text/language.h"
 
 #include <QTest>
@@ -13,7 +13,7 @@ class TestApp : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { setLanguageManager(std::make_unique<Tgerelanguage>()); }
+    void init() { setTranslationFile(std::make_unique<TranslationFile>()); }
     void cleanup() { setCurrentLanguage(French); }
 
     void lookup_data()
@@ -68,7 +68,7 @@ private slots:
     void lookupWithoutManagerShowsTheErrorBox()
     {
         test::FakePlatform fakes;
-        setLanguageManager(nullptr);
+        setTranslationFile(nullptr);
         QCOMPARE(pgloretlibmessage(21), QString());
         const auto calls = fakes.prompts.messages();
         QCOMPARE(calls.size(), 1);

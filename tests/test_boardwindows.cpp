@@ -1,16 +1,16 @@
 // The board list and compare windows and the main window's view, export and compare
 // commands, with real widgets under the offscreen platform and scripted prompts.
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "gui/stringgrid.h"
-#include "gui/fcompare.h"
+#include "gui/comparedialog.h"
 #include "core/draw/rating.h"
 #include "core/wheels/boardlist.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
 #include "core/text/language.h"
-#include "gui/fresultatcomb.h"
+#include "gui/boardlistdialog.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,7 +28,7 @@ namespace {
 
 const QStringList kExample = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
 
-QStringList row(const TStringGrid *grid, int r, int from, int to)
+QStringList row(const StringGrid *grid, int r, int from, int to)
 {
     QStringList cells;
     for (int col = from; col <= to; ++col)
@@ -37,7 +37,7 @@ QStringList row(const TStringGrid *grid, int r, int from, int to)
 }
 
 // The colour a cell was painted with, away from its text.
-QColor cellColour(TStringGrid *grid, int col, int r)
+QColor cellColour(StringGrid *grid, int col, int r)
 {
     const QRect rect = grid->cellRect(col, r);
     if (rect.isEmpty())
@@ -52,7 +52,7 @@ class TestBoardWindows : public QObject {
 
     std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir folder;
-    Tfprincip *w = nullptr;
+    MainWindow *w = nullptr;
 
     void start(int system = 3, const QStringList &numbers = kExample)
     {
@@ -96,8 +96,8 @@ class TestBoardWindows : public QObject {
         QVERIFY(!dialog->isVisible());
     }
 
-    Tfresultatcomb *list() const { return windows().fresultatcomb; }
-    Tfcompare *compare() const { return windows().fcompare; }
+    BoardListDialog *list() const { return windows().boardListDialog; }
+    CompareDialog *compare() const { return windows().compareDialog; }
 
 private slots:
     void cleanup()
@@ -113,7 +113,7 @@ private slots:
     {
         start();
         whileOpen(w->bvoirtick, list(), [this] {
-            TStringGrid *grid = list()->grillecomb;
+            StringGrid *grid = list()->grillecomb;
             QCOMPARE(list()->size(), QSize(671, 353));
             QCOMPARE(list()->windowTitle(), QStringLiteral("Liste des grilles à jouer"));
             QCOMPARE(list()->lnbtickets->text(), QStringLiteral("4"));
@@ -136,7 +136,7 @@ private slots:
         typeInto(w->c[1], QStringLiteral("44"));
         typeInto(w->c[9], QStringLiteral("5"));
         whileOpen(w->bvoirtick, list(), [this] {
-            TStringGrid *grid = list()->grillecomb;
+            StringGrid *grid = list()->grillecomb;
             QCOMPARE(row(grid, 1, 1, 7), (QStringList{"44", "9", "14", "21", "27", "33", "38"}));
             QCOMPARE(row(grid, 2, 1, 7), (QStringList{"44", "21", "27", "33", "38", "40", "5"}));
             QCOMPARE(row(grid, 4, 1, 7), (QStringList{"44", "9", "14", "21", "38", "40", "5"}));
@@ -163,7 +163,7 @@ private slots:
     {
         start(7);
         whileOpen(w->bvoirtick, list(), [this] {
-            TStringGrid *grid = list()->grillecomb;
+            StringGrid *grid = list()->grillecomb;
             const QColor lilac(199, 185, 200), white(255, 255, 255), mint(225, 255, 244);
             QCOMPARE(cellColour(grid, 0, 0), lilac);
             QCOMPARE(cellColour(grid, 3, 0), lilac);
@@ -360,12 +360,12 @@ private slots:
     {
         start();
         whileOpen(w->bcompar, compare(), [this] {
-            Tfcompare *f = compare();
+            CompareDialog *f = compare();
             const QStringList draw = {"5", "9", "14", "21", "27", "33", "2", "38", "40"};
             for (int tag = 1; tag <= 9; ++tag)
                 typeInto(f->c[size_t(tag)], draw[tag - 1]);
             f->bvoir->click();
-            TStringGrid *grid = f->grillecomb;
+            StringGrid *grid = f->grillecomb;
             QCOMPARE(grid->colCount(), 9);
             QCOMPARE(grid->rowCount(), 5);
             QCOMPARE(grid->colWidth(0), 60);

@@ -2,13 +2,13 @@
 // printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
 #include "core/wheels/boardlist.h"
-#include "gui/fimprime.h"
-#include "gui/fresultatcomb.h"
+#include "gui/ticketprintdialog.h"
+#include "gui/boardlistdialog.h"
 #include "core/tickets/listprint.h"
 #include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"
@@ -60,13 +60,13 @@ class TestCups : public QObject {
     // Opens the board list on system 3 and presses "Imprimer" once.
     void printFromTheWindow()
     {
-        Tfprincip *w = test::startProgram();
+        MainWindow *w = test::startProgram();
         QVERIFY(w);
         w->selectSystemByIndex(3);
         const QStringList numbers = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
             w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
-        Tfresultatcomb *list = windows().fresultatcomb;
+        BoardListDialog *list = windows().boardListDialog;
         bool printed = false;
         QTimer::singleShot(0, list, [&] {
             if (QTest::qWaitForWindowActive(list)) {
@@ -93,14 +93,14 @@ class TestCups : public QObject {
     // the answer asked for. Returns where the marks of the first ticket go, in points.
     QList<QPointF> printTicketsFromTheWindow(Prompts::Answer atThePrompt)
     {
-        Tfprincip *w = test::startProgram();
+        MainWindow *w = test::startProgram();
         if (!w)
             return {};
         w->selectSystemByIndex(2);
         const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
             w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
-        Tfimprime *dialog = windows().fimprime;
+        TicketPrintDialog *dialog = windows().ticketPrintDialog;
         fakes->prompts.answers.enqueue(atThePrompt);
         QTimer::singleShot(0, dialog, [dialog] {
             const auto close = qScopeGuard([dialog] { dialog->reject(); });

@@ -2,7 +2,7 @@
 // that takes no new file, a read-only program folder. The test mounts its own tmpfs,
 // so it runs as root (as CI does) and reports itself skipped (exit code 77) elsewhere.
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "fakes/fakeplatform.h"
 #include "core/files/export.h"
@@ -116,7 +116,7 @@ class TestDiskFull : public QObject {
     Q_OBJECT
 
     std::unique_ptr<FakePlatform> fakes;
-    Tfprincip *w = nullptr;
+    MainWindow *w = nullptr;
 
     void start(const QString &programFolder)
     {

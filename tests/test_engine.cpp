@@ -3,7 +3,7 @@
 #include "core/text/displaynames.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/text/language.h"
 
 #include <QTest>
@@ -27,7 +27,7 @@ private:
 private slots:
     void initTestCase()
     {
-        setLanguageManager(std::make_unique<Tgerelanguage>());
+        setTranslationFile(std::make_unique<TranslationFile>());
     }
     void init()
     {

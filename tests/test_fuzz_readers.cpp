@@ -1,10 +1,10 @@
 // Random damage to the three files the program reads. A seeded mutation loop,
 // bounded so that it also runs under the sanitizers; every reader must give its
 // documented answer, checked against a plain model of the file.
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
-#include "core/files/textfile.h"
+#include "core/files/textfilereader.h"
 #include "storagefiles.h"
 
 #include <QTemporaryDir>
@@ -89,21 +89,21 @@ private slots:
             const QString path = writeFile(dir.filePath(QStringLiteral("quillon.lg")), bytes);
             const QList<QByteArray> lines = modelLines(bytes);
 
-            TTextFile reader;
-            reader.Separator = round % 3 == 0 ? '\0' : ';';
+            TextFileReader reader;
+            reader.setSeparator(round % 3 == 0 ? '\0' : ';');
             reader.setFileName(path);
             for (const QByteArray &line : lines) {
-                QCOMPARE(reader.Line(), line);
+                QCOMPARE(reader.line(), line);
                 const int index = 1 + round % 4;
-                QCOMPARE(reader.Field(quint8(index)), modelField(line, reader.Separator, index));
-                reader.NextLine();
+                QCOMPARE(reader.field(quint8(index)), modelField(line, reader.separator(), index));
+                reader.nextLine();
             }
-            QVERIFY(reader.EndOfFile());
+            QVERIFY(reader.endOfFile());
 
-            Tgerelanguage manager;
-            manager.fileName = path;
-            QVERIFY(manager.Load());
-            for (int n = 1; n <= Tgerelanguage::kTextCount; ++n) {
+            TranslationFile manager;
+            manager.setFileName(path);
+            QVERIFY(manager.load());
+            for (int n = 1; n <= TranslationFile::kTextCount; ++n) {
                 const QByteArray line = lines.value(9 + n);
                 const QByteArray translation = modelField(line, ';', 2);
                 const bool visible = std::any_of(translation.begin(), translation.end(),

@@ -1,14 +1,14 @@
 // The main window with real widgets under the offscreen platform.
 #include "gui/application.h"
-#include "gui/degradeclass.h"
-#include "gui/fprincip.h"
+#include "gui/gradientbackground.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "core/text/displaynames.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "gui/apropos.h"
+#include "gui/aboutdialog.h"
 #include "core/text/language.h"
 
 #include <QAbstractItemView>
@@ -30,7 +30,7 @@ class TestMainWindow : public QObject {
 
     std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir folder;
-    Tfprincip *w = nullptr;
+    MainWindow *w = nullptr;
 
     // Starts the program afresh with an empty program folder and the given language.
     void start(qint32 language = French)
@@ -284,7 +284,7 @@ private slots:
         // The language changes behind the window's back; the next activation shows it.
         setCurrentLanguage(English);
         QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
-        QTimer::singleShot(0, windows().apropos, [] { windows().apropos->accept(); });
+        QTimer::singleShot(0, windows().aboutDialog, [] { windows().aboutDialog->accept(); });
         w->binfos->click();
         QTRY_COMPARE(w->bquit->text(), QStringLiteral("Quit"));
     }
@@ -315,7 +315,7 @@ private slots:
     {
         QWidget parent;
         parent.resize(200, 256);
-        auto *gradient = new TDegradeClass(&parent);
+        auto *gradient = new GradientBackground(&parent);
         gradient->setStartColor(kWindowStartColor);
         gradient->setEndColor(kWindowEndColor);
         parent.show();

@@ -2,11 +2,11 @@
 #include "core/text/messages.h"
 #include "core/files/programfolder.h"
 #include "core/wheels/selection.h"
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/text/language.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
-#include "core/files/textfile.h"
+#include "core/files/textfilereader.h"
 #include "storagefiles.h"
 
 #include <QDir>
@@ -29,7 +29,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup()
     {
-        setLanguageManager(std::make_unique<Tgerelanguage>());
+        setTranslationFile(std::make_unique<TranslationFile>());
         settings() = defaultSettings();
         setProgramFolder(QString());
     }
@@ -48,38 +48,38 @@ private slots:
     void readerSkipsBlankLines()
     {
         QFETCH(QByteArray, content);
-        TTextFile reader;
+        TextFileReader reader;
         reader.setFileName(writeFile(file("lines.txt"), content));
-        QTEST(int(reader.LineCount()), "firstLineCount");
+        QTEST(int(reader.lineCount()), "firstLineCount");
         QList<QByteArray> lines;
-        while (!reader.EndOfFile()) {
-            lines.append(reader.Line());
-            reader.NextLine();
+        while (!reader.endOfFile()) {
+            lines.append(reader.line());
+            reader.nextLine();
         }
         QTEST(lines, "lines");
-        QVERIFY(!reader.NextLine());
-        QVERIFY(reader.Line().isEmpty());
+        QVERIFY(!reader.nextLine());
+        QVERIFY(reader.line().isEmpty());
     }
 
     void sameNameDoesNotRewindAndErrorsNameTheFile()
     {
         const QString path = writeFile(file("rewind.txt"), "one\ntwo\n");
-        TTextFile reader;
+        TextFileReader reader;
         reader.setFileName(path);
-        reader.NextLine();
+        reader.nextLine();
         reader.setFileName(path);
-        QCOMPARE(reader.Line(), QByteArray("two"));
+        QCOMPARE(reader.line(), QByteArray("two"));
         // Only regular files are opened: a named pipe would wait for a writer forever.
         for (const QString &other : {dir.path(), namedPipe(file("pipe.txt"))}) {
             try {
                 reader.setFileName(other);
                 QFAIL("not a file, yet opened");
-            } catch (const ETextFileError &e) {
+            } catch (const TextFileError &e) {
                 QCOMPARE(e.text(), QStringLiteral("Could not open the file \"%1\" for reading").arg(other));
             }
         }
-        QVERIFY(!reader.IsOpen());
-        QVERIFY_THROWS_EXCEPTION(ETextFileError, reader.NextLine());
+        QVERIFY(!reader.isOpen());
+        QVERIFY_THROWS_EXCEPTION(TextFileError, reader.nextLine());
     }
 
     void translationFile_data()
@@ -105,10 +105,10 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(int, message);
-        auto manager = std::make_unique<Tgerelanguage>();
-        manager->fileName = writeFile(file("quillon.lg"), content);
-        QVERIFY(manager->Load());
-        setLanguageManager(std::move(manager));
+        auto manager = std::make_unique<TranslationFile>();
+        manager->setFileName(writeFile(file("quillon.lg"), content));
+        QVERIFY(manager->load());
+        setTranslationFile(std::move(manager));
         for (qint32 language : {1, 2, 3, 4, 5, 6, 0, 99}) {
             setCurrentLanguage(language);
             QTEST(pgloretlibmessage(message), "text");
@@ -117,13 +117,13 @@ private slots:
 
     void translationDecodedWithTheLanguageCodePage()
     {
-        auto manager = std::make_unique<Tgerelanguage>();
-        manager->fileName = writeFile(file("quillon.lg"), languageFile(40, "Aide;Pomo\xe8 \x80"));
-        QVERIFY(manager->Load());
+        auto manager = std::make_unique<TranslationFile>();
+        manager->setFileName(writeFile(file("quillon.lg"), languageFile(40, "Aide;Pomo\xe8 \x80")));
+        QVERIFY(manager->load());
         QCOMPARE(manager->decodedText(21, French), QStringLiteral("Pomoè €"));
         QCOMPARE(manager->decodedText(21, Croatian), QStringLiteral("Pomoč €"));
-        manager->fileName = dir.path(); // a folder: not loaded, the catalogue speaks
-        QVERIFY(!manager->Load());
+        manager->setFileName(dir.path()); // a folder: not loaded, the catalogue speaks
+        QVERIFY(!manager->load());
     }
 
     void readingSettings_data()

@@ -1,13 +1,13 @@
 // Settings, game files, help and the about box, through the real windows.
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "gui/apropos.h"
-#include "gui/fparametre.h"
+#include "gui/aboutdialog.h"
+#include "gui/settingsdialog.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 #include "storagefiles.h"
@@ -44,7 +44,7 @@ class TestStorageWindows : public QObject {
 
     std::unique_ptr<test::FakePlatform> fakes;
     std::unique_ptr<QTemporaryDir> folder;
-    Tfprincip *w = nullptr;
+    MainWindow *w = nullptr;
 
     QString path(const QString &name) const { return folder->filePath(name); }
 
@@ -60,9 +60,9 @@ class TestStorageWindows : public QObject {
         QVERIFY(w);
     }
 
-    Tfparametre *openSettings()
+    SettingsDialog *openSettings()
     {
-        Tfparametre *dialog = windows().fparametre;
+        SettingsDialog *dialog = windows().settingsDialog;
         return test::showActive(dialog) ? dialog : nullptr;
     }
 
@@ -163,7 +163,7 @@ private slots:
     {
         QFETCH(QString, keys);
         start();
-        Tfparametre *dialog = openSettings();
+        SettingsDialog *dialog = openSettings();
         QVERIFY(dialog);
         dialog->edecv->selectAll();
         QTest::keyClicks(dialog->edecv, keys);
@@ -177,7 +177,7 @@ private slots:
         const QByteArray file = settingsBytes(1, 7, -9999) + "40 bytes";
         put(QStringLiteral("QUILLON.PAR"), file);
         start();
-        Tfparametre *dialog = openSettings();
+        SettingsDialog *dialog = openSettings();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Parametres"));
         QCOMPARE(dialog->GroupBox1->title(), QStringLiteral("Impression"));
@@ -223,7 +223,7 @@ private slots:
         QFETCH(int, language);
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 0, 0));
         start();
-        Tapropos *about = windows().apropos;
+        AboutDialog *about = windows().aboutDialog;
         QVERIFY(test::showActive(about));
         QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));
         QCOMPARE(about->size(), QSize(465, 319));

@@ -1,14 +1,14 @@
 #include "gui/application.h"
 
-#include "gui/dialogbase.h"
+#include "gui/dialogframe.h"
 #include "core/errors.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/platform.h"
-#include "gui/fcompare.h"
-#include "gui/apropos.h"
-#include "gui/fimprime.h"
-#include "gui/fresultatcomb.h"
-#include "gui/fparametre.h"
+#include "gui/comparedialog.h"
+#include "gui/aboutdialog.h"
+#include "gui/ticketprintdialog.h"
+#include "gui/boardlistdialog.h"
+#include "gui/settingsdialog.h"
 
 #include <QGuiApplication>
 
@@ -59,17 +59,17 @@ void createWindows()
     // application's font rather than their window's.
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     AppWindows &w = windows();
-    w.fprincip = new Tfprincip;
-    w.fresultatcomb = new Tfresultatcomb(w.fprincip);
-    w.fcompare = new Tfcompare(w.fprincip);
-    w.apropos = new Tapropos(w.fprincip);
-    w.fparametre = new Tfparametre(w.fprincip);
-    w.fimprime = new Tfimprime(w.fprincip);
+    w.mainWindow = new MainWindow;
+    w.boardListDialog = new BoardListDialog(w.mainWindow);
+    w.compareDialog = new CompareDialog(w.mainWindow);
+    w.aboutDialog = new AboutDialog(w.mainWindow);
+    w.settingsDialog = new SettingsDialog(w.mainWindow);
+    w.ticketPrintDialog = new TicketPrintDialog(w.mainWindow);
 }
 
 void destroyWindows()
 {
-    delete windows().fprincip; // owns the secondary windows
+    delete windows().mainWindow; // owns the secondary windows
     windows() = AppWindows{};
 }
 

@@ -7,12 +7,12 @@
 
 #include <functional>
 
-class Tfprincip;
-class Tfresultatcomb;
-class Tfcompare;
-class Tapropos;
-class Tfparametre;
-class Tfimprime;
+class MainWindow;
+class BoardListDialog;
+class CompareDialog;
+class AboutDialog;
+class SettingsDialog;
+class TicketPrintDialog;
 
 class QuillonApplication : public QApplication {
     Q_OBJECT
@@ -39,12 +39,12 @@ void connectClick(QAbstractButton *button, Window *window, void (Window::*handle
 
 // The six windows, created once at start-up in this order.
 struct AppWindows {
-    Tfprincip *fprincip = nullptr;
-    Tfresultatcomb *fresultatcomb = nullptr;
-    Tfcompare *fcompare = nullptr;
-    Tapropos *apropos = nullptr;
-    Tfparametre *fparametre = nullptr;
-    Tfimprime *fimprime = nullptr;
+    MainWindow *mainWindow = nullptr;
+    BoardListDialog *boardListDialog = nullptr;
+    CompareDialog *compareDialog = nullptr;
+    AboutDialog *aboutDialog = nullptr;
+    SettingsDialog *settingsDialog = nullptr;
+    TicketPrintDialog *ticketPrintDialog = nullptr;
 };
 
 AppWindows &windows();

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-TStringGrid::TStringGrid(QWidget *parent)
+StringGrid::StringGrid(QWidget *parent)
     : QAbstractScrollArea(parent)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -24,7 +24,7 @@ TStringGrid::TStringGrid(QWidget *parent)
     };
 }
 
-void TStringGrid::setColCount(int count)
+void StringGrid::setColCount(int count)
 {
     count = std::max(count, 0);
     const int old = colCount();
@@ -42,7 +42,7 @@ void TStringGrid::setColCount(int count)
     viewport()->update();
 }
 
-void TStringGrid::setRowCount(int count)
+void StringGrid::setRowCount(int count)
 {
     count = std::max(count, 0);
     if (count == m_rowCount)
@@ -53,7 +53,7 @@ void TStringGrid::setRowCount(int count)
     viewport()->update();
 }
 
-void TStringGrid::setColWidth(int col, int width)
+void StringGrid::setColWidth(int col, int width)
 {
     if (col < 0 || col >= colCount())
         return;
@@ -62,14 +62,14 @@ void TStringGrid::setColWidth(int col, int width)
     viewport()->update();
 }
 
-QString TStringGrid::cell(int col, int row) const
+QString StringGrid::cell(int col, int row) const
 {
     if (col < 0 || col >= colCount() || row < 0 || row >= m_rowCount)
         return {};
     return m_cells.at(qsizetype(row) * colCount() + col);
 }
 
-void TStringGrid::setCell(int col, int row, const QString &text)
+void StringGrid::setCell(int col, int row, const QString &text)
 {
     if (col < 0 || col >= colCount() || row < 0 || row >= m_rowCount)
         return;
@@ -78,28 +78,28 @@ void TStringGrid::setCell(int col, int row, const QString &text)
     viewport()->update();
 }
 
-int TStringGrid::topRow() const
+int StringGrid::topRow() const
 {
     return fixedRows() + verticalScrollBar()->value();
 }
 
-int TStringGrid::leftCol() const
+int StringGrid::leftCol() const
 {
     return fixedCols() + horizontalScrollBar()->value();
 }
 
-void TStringGrid::setTopRow(int row)
+void StringGrid::setTopRow(int row)
 {
     verticalScrollBar()->setValue(row - fixedRows());
 }
 
-int TStringGrid::visibleScrollingRows() const
+int StringGrid::visibleScrollingRows() const
 {
     const int height = viewport()->height() - fixedRows() * (m_rowHeight + kLineWidth);
     return std::max(1, height / (m_rowHeight + kLineWidth));
 }
 
-int TStringGrid::visibleScrollingCols() const
+int StringGrid::visibleScrollingCols() const
 {
     int width = viewport()->width();
     for (int c = 0; c < std::min(fixedCols(), colCount()); ++c)
@@ -115,7 +115,7 @@ int TStringGrid::visibleScrollingCols() const
     return std::max(1, fit);
 }
 
-void TStringGrid::updateScrollBars()
+void StringGrid::updateScrollBars()
 {
     const int rows = std::max(0, m_rowCount - fixedRows());
     const int rowRange = std::max(0, rows - visibleScrollingRows());
@@ -130,7 +130,7 @@ void TStringGrid::updateScrollBars()
     horizontalScrollBar()->setSingleStep(1);
 }
 
-QRect TStringGrid::cellRect(int col, int row) const
+QRect StringGrid::cellRect(int col, int row) const
 {
     if (col < 0 || col >= colCount() || row < 0 || row >= m_rowCount)
         return {};
@@ -158,7 +158,7 @@ QRect TStringGrid::cellRect(int col, int row) const
     return rect.intersects(viewport()->rect()) ? rect : QRect();
 }
 
-void TStringGrid::paintEvent(QPaintEvent *event)
+void StringGrid::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
     const QRect area = viewport()->rect();
@@ -206,13 +206,13 @@ void TStringGrid::paintEvent(QPaintEvent *event)
     }
 }
 
-void TStringGrid::resizeEvent(QResizeEvent *event)
+void StringGrid::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
 }
 
-void TStringGrid::keyPressEvent(QKeyEvent *event)
+void StringGrid::keyPressEvent(QKeyEvent *event)
 {
     QScrollBar *v = verticalScrollBar();
     QScrollBar *h = horizontalScrollBar();
@@ -229,18 +229,18 @@ void TStringGrid::keyPressEvent(QKeyEvent *event)
     }
 }
 
-QSize TStringGrid::sizeHint() const
+QSize StringGrid::sizeHint() const
 {
     return {320, 240};
 }
 
 namespace quillon {
 
-void paintBoardCell(QPainter &painter, const TStringGrid &grid, int col, int row, const QRect &rect, int state)
+void paintBoardCell(QPainter &painter, const StringGrid &grid, int col, int row, const QRect &rect, int state)
 {
     if (row != 0)
         painter.fillRect(rect, QColor::fromRgb(row % 2 ? kOddRowColour : kEvenRowColour));
-    if (state & TStringGrid::Fixed)
+    if (state & StringGrid::Fixed)
         painter.fillRect(rect, QColor::fromRgb(kHeaderCellColour));
     QFont font = grid.font();
     font.setBold(false);

@@ -1,4 +1,4 @@
-// TStringGrid: a read-only grid of text cells with one fixed header row and one fixed
+// StringGrid: a read-only grid of text cells with one fixed header row and one fixed
 // header column that stay in place while the other cells scroll by whole rows and
 // columns. Every cell, fixed or not, is painted by one cell routine (owner drawing),
 // so a window decides the colours of all of them.
@@ -14,7 +14,7 @@
 
 #include <functional>
 
-class TStringGrid : public QAbstractScrollArea {
+class StringGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
     enum CellState { Normal = 0, Fixed = 1 };
@@ -25,7 +25,7 @@ public:
     static constexpr int kDefaultRowHeight = 24;
     static constexpr int kLineWidth = 1;
 
-    explicit TStringGrid(QWidget *parent = nullptr);
+    explicit StringGrid(QWidget *parent = nullptr);
 
     int colCount() const { return m_colWidths.size(); }
     int rowCount() const { return m_rowCount; }
@@ -78,6 +78,6 @@ inline constexpr QRgb kOddRowColour = 0xFFFFFF;
 inline constexpr QRgb kEvenRowColour = 0xE1FFF4;   // 225, 255, 244
 inline constexpr QRgb kHeaderCellColour = 0xC7B9C8; // 199, 185, 200
 
-void paintBoardCell(QPainter &painter, const TStringGrid &grid, int col, int row, const QRect &rect, int state);
+void paintBoardCell(QPainter &painter, const StringGrid &grid, int col, int row, const QRect &rect, int state);
 
 } // namespace quillon

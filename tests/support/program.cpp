@@ -1,16 +1,16 @@
 #include "support/program.h"
 
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 
 #include <QTest>
 
 namespace quillon::test {
 
-Tfprincip *startProgram()
+MainWindow *startProgram()
 {
     createWindows();
-    Tfprincip *main = windows().fprincip;
+    MainWindow *main = windows().mainWindow;
     main->show();
     if (!QTest::qWaitForWindowActive(main) || main->startupPending())
         return nullptr;

@@ -2,13 +2,13 @@
 #pragma once
 
 class QWidget;
-class Tfprincip;
+class MainWindow;
 
 namespace quillon::test {
 
 // Creates the six windows and shows the main window; returns it once it is active and
 // has run its one-time initialisation, or null when it never became active.
-Tfprincip *startProgram();
+MainWindow *startProgram();
 
 // Shows a secondary window and waits until it is the application's active window, so
 // that its activation handler has run. Under the offscreen platform a modal dialog

@@ -3,11 +3,11 @@
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/platform.h"
-#include "gui/fcompare.h"
+#include "gui/comparedialog.h"
 #include "core/wheels/catalogue.h"
-#include "gui/fresultatcomb.h"
+#include "gui/boardlistdialog.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
     createWindows();
-    Tfprincip *main = windows().fprincip;
+    MainWindow *main = windows().mainWindow;
     main->show();
     if (!QTest::qWaitForWindowExposed(main))
         return 1;
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
     bool ok = true;
     bool listSaved = false;
     QTimer::singleShot(0, [&] {
-        Tfresultatcomb *list = windows().fresultatcomb;
+        BoardListDialog *list = windows().boardListDialog;
         if (!QTest::qWaitForWindowActive(list))
             qWarning("the board list did not become active");
         QTest::qWait(300);
@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
 
     bool compareSaved = false;
     QTimer::singleShot(0, [&] {
-        Tfcompare *compare = windows().fcompare;
+        CompareDialog *compare = windows().compareDialog;
         if (!QTest::qWaitForWindowActive(compare))
             qWarning("the compare window did not become active");
         for (int tag = 1; tag <= 9; ++tag)

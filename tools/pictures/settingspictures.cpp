@@ -2,12 +2,12 @@
 // shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png and <folder>/about.png
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/platform.h"
-#include "gui/apropos.h"
+#include "gui/aboutdialog.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
-#include "gui/fparametre.h"
+#include "gui/settingsdialog.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -49,13 +49,13 @@ int main(int argc, char *argv[])
     quillon::platform().shell = &shell;
 
     quillon::createWindows();
-    Tfprincip *main = quillon::windows().fprincip;
+    MainWindow *main = quillon::windows().mainWindow;
     main->show();
     main->activateWindow();
     if (!QTest::qWaitFor([main] { return !main->startupPending(); }, 5000))
         return 1;
-    bool ok = shoot(main->bparametre, quillon::windows().fparametre, QDir(folder).filePath(QStringLiteral("settings.png")));
-    ok = shoot(main->binfos, quillon::windows().apropos, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
+    bool ok = shoot(main->bparametre, quillon::windows().settingsDialog, QDir(folder).filePath(QStringLiteral("settings.png")));
+    ok = shoot(main->binfos, quillon::windows().aboutDialog, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
     quillon::destroyWindows();
     return ok ? 0 : 1;
 }

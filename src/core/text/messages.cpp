@@ -2,7 +2,7 @@
 
 #include "core/errors.h"
 #include "core/platform.h"
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/text/language.h"
 
 #include <array>
@@ -108,7 +108,7 @@ QString pgloretlibmessage(int n)
 {
     QString result;
     try {
-        const Tgerelanguage *manager = languageManager();
+        const TranslationFile *manager = translationFile();
         if (!manager)
             throw QuillonError(QStringLiteral("no language manager"));
         const qint32 language = currentLanguage();

@@ -1,7 +1,7 @@
 #include "core/text/startup.h"
 
 #include "core/files/programfolder.h"
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 #include "core/files/settingsfile.h"
 
 #include <memory>
@@ -10,10 +10,10 @@ namespace quillon {
 
 void initialiseLanguageAndSettings()
 {
-    auto manager = std::make_unique<Tgerelanguage>();
-    manager->fileName = programFolder() + QStringLiteral("quillon.lg");
-    manager->Load();
-    setLanguageManager(std::move(manager));
+    auto manager = std::make_unique<TranslationFile>();
+    manager->setFileName(programFolder() + QStringLiteral("quillon.lg"));
+    manager->load();
+    setTranslationFile(std::move(manager));
     // The settings fix the current language for the rest of the run.
     readSettingsFile();
 }

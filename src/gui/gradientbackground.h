@@ -1,18 +1,18 @@
-// TDegradeClass: the vertical gradient that fills every window behind its controls.
+// GradientBackground: the vertical gradient that fills every window behind its controls.
 #pragma once
 
 #include "gui/gradient.h"
 
 #include <QWidget>
 
-class TDegradeClass : public QWidget {
+class GradientBackground : public QWidget {
     Q_OBJECT
 public:
     // Becomes the bottom-most child of parent and follows its size.
-    explicit TDegradeClass(QWidget *parent);
+    explicit GradientBackground(QWidget *parent);
 
-    quint32 StartColor() const { return m_startColor; }
-    quint32 EndColor() const { return m_endColor; }
+    quint32 startColor() const { return m_startColor; }
+    quint32 endColor() const { return m_endColor; }
     void setStartColor(quint32 color);
     void setEndColor(quint32 color);
 

@@ -6,14 +6,14 @@
 #include <QStyle>
 
 class QLabel;
-class TDegradeClass;
+class GradientBackground;
 
-class TQuillonDialog : public QDialog {
+class DialogFrame : public QDialog {
     Q_OBJECT
 public:
-    TQuillonDialog(QWidget *parent, int clientWidth, int clientHeight);
+    DialogFrame(QWidget *parent, int clientWidth, int clientHeight);
 
-    TDegradeClass *DegradeClass1;
+    GradientBackground *DegradeClass1;
     QLabel *labtitre;
 
     // The window's caption and its title label labtitre.
@@ -23,20 +23,20 @@ public:
 
 protected:
     // Runs each time the window becomes the active window.
-    virtual void FormActivate() { }
+    virtual void onActivated() { }
     // Runs each time the window is shown, before it becomes active.
-    virtual void FormShow() { }
+    virtual void onShown() { }
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 };
 
 // The busy pointer for the length of a scope, restored however the scope ends.
-struct TBusyCursor {
-    TBusyCursor();
-    ~TBusyCursor();
-    TBusyCursor(const TBusyCursor &) = delete;
-    TBusyCursor &operator=(const TBusyCursor &) = delete;
+struct BusyCursor {
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
 class QComboBox;
@@ -64,11 +64,11 @@ void ignoreWheelUnlessFocused(QWidget *box);
 
 // Discards typed characters that the predicate refuses, before they reach the box.
 // Keys that type no character (arrows, Delete) pass.
-class TCharFilter : public QObject {
+class CharFilter : public QObject {
     Q_OBJECT
 public:
     using Predicate = bool (*)(QChar);
-    TCharFilter(QObject *parent, Predicate accepts);
+    CharFilter(QObject *parent, Predicate accepts);
 
     // Guards a line edit, or an editable combo box, against refused characters however
     // they come: typed keys are filtered both on the combo box, which holds the focus

@@ -1,7 +1,7 @@
-#include "core/text/gerelanguage.h"
+#include "core/text/translationfile.h"
 
 #include "core/text/language.h"
-#include "core/files/textfile.h"
+#include "core/files/textfilereader.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -10,9 +10,9 @@ namespace quillon {
 
 namespace {
 
-std::unique_ptr<Tgerelanguage> &managerSlot()
+std::unique_ptr<TranslationFile> &managerSlot()
 {
-    static std::unique_ptr<Tgerelanguage> manager;
+    static std::unique_ptr<TranslationFile> manager;
     return manager;
 }
 
@@ -30,27 +30,27 @@ bool hasVisibleCharacter(const QByteArray &field)
 
 } // namespace
 
-bool Tgerelanguage::Load()
+bool TranslationFile::load()
 {
     m_loaded = false;
     m_texts.fill(QByteArray());
-    if (!QFileInfo::exists(fileName))
+    if (!QFileInfo::exists(m_fileName))
         return m_loaded;
     try {
-        TTextFile reader;
-        reader.Separator = ';';
-        reader.setFileName(fileName);
+        TextFileReader reader;
+        reader.setSeparator(';');
+        reader.setFileName(m_fileName);
         for (int i = 0; i < kHeaderLines; ++i)
-            reader.NextLine();
+            reader.nextLine();
         int n = 0;
         // Lines after the last message number are ignored.
-        while (!reader.EndOfFile() && n < kTextCount) {
+        while (!reader.endOfFile() && n < kTextCount) {
             ++n;
-            const QByteArray reference = reader.Field(1);
-            const QByteArray translation = reader.Field(2);
+            const QByteArray reference = reader.field(1);
+            const QByteArray translation = reader.field(2);
             const QByteArray &text = hasVisibleCharacter(translation) ? translation : reference;
             m_texts[size_t(n)] = text.left(kMaxTextLength);
-            reader.NextLine();
+            reader.nextLine();
         }
         m_loaded = true;
     } catch (...) {
@@ -60,14 +60,14 @@ bool Tgerelanguage::Load()
     return m_loaded;
 }
 
-QByteArray Tgerelanguage::text(int n) const
+QByteArray TranslationFile::text(int n) const
 {
     if (n < 1 || n > kTextCount)
         return {};
     return m_texts[size_t(n)];
 }
 
-QString Tgerelanguage::decodedText(int n, int language) const
+QString TranslationFile::decodedText(int n, int language) const
 {
     return decodeEightBit(text(n), language);
 }
@@ -82,12 +82,12 @@ QString decodeEightBit(const QByteArray &bytes, int language)
     return decoder.decode(bytes);
 }
 
-Tgerelanguage *languageManager()
+TranslationFile *translationFile()
 {
     return managerSlot().get();
 }
 
-void setLanguageManager(std::unique_ptr<Tgerelanguage> manager)
+void setTranslationFile(std::unique_ptr<TranslationFile> manager)
 {
     managerSlot() = std::move(manager);
 }

@@ -1,9 +1,9 @@
-#include "gui/degradeclass.h"
+#include "gui/gradientbackground.h"
 
 #include <QEvent>
 #include <QPainter>
 
-TDegradeClass::TDegradeClass(QWidget *parent)
+GradientBackground::GradientBackground(QWidget *parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -15,7 +15,7 @@ TDegradeClass::TDegradeClass(QWidget *parent)
     lower();
 }
 
-void TDegradeClass::setStartColor(quint32 color)
+void GradientBackground::setStartColor(quint32 color)
 {
     if (color == m_startColor)
         return;
@@ -23,7 +23,7 @@ void TDegradeClass::setStartColor(quint32 color)
     update();
 }
 
-void TDegradeClass::setEndColor(quint32 color)
+void GradientBackground::setEndColor(quint32 color)
 {
     if (color == m_endColor)
         return;
@@ -31,14 +31,14 @@ void TDegradeClass::setEndColor(quint32 color)
     update();
 }
 
-bool TDegradeClass::eventFilter(QObject *watched, QEvent *event)
+bool GradientBackground::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
         setGeometry(parentWidget()->rect());
     return QWidget::eventFilter(watched, event);
 }
 
-void TDegradeClass::paintEvent(QPaintEvent *)
+void GradientBackground::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const quillon::Rgb start = quillon::rgbFromColorRef(m_startColor);

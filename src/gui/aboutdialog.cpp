@@ -1,4 +1,4 @@
-#include "gui/apropos.h"
+#include "gui/aboutdialog.h"
 
 #include "gui/application.h"
 #include "core/text/messages.h"
@@ -58,8 +58,8 @@ void setBlueLine(QLabel *label, const QString &text)
 
 } // namespace
 
-Tapropos::Tapropos(QWidget *parent)
-    : TQuillonDialog(parent, 465, 319)
+AboutDialog::AboutDialog(QWidget *parent)
+    : DialogFrame(parent, 465, 319)
 {
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral("A propos"));
@@ -110,15 +110,15 @@ Tapropos::Tapropos(QWidget *parent)
     OKButton->setFont(designFont(QStringLiteral("MS Sans Serif"), 11, true));
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setDefault(true);
-    connectClick(OKButton, this, &Tapropos::OKButtonClick);
+    connectClick(OKButton, this, &AboutDialog::OKButtonClick);
 }
 
-void Tapropos::OKButtonClick()
+void AboutDialog::OKButtonClick()
 {
     accept();
 }
 
-void Tapropos::FormShow()
+void AboutDialog::onShown()
 {
     // Shown in the middle of the screen, wherever the main window stands.
     move(screen()->availableGeometry().center() - rect().center());

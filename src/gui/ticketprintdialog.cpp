@@ -1,4 +1,4 @@
-#include "gui/fimprime.h"
+#include "gui/ticketprintdialog.h"
 
 #include "gui/application.h"
 #include "core/text/keyfilters.h"
@@ -70,7 +70,7 @@ QLineEdit *makeRangeBox(QWidget *parent, const char *name, int x, int y)
     box->setObjectName(QLatin1String(name));
     box->setGeometry(x, y, 41, 21);
     box->setMaxLength(4);
-    TCharFilter::install(box, &acceptsRangeKey);
+    CharFilter::install(box, &acceptsRangeKey);
     return box;
 }
 
@@ -115,8 +115,8 @@ void showMessageText(QLabel *label, int message)
 
 } // namespace
 
-Tfimprime::Tfimprime(QWidget *parent)
-    : TQuillonDialog(parent, 508, 215)
+TicketPrintDialog::TicketPrintDialog(QWidget *parent)
+    : DialogFrame(parent, 508, 215)
 {
     setObjectName(QStringLiteral("fimprime"));
 
@@ -159,11 +159,11 @@ Tfimprime::Tfimprime(QWidget *parent)
         QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_DialogOkButton)),
         243, 161);
 
-    connectClick(boutannule, this, &Tfimprime::boutannuleClick);
-    connectClick(boutlancer, this, &Tfimprime::boutlancerClick);
+    connectClick(boutannule, this, &TicketPrintDialog::boutannuleClick);
+    connectClick(boutlancer, this, &TicketPrintDialog::boutlancerClick);
 }
 
-void Tfimprime::applyCaptions()
+void TicketPrintDialog::applyCaptions()
 {
     setWindowTitle(pgloretlibmessage(35));
     showMessageText(labtitre, 35);
@@ -178,7 +178,7 @@ void Tfimprime::applyCaptions()
     boutlancer->setText(pgloretlibmessage(44));
 }
 
-void Tfimprime::FormShow()
+void TicketPrintDialog::onShown()
 {
     move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     applyCaptions();
@@ -192,12 +192,12 @@ void Tfimprime::FormShow()
     gdernier->setText(QString::number(boardList().boardCount));
 }
 
-void Tfimprime::FormActivate()
+void TicketPrintDialog::onActivated()
 {
     applyCaptions();
 }
 
-void Tfimprime::boutlancerClick()
+void TicketPrintDialog::boutlancerClick()
 {
     const int t = ComboBox1->currentIndex() + 1;
     if (t < 1)
@@ -215,7 +215,7 @@ void Tfimprime::boutlancerClick()
     accept();
 }
 
-void Tfimprime::boutannuleClick()
+void TicketPrintDialog::boutannuleClick()
 {
     reject();
 }

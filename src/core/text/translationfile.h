@@ -14,7 +14,7 @@
 
 namespace quillon {
 
-class Tgerelanguage {
+class TranslationFile {
 public:
     static constexpr int kTextCount = 300;
     // Bytes kept of each text: four times the longest caption. A longer text, which
@@ -22,10 +22,11 @@ public:
     // the start and fill the memory.
     static constexpr qsizetype kMaxTextLength = 255;
 
-    QString fileName;
+    const QString &fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
 
     // Reads the file; sets and returns the loaded flag.
-    bool Load();
+    bool load();
     bool loaded() const { return m_loaded; }
     // Text of message n as stored (1 … 300); empty when the file held no line for n.
     QByteArray text(int n) const;
@@ -33,6 +34,7 @@ public:
     QString decodedText(int n, int language) const;
 
 private:
+    QString m_fileName;
     bool m_loaded = false;
     std::array<QByteArray, kTextCount + 1> m_texts{};
 };
@@ -42,7 +44,7 @@ private:
 QString decodeEightBit(const QByteArray &bytes, int language);
 
 // The application's language manager; null until the one-time initialisation.
-Tgerelanguage *languageManager();
-void setLanguageManager(std::unique_ptr<Tgerelanguage> manager);
+TranslationFile *translationFile();
+void setTranslationFile(std::unique_ptr<TranslationFile> manager);
 
 } // namespace quillon

@@ -1,9 +1,9 @@
-// Tfimprime, the ticket printing dialog: the kind of ticket, the range of boards and
+// TicketPrintDialog, the ticket printing dialog: the kind of ticket, the range of boards and
 // whether to stop before each ticket. The print button checks the range and hands
 // the run to core (core/tickets/ticketprint.h).
 #pragma once
 
-#include "gui/dialogbase.h"
+#include "gui/dialogframe.h"
 
 class QComboBox;
 class QGroupBox;
@@ -12,10 +12,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class Tfimprime : public TQuillonDialog {
+class TicketPrintDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit Tfimprime(QWidget *parent = nullptr);
+    explicit TicketPrintDialog(QWidget *parent = nullptr);
 
     QLabel *Image1;
     QLabel *Label3;
@@ -38,6 +38,6 @@ public:
     void boutannuleClick();
 
 protected:
-    void FormShow() override;
-    void FormActivate() override;
+    void onShown() override;
+    void onActivated() override;
 };

@@ -1,12 +1,12 @@
 // The ticket printing dialog with real widgets under the offscreen platform.
 #include "gui/application.h"
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
 #include "support/program.h"
-#include "gui/fimprime.h"
+#include "gui/ticketprintdialog.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,12 +17,12 @@
 
 using namespace quillon;
 
-class TestFimprime : public QObject {
+class TestTicketPrintDialog : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir folder;
-    Tfimprime *d = nullptr;
+    TicketPrintDialog *d = nullptr;
 
     // Starts the program once, with the boards of system s, and opens the dialog.
     void open(int system = 4)
@@ -31,7 +31,7 @@ class TestFimprime : public QObject {
             fakes = std::make_unique<test::FakePlatform>();
             setProgramFolder(folder.path());
             QVERIFY(test::startProgram());
-            d = windows().fimprime;
+            d = windows().ticketPrintDialog;
         }
         generate(system);
         QVERIFY(test::showActive(d));
@@ -130,5 +130,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFimprime)
-#include "test_fimprime.moc"
+QTEST_MAIN(TestTicketPrintDialog)
+#include "test_ticketprintdialog.moc"

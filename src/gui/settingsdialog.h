@@ -1,17 +1,17 @@
-// Tfparametre, the settings dialog: the two printer offsets in millimetres.
+// SettingsDialog, the settings dialog: the two printer offsets in millimetres.
 // OK stores them in the settings record at once; the close box leaves them alone.
 #pragma once
 
-#include "gui/dialogbase.h"
+#include "gui/dialogframe.h"
 
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-class Tfparametre : public TQuillonDialog {
+class SettingsDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit Tfparametre(QWidget *parent = nullptr);
+    explicit SettingsDialog(QWidget *parent = nullptr);
 
     QLabel *Image4;
     QGroupBox *GroupBox1;
@@ -26,8 +26,8 @@ public:
     void bokClick();
 
 protected:
-    void FormActivate() override;
-    void FormShow() override;
+    void onActivated() override;
+    void onShown() override;
 
 private:
     void applyCaptions();

@@ -1,25 +1,25 @@
-#include "gui/fprincip.h"
+#include "gui/mainwindow.h"
 
 #include "gui/application.h"
-#include "gui/degradeclass.h"
-#include "gui/dialogbase.h"
+#include "gui/gradientbackground.h"
+#include "gui/dialogframe.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
 #include "core/files/programfolder.h"
 #include "core/text/startup.h"
-#include "gui/fcompare.h"
+#include "gui/comparedialog.h"
 #include "core/wheels/boardlist.h"
 #include "core/text/displaynames.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "gui/apropos.h"
+#include "gui/aboutdialog.h"
 #include "core/files/helpfile.h"
 #include "core/files/export.h"
-#include "gui/fimprime.h"
-#include "gui/fresultatcomb.h"
+#include "gui/ticketprintdialog.h"
+#include "gui/boardlistdialog.h"
 #include "core/tickets/tickettypes.h"
-#include "gui/fparametre.h"
+#include "gui/settingsdialog.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 
@@ -99,7 +99,7 @@ Prompts::FileDialog gameFileDialog(int titleMessage, bool fileMustExist, const Q
 
 } // namespace
 
-Tfprincip::Tfprincip(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("fprincip"));
@@ -108,7 +108,7 @@ Tfprincip::Tfprincip(QWidget *parent)
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     applyGroupBoxStyle(this);
 
-    DegradeClass1 = new TDegradeClass(this);
+    DegradeClass1 = new GradientBackground(this);
     DegradeClass1->setStartColor(kWindowStartColor);
     DegradeClass1->setEndColor(kWindowEndColor);
 
@@ -162,30 +162,30 @@ Tfprincip::Tfprincip(QWidget *parent)
     bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
     bquit->setIconSize(QSize(24, 24));
 
-    connectClick(binfos, this, &Tfprincip::binfosClick);
-    connectClick(bparametre, this, &Tfprincip::bparametreClick);
-    connectClick(baidegene, this, &Tfprincip::baidegeneClick);
-    connectClick(brengjeu, this, &Tfprincip::brengjeuClick);
-    connectClick(bchargejeu, this, &Tfprincip::bchargejeuClick);
-    connectClick(bvoirtick, this, &Tfprincip::bvoirtickClick);
-    connectClick(bimprimetickets, this, &Tfprincip::bimprimeticketsClick);
-    connectClick(bgenerefichier, this, &Tfprincip::bgenerefichierClick);
-    connectClick(bcompar, this, &Tfprincip::bcomparClick);
-    connectClick(bquit, this, &Tfprincip::bquitClick);
+    connectClick(binfos, this, &MainWindow::binfosClick);
+    connectClick(bparametre, this, &MainWindow::bparametreClick);
+    connectClick(baidegene, this, &MainWindow::baidegeneClick);
+    connectClick(brengjeu, this, &MainWindow::brengjeuClick);
+    connectClick(bchargejeu, this, &MainWindow::bchargejeuClick);
+    connectClick(bvoirtick, this, &MainWindow::bvoirtickClick);
+    connectClick(bimprimetickets, this, &MainWindow::bimprimeticketsClick);
+    connectClick(bgenerefichier, this, &MainWindow::bgenerefichierClick);
+    connectClick(bcompar, this, &MainWindow::bcomparClick);
+    connectClick(bquit, this, &MainWindow::bquitClick);
     // Only the player's own pick runs the change action: the fill and a game load
     // select items programmatically, which does not emit `activated`.
     connect(clistesystemes, &QComboBox::activated, this,
         [this] { runGuarded([this] { clistesystemesChange(); }); });
 }
 
-bool Tfprincip::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        runGuarded([this] { FormActivate(); });
+        runGuarded([this] { onActivated(); });
     return QWidget::event(event);
 }
 
-void Tfprincip::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (m_startupPending && screen())
@@ -195,7 +195,7 @@ void Tfprincip::showEvent(QShowEvent *event)
     activateWindow();
 }
 
-void Tfprincip::FormActivate()
+void MainWindow::onActivated()
 {
     if (m_startupPending) {
         initialiseLanguageAndSettings();
@@ -210,7 +210,7 @@ void Tfprincip::FormActivate()
     }
 }
 
-void Tfprincip::showModal(QDialog *dialog)
+void MainWindow::showModal(QDialog *dialog)
 {
     dialog->exec();
     // Window managers hand the focus back on their own; where none does, ask for it.
@@ -218,7 +218,7 @@ void Tfprincip::showModal(QDialog *dialog)
         activateWindow();
 }
 
-void Tfprincip::fillSystemList()
+void MainWindow::fillSystemList()
 {
     clistesystemes->clear();
     for (const SystemListItem &item : systemListItems())
@@ -226,7 +226,7 @@ void Tfprincip::fillSystemList()
     clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
 }
 
-void Tfprincip::fillBoxes()
+void MainWindow::fillBoxes()
 {
     const QStringList items = boxItems();
     for (int tag = 1; tag <= kBoxCount; ++tag) {
@@ -236,20 +236,20 @@ void Tfprincip::fillBoxes()
     }
 }
 
-int Tfprincip::selectedSystem() const
+int MainWindow::selectedSystem() const
 {
     bool ok = false;
     const int index = clistesystemes->currentData().toInt(&ok);
     return ok ? index : -1;
 }
 
-void Tfprincip::selectSystemByIndex(int n)
+void MainWindow::selectSystemByIndex(int n)
 {
     const int item = clistesystemes->findData(n);
     clistesystemes->setCurrentIndex(item >= 0 ? item : (clistesystemes->count() > 0 ? 0 : -1));
 }
 
-QStringList Tfprincip::boxTexts() const
+QStringList MainWindow::boxTexts() const
 {
     QStringList texts;
     for (int tag = 1; tag <= kBoxCount; ++tag)
@@ -257,12 +257,12 @@ QStringList Tfprincip::boxTexts() const
     return texts;
 }
 
-void Tfprincip::readBoxes() const
+void MainWindow::readBoxes() const
 {
     readSelection(boxTexts());
 }
 
-void Tfprincip::showNumberInBox(int n, int tag)
+void MainWindow::showNumberInBox(int n, int tag)
 {
     if (tag < 1 || tag > kBoxCount)
         return;
@@ -275,7 +275,7 @@ void Tfprincip::showNumberInBox(int n, int tag)
     }
 }
 
-void Tfprincip::applySelectionBoxRule()
+void MainWindow::applySelectionBoxRule()
 {
     const int system = selectedSystem();
     if (system < 1)
@@ -290,7 +290,7 @@ void Tfprincip::applySelectionBoxRule()
     }
 }
 
-void Tfprincip::applyCaptions()
+void MainWindow::applyCaptions()
 {
     struct Caption {
         QWidget *control;
@@ -326,29 +326,29 @@ void Tfprincip::applyCaptions()
     }
 }
 
-void Tfprincip::clistesystemesChange()
+void MainWindow::clistesystemesChange()
 {
     applySelectionBoxRule();
 }
 
-void Tfprincip::binfosClick()
+void MainWindow::binfosClick()
 {
-    showModal(windows().apropos);
+    showModal(windows().aboutDialog);
 }
 
-void Tfprincip::bparametreClick()
+void MainWindow::bparametreClick()
 {
-    showModal(windows().fparametre);
+    showModal(windows().settingsDialog);
 }
 
-void Tfprincip::baidegeneClick()
+void MainWindow::baidegeneClick()
 {
     // The viewer is a program of its own: nothing is waited for or reported.
     if (Shell *shell = platform().shell)
         shell->openFile(programFolder() + helpFileName());
 }
 
-void Tfprincip::brengjeuClick()
+void MainWindow::brengjeuClick()
 {
     const QString lastName = withSuffix(saveDialogFileName, QStringLiteral("qz"));
     const QString path = chooseSaveFile(gameFileDialog(75, false, lastName), 76, 77);
@@ -363,7 +363,7 @@ void Tfprincip::brengjeuClick()
     }
 }
 
-void Tfprincip::bchargejeuClick()
+void MainWindow::bchargejeuClick()
 {
     Prompts &prompts = *platform().prompts;
     const QString path = prompts.openFileName(gameFileDialog(78, true, openDialogFileName));
@@ -383,21 +383,21 @@ void Tfprincip::bchargejeuClick()
     applySelectionBoxRule();
 }
 
-bool Tfprincip::generateBoards(bool showBusy)
+bool MainWindow::generateBoards(bool showBusy)
 {
     const int system = selectedSystem();
     if (!hasWheelTable(system))
         return false;
     readBoxes();
     // Busy while generating; the window opened next gets the normal pointer.
-    std::optional<TBusyCursor> busy;
+    std::optional<BusyCursor> busy;
     if (showBusy)
         busy.emplace();
     generate(system);
     return true;
 }
 
-QString Tfprincip::chooseSaveFile(const Prompts::FileDialog &dialog, int question, int caption)
+QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, int question, int caption)
 {
     Prompts &prompts = *platform().prompts;
     const QString chosen = prompts.saveFileName(dialog);
@@ -413,19 +413,19 @@ QString Tfprincip::chooseSaveFile(const Prompts::FileDialog &dialog, int questio
     return path;
 }
 
-void Tfprincip::bvoirtickClick()
+void MainWindow::bvoirtickClick()
 {
     if (generateBoards(true))
-        showModal(windows().fresultatcomb);
+        showModal(windows().boardListDialog);
 }
 
-void Tfprincip::bimprimeticketsClick()
+void MainWindow::bimprimeticketsClick()
 {
     if (generateBoards(true))
-        showModal(windows().fimprime);
+        showModal(windows().ticketPrintDialog);
 }
 
-void Tfprincip::bgenerefichierClick()
+void MainWindow::bgenerefichierClick()
 {
     const int system = selectedSystem();
     if (!hasWheelTable(system))
@@ -442,17 +442,17 @@ void Tfprincip::bgenerefichierClick()
     if (path.isEmpty())
         return;
 
-    TBusyCursor busy;
+    BusyCursor busy;
     exportBoards(system, path);
 }
 
-void Tfprincip::bcomparClick()
+void MainWindow::bcomparClick()
 {
     if (generateBoards(false))
-        showModal(windows().fcompare);
+        showModal(windows().compareDialog);
 }
 
-void Tfprincip::bquitClick()
+void MainWindow::bquitClick()
 {
     if (!writeSettingsFile()) {
         Prompts &prompts = *platform().prompts;

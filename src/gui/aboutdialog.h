@@ -1,18 +1,18 @@
-// Tapropos, the about box: product name, version and the disclaimer in the current
+// AboutDialog, the about box: product name, version and the disclaimer in the current
 // language. Its texts are set anew each time it is shown.
 #pragma once
 
-#include "gui/dialogbase.h"
+#include "gui/dialogframe.h"
 
 #include <array>
 
 class QFrame;
 class QPushButton;
 
-class Tapropos : public TQuillonDialog {
+class AboutDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit Tapropos(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     static QString versionText() { return QStringLiteral("1.22"); }
 
@@ -29,5 +29,5 @@ public:
     void OKButtonClick();
 
 protected:
-    void FormShow() override;
+    void onShown() override;
 };

@@ -1,4 +1,4 @@
-#include "core/files/textfile.h"
+#include "core/files/textfilereader.h"
 
 #include <QFileInfo>
 
@@ -35,16 +35,16 @@ QString readErrorReason(int code)
 
 } // namespace
 
-TTextFile::~TTextFile()
+TextFileReader::~TextFileReader()
 {
-    Close();
+    close();
 }
 
-void TTextFile::setFileName(const QString &name)
+void TextFileReader::setFileName(const QString &name)
 {
     if (name == m_fileName)
         return;
-    Close();
+    close();
     m_fileName = name;
     if (name.isEmpty())
         return;
@@ -53,7 +53,7 @@ void TTextFile::setFileName(const QString &name)
     // Regular files only: opening a named pipe would wait for a writer forever.
     if (!QFileInfo(name).isFile() || !m_file.open(QIODevice::ReadOnly)) {
         m_isOpen = false;
-        throw ETextFileError(QStringLiteral("Could not open the file \"%1\" for reading").arg(m_fileName));
+        throw TextFileError(QStringLiteral("Could not open the file \"%1\" for reading").arg(m_fileName));
     }
     m_lineCount = 0;
     char next = 0;
@@ -61,22 +61,22 @@ void TTextFile::setFileName(const QString &name)
     if (n < 0)
         failRead(kOtherFailure);
     m_atEnd = n == 0;
-    NextLine();
+    nextLine();
 }
 
-bool TTextFile::NextLine()
+bool TextFileReader::nextLine()
 {
     if (!m_isOpen)
-        throw ETextFileError(QStringLiteral("No valid file selected"));
+        throw TextFileError(QStringLiteral("No valid file selected"));
     m_line.clear();
-    while (!m_atEnd && IsBlankLine()) {
+    while (!m_atEnd && isBlankLine()) {
         readPhysicalLine();
         ++m_lineCount;
     }
-    return !(m_atEnd && IsBlankLine());
+    return !(m_atEnd && isBlankLine());
 }
 
-void TTextFile::readPhysicalLine()
+void TextFileReader::readPhysicalLine()
 {
     if (!m_file.isOpen())
         failRead(kFileNotOpen);
@@ -109,22 +109,22 @@ void TTextFile::readPhysicalLine()
     m_atEnd = n == 0;
 }
 
-void TTextFile::failRead(int code)
+void TextFileReader::failRead(int code)
 {
     m_isOpen = false;
     m_file.close();
-    throw ETextFileError(
+    throw TextFileError(
         QStringLiteral("Read error while reading file \"%1\": %2").arg(m_fileName, readErrorReason(code)));
 }
 
-bool TTextFile::EndOfFile() const
+bool TextFileReader::endOfFile() const
 {
     if (!m_isOpen)
         throw std::ios_base::failure("File not open");
-    return m_atEnd && IsBlankLine();
+    return m_atEnd && isBlankLine();
 }
 
-bool TTextFile::IsBlankLine() const
+bool TextFileReader::isBlankLine() const
 {
     for (char c : m_line) {
         if (!isBlankOrTab(c))
@@ -133,17 +133,17 @@ bool TTextFile::IsBlankLine() const
     return true;
 }
 
-QByteArray TTextFile::Field(quint8 index) const
+QByteArray TextFileReader::field(quint8 index) const
 {
     const qsizetype length = m_line.size();
-    auto ends = [this](char c) { return Separator != 0 ? c == Separator : isBlankOrTab(c); };
+    auto ends = [this](char c) { return m_separator != 0 ? c == m_separator : isBlankOrTab(c); };
     qsizetype p = 0;
     qsizetype start = 0;
     qsizetype end = 0;
     int count = 0;
     while (p < length && count < index) {
-        if (Separator != 0) {
-            if (count > 0 && m_line[p] == Separator)
+        if (m_separator != 0) {
+            if (count > 0 && m_line[p] == m_separator)
                 ++p;
         } else {
             while (p < length && isBlankOrTab(m_line[p]))
@@ -162,7 +162,7 @@ QByteArray TTextFile::Field(quint8 index) const
     return {};
 }
 
-void TTextFile::Close()
+void TextFileReader::close()
 {
     if (!m_isOpen)
         return;

@@ -1,4 +1,4 @@
-#include "gui/fcompare.h"
+#include "gui/comparedialog.h"
 
 #include "gui/application.h"
 #include "core/text/keyfilters.h"
@@ -25,8 +25,8 @@ constexpr int kBoxLefts[10] = { 0, 16, 63, 110, 157, 202, 250, 298, 362, 418 };
 
 } // namespace
 
-Tfcompare::Tfcompare(QWidget *parent)
-    : TQuillonDialog(parent, 687, 429)
+CompareDialog::CompareDialog(QWidget *parent)
+    : DialogFrame(parent, 687, 429)
 {
     setObjectName(QStringLiteral("fcompare"));
 
@@ -52,7 +52,7 @@ Tfcompare::Tfcompare(QWidget *parent)
     bvoir = makePictureButton(GroupBox1, "bvoir", QStyle::SP_FileDialogContentsView, QRect(472, 9, 145, 41));
     bvoir->setProperty("Tag", 0);
 
-    grillecomb = new TStringGrid(this);
+    grillecomb = new StringGrid(this);
     grillecomb->setObjectName(QStringLiteral("grillecomb"));
     grillecomb->setGeometry(16, 105, 481, 257);
     grillecomb->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
@@ -73,13 +73,13 @@ Tfcompare::Tfcompare(QWidget *parent)
 
     bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(531, 364, 147, 56));
 
-    connectClick(bvoir, this, &Tfcompare::bvoirClick);
-    connectClick(bquit, this, &Tfcompare::bquitClick);
+    connectClick(bvoir, this, &CompareDialog::bvoirClick);
+    connectClick(bquit, this, &CompareDialog::bquitClick);
 }
 
 // The draw boxes start afresh each time the window is opened; a message box closing
 // over the window activates it again and must not wipe what the player typed.
-void Tfcompare::FormShow()
+void CompareDialog::onShown()
 {
     const QStringList items = boxItems();
     for (int tag = 1; tag <= kDrawEntries; ++tag) {
@@ -91,7 +91,7 @@ void Tfcompare::FormShow()
     c[9]->setEditText(QString());
 }
 
-void Tfcompare::FormActivate()
+void CompareDialog::onActivated()
 {
     setTitle(pgloretlibmessage(29));
     GroupBox1->setTitle(pgloretlibmessage(30));
@@ -103,7 +103,7 @@ void Tfcompare::FormActivate()
     GroupBox2->setTitle(pgloretlibmessage(55));
 }
 
-void Tfcompare::bvoirClick()
+void CompareDialog::bvoirClick()
 {
     QStringList texts;
     for (QObject *child : GroupBox1->children()) {
@@ -122,7 +122,7 @@ void Tfcompare::bvoirClick()
         return;
     }
 
-    const TBusyCursor busy;
+    const BusyCursor busy;
     const QString bonusWord = pgloretlibmessage(33);
     const Comparison result = compareBoards(boardList(), draw, bonusWord);
     const int g = result.boardCount;
@@ -152,12 +152,12 @@ void Tfcompare::bvoirClick()
     laffresul->setText(shown);
 }
 
-void Tfcompare::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
+void CompareDialog::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
 {
     paintBoardCell(painter, *grillecomb, col, row, rect, state);
 }
 
-void Tfcompare::bquitClick()
+void CompareDialog::bquitClick()
 {
     close();
 }

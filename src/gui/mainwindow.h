@@ -1,4 +1,4 @@
-// Tfprincip, the main window: the system list, the forty number boxes and a button
+// MainWindow, the main window: the system list, the forty number boxes and a button
 // for every command. It owns the user's state (chosen system, box texts); each
 // command reads that state, calls the logic in core and shows the result in a
 // secondary window, a file or on the printer.
@@ -14,14 +14,14 @@ class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TDegradeClass;
+class GradientBackground;
 
-class Tfprincip : public QWidget {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit Tfprincip(QWidget *parent = nullptr);
+    explicit MainWindow(QWidget *parent = nullptr);
 
-    TDegradeClass *DegradeClass1;
+    GradientBackground *DegradeClass1;
     QLabel *Image1;
     QLabel *panelinfo;
     QPushButton *binfos;
@@ -62,7 +62,7 @@ public:
 
     bool startupPending() const { return m_startupPending; }
 
-    void FormActivate();
+    void onActivated();
     void clistesystemesChange();
     void binfosClick();
     void bparametreClick();

@@ -1,4 +1,4 @@
-#include "gui/fparametre.h"
+#include "gui/settingsdialog.h"
 
 #include "gui/application.h"
 #include "core/text/keyfilters.h"
@@ -25,7 +25,7 @@ QLineEdit *makeOffsetBox(QWidget *parent, const char *name, int x, int y)
     box->setObjectName(QLatin1String(name));
     box->setGeometry(x, y, 67, 21);
     box->setMaxLength(kOffsetTypedLength);
-    TCharFilter::install(box, &isSignOrDigit);
+    CharFilter::install(box, &isSignOrDigit);
     // A stored offset longer than can be typed widens the limit while it is shown;
     // once edited down, the typing limit holds again.
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString &text) {
@@ -45,8 +45,8 @@ QLabel *makeLabel(QWidget *parent, const QString &text, int x, int y)
 
 } // namespace
 
-Tfparametre::Tfparametre(QWidget *parent)
-    : TQuillonDialog(parent, 429, 254)
+SettingsDialog::SettingsDialog(QWidget *parent)
+    : DialogFrame(parent, 429, 254)
 {
     setObjectName(QStringLiteral("fparametre"));
 
@@ -72,10 +72,10 @@ Tfparametre::Tfparametre(QWidget *parent)
     bok->setFont(bold);
     bok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     bok->setDefault(true);
-    connectClick(bok, this, &Tfparametre::bokClick);
+    connectClick(bok, this, &SettingsDialog::bokClick);
 }
 
-void Tfparametre::applyCaptions()
+void SettingsDialog::applyCaptions()
 {
     setTitle(pgloretlibmessage(49));
     GroupBox1->setTitle(pgloretlibmessage(115));
@@ -85,14 +85,14 @@ void Tfparametre::applyCaptions()
     ldecalv->adjustSize();
 }
 
-void Tfparametre::showOffset(QLineEdit *box, qint32 offset)
+void SettingsDialog::showOffset(QLineEdit *box, qint32 offset)
 {
     const QString text = offsetToText(offset);
     box->setMaxLength(qMax<int>(kOffsetTypedLength, int(text.size())));
     box->setText(text);
 }
 
-void Tfparametre::FormShow()
+void SettingsDialog::onShown()
 {
     // Shown in the middle of the screen, wherever the main window stands.
     move(screen()->availableGeometry().center() - rect().center());
@@ -103,12 +103,12 @@ void Tfparametre::FormShow()
     applyCaptions();
 }
 
-void Tfparametre::FormActivate()
+void SettingsDialog::onActivated()
 {
     applyCaptions();
 }
 
-void Tfparametre::bokClick()
+void SettingsDialog::bokClick()
 {
     settings().horizontalOffset = offsetFromText(edech->text());
     settings().verticalOffset = offsetFromText(edecv->text());

@@ -1,4 +1,4 @@
-#include "gui/fresultatcomb.h"
+#include "gui/boardlistdialog.h"
 
 #include "gui/application.h"
 #include "core/errors.h"
@@ -16,8 +16,8 @@
 
 using namespace quillon;
 
-Tfresultatcomb::Tfresultatcomb(QWidget *parent)
-    : TQuillonDialog(parent, 671, 353)
+BoardListDialog::BoardListDialog(QWidget *parent)
+    : DialogFrame(parent, 671, 353)
 {
     setObjectName(QStringLiteral("fresultatcomb"));
 
@@ -26,7 +26,7 @@ Tfresultatcomb::Tfresultatcomb(QWidget *parent)
 
     labtitre->move(72, 8);
 
-    grillecomb = new TStringGrid(this);
+    grillecomb = new StringGrid(this);
     grillecomb->setObjectName(QStringLiteral("grillecomb"));
     grillecomb->setGeometry(0, 46, 393, 257);
     grillecomb->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
@@ -48,11 +48,11 @@ Tfresultatcomb::Tfresultatcomb(QWidget *parent)
     bimprime = makePictureButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
     bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
 
-    connectClick(bimprime, this, &Tfresultatcomb::bimprimeClick);
-    connectClick(bquit, this, &Tfresultatcomb::bquitClick);
+    connectClick(bimprime, this, &BoardListDialog::bimprimeClick);
+    connectClick(bquit, this, &BoardListDialog::bquitClick);
 }
 
-void Tfresultatcomb::FormActivate()
+void BoardListDialog::onActivated()
 {
     setTitle(pgloretlibmessage(86));
     bimprime->setText(pgloretlibmessage(44));
@@ -83,21 +83,21 @@ void Tfresultatcomb::FormActivate()
     }
 }
 
-void Tfresultatcomb::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
+void BoardListDialog::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
 {
     paintBoardCell(painter, *grillecomb, col, row, rect, state);
 }
 
-void Tfresultatcomb::bimprimeClick()
+void BoardListDialog::bimprimeClick()
 {
     if (!platform().openDefaultPrinter)
         throw QuillonError(QStringLiteral("No printer is installed."));
-    TBusyCursor busy;
+    BusyCursor busy;
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
     printBoardList(*printer, boardList(), pgloretlibmessage(86));
 }
 
-void Tfresultatcomb::bquitClick()
+void BoardListDialog::bquitClick()
 {
     close();
 }

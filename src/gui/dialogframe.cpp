@@ -1,6 +1,6 @@
-#include "gui/dialogbase.h"
+#include "gui/dialogframe.h"
 
-#include "gui/degradeclass.h"
+#include "gui/gradientbackground.h"
 #include "core/text/keyfilters.h"
 
 #include <QComboBox>
@@ -30,12 +30,12 @@ QFont designFont(const QString &family, int pixelHeight, bool bold)
     return font;
 }
 
-TBusyCursor::TBusyCursor()
+BusyCursor::BusyCursor()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-TBusyCursor::~TBusyCursor()
+BusyCursor::~BusyCursor()
 {
     QGuiApplication::restoreOverrideCursor();
 }
@@ -62,7 +62,7 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
     box->setCompleter(nullptr);
     box->lineEdit()->setMaxLength(2);
     box->setGeometry(geometry);
-    TCharFilter::install(box, &quillon::isDigitOrBackspace);
+    CharFilter::install(box, &quillon::isDigitOrBackspace);
     ignoreWheelUnlessFocused(box);
     return box;
 }
@@ -75,7 +75,7 @@ void applyGroupBoxStyle(QWidget *window)
         " padding: 0px 3px; }"));
 }
 
-TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeight)
+DialogFrame::DialogFrame(QWidget *parent, int clientWidth, int clientHeight)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
@@ -84,7 +84,7 @@ TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeigh
     setFixedSize(clientWidth, clientHeight);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     applyGroupBoxStyle(this);
-    DegradeClass1 = new TDegradeClass(this);
+    DegradeClass1 = new GradientBackground(this);
     DegradeClass1->setStartColor(quillon::kWindowStartColor);
     DegradeClass1->setEndColor(quillon::kWindowEndColor);
     labtitre = new QLabel(this);
@@ -92,14 +92,14 @@ TQuillonDialog::TQuillonDialog(QWidget *parent, int clientWidth, int clientHeigh
     labtitre->setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void TQuillonDialog::setTitle(const QString &title)
+void DialogFrame::setTitle(const QString &title)
 {
     setWindowTitle(title);
     labtitre->setText(title);
     labtitre->adjustSize();
 }
 
-QLabel *TQuillonDialog::makePicture(const QRect &geometry, const QPixmap &pixmap)
+QLabel *DialogFrame::makePicture(const QRect &geometry, const QPixmap &pixmap)
 {
     auto *picture = new QLabel(this);
     picture->setGeometry(geometry);
@@ -109,21 +109,21 @@ QLabel *TQuillonDialog::makePicture(const QRect &geometry, const QPixmap &pixmap
     return picture;
 }
 
-bool TQuillonDialog::event(QEvent *event)
+bool DialogFrame::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        onActivated();
     return QDialog::event(event);
 }
 
-void TQuillonDialog::showEvent(QShowEvent *event)
+void DialogFrame::showEvent(QShowEvent *event)
 {
-    FormShow();
+    onShown();
     QDialog::showEvent(event);
     activateWindow();
 }
 
-TCharFilter::TCharFilter(QObject *parent, Predicate accepts)
+CharFilter::CharFilter(QObject *parent, Predicate accepts)
     : QObject(parent)
     , m_accepts(accepts)
 {
@@ -135,7 +135,7 @@ namespace {
 // never reaches the key filter.
 class CharValidator : public QValidator {
 public:
-    CharValidator(QObject *parent, TCharFilter::Predicate accepts)
+    CharValidator(QObject *parent, CharFilter::Predicate accepts)
         : QValidator(parent)
         , m_accepts(accepts)
     {
@@ -150,7 +150,7 @@ public:
     }
 
 private:
-    TCharFilter::Predicate m_accepts;
+    CharFilter::Predicate m_accepts;
 };
 
 class WheelGuard : public QObject {
@@ -177,19 +177,19 @@ void ignoreWheelUnlessFocused(QWidget *box)
     box->installEventFilter(new WheelGuard(box));
 }
 
-void TCharFilter::install(QWidget *box, Predicate accepts)
+void CharFilter::install(QWidget *box, Predicate accepts)
 {
-    box->installEventFilter(new TCharFilter(box, accepts));
+    box->installEventFilter(new CharFilter(box, accepts));
     QLineEdit *edit = qobject_cast<QLineEdit *>(box);
     if (auto *combo = qobject_cast<QComboBox *>(box); combo && combo->lineEdit()) {
         edit = combo->lineEdit();
-        edit->installEventFilter(new TCharFilter(edit, accepts));
+        edit->installEventFilter(new CharFilter(edit, accepts));
     }
     if (edit)
         edit->setValidator(new CharValidator(edit, accepts));
 }
 
-bool TCharFilter::eventFilter(QObject *watched, QEvent *event)
+bool CharFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
