@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, text);
         test::FakePlatform fakes;
         setCurrentLanguage(language);
-        QCOMPARE(pgloretlibmessage(message), text);
+        QCOMPARE(messageText(Msg(message)), text);
         QVERIFY(fakes.prompts.calls.isEmpty());
     }
 
@@ -69,7 +69,7 @@ private slots:
     {
         test::FakePlatform fakes;
         setTranslationFile(nullptr);
-        QCOMPARE(pgloretlibmessage(21), QString());
+        QCOMPARE(messageText(Msg::Quit), QString());
         const auto calls = fakes.prompts.messages();
         QCOMPARE(calls.size(), 1);
         QCOMPARE(calls[0].text, QStringLiteral("Erreur"));

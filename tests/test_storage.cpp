@@ -111,7 +111,7 @@ private slots:
         setTranslationFile(std::move(manager));
         for (qint32 language : {1, 2, 3, 4, 5, 6, 0, 99}) {
             setCurrentLanguage(language);
-            QTEST(pgloretlibmessage(message), "text");
+            QTEST(messageText(Msg(message)), "text");
         }
     }
 

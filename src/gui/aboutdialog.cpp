@@ -124,8 +124,8 @@ void AboutDialog::onShown()
     move(screen()->availableGeometry().center() - rect().center());
     lversion->setText(versionText());
     lversion->adjustSize();
-    setBlueLine(Label8, pgloretlibmessage(73));
-    setBlueLine(Label9, pgloretlibmessage(74));
-    setBlueLine(Label10, pgloretlibmessage(107));
+    setBlueLine(Label8, messageText(Msg::DisclaimerLine1));
+    setBlueLine(Label9, messageText(Msg::DisclaimerLine2));
+    setBlueLine(Label10, messageText(Msg::DisclaimerLine3));
     OKButton->setFocus();
 }

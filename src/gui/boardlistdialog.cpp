@@ -54,13 +54,13 @@ BoardListDialog::BoardListDialog(QWidget *parent)
 
 void BoardListDialog::onActivated()
 {
-    setTitle(pgloretlibmessage(86));
-    bimprime->setText(pgloretlibmessage(44));
+    setTitle(messageText(Msg::BoardListTitle));
+    bimprime->setText(messageText(Msg::Print));
     // The print button's hint is set but, as designed, never shown.
-    bimprime->setProperty("hint", pgloretlibmessage(85));
-    bquit->setText(pgloretlibmessage(21));
-    bquit->setToolTip(pgloretlibmessage(22));
-    GroupBox1->setTitle(pgloretlibmessage(87));
+    bimprime->setProperty("hint", messageText(Msg::PrintListHint));
+    bquit->setText(messageText(Msg::Quit));
+    bquit->setToolTip(messageText(Msg::CloseWindowHint));
+    GroupBox1->setTitle(messageText(Msg::BoardCountGroup));
 
     const BoardList &list = boardList();
     const int g = list.boardCount;
@@ -70,7 +70,7 @@ void BoardListDialog::onActivated()
     for (int j = 1; j <= n; ++j)
         grillecomb->setColWidth(j, 40);
     grillecomb->setRowCount(g + 1);
-    grillecomb->setCell(0, 0, pgloretlibmessage(34));
+    grillecomb->setCell(0, 0, messageText(Msg::BoardHeader));
     for (int j = 1; j <= n; ++j)
         grillecomb->setCell(j, 0, QString());
     lnbtickets->setText(QString::number(g));
@@ -94,7 +94,7 @@ void BoardListDialog::bimprimeClick()
         throw QuillonError(QStringLiteral("No printer is installed."));
     BusyCursor busy;
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
-    printBoardList(*printer, boardList(), pgloretlibmessage(86));
+    printBoardList(*printer, boardList(), messageText(Msg::BoardListTitle));
 }
 
 void BoardListDialog::bquitClick()

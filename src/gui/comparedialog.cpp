@@ -93,14 +93,14 @@ void CompareDialog::onShown()
 
 void CompareDialog::onActivated()
 {
-    setTitle(pgloretlibmessage(29));
-    GroupBox1->setTitle(pgloretlibmessage(30));
-    bvoir->setText(pgloretlibmessage(31));
+    setTitle(messageText(Msg::CompareTitle));
+    GroupBox1->setTitle(messageText(Msg::DrawNumbersGroup));
+    bvoir->setText(messageText(Msg::View));
     // Set as designed, though this button shows no hint.
-    bvoir->setProperty("hint", pgloretlibmessage(53));
-    bquit->setText(pgloretlibmessage(21));
-    bquit->setToolTip(pgloretlibmessage(22));
-    GroupBox2->setTitle(pgloretlibmessage(55));
+    bvoir->setProperty("hint", messageText(Msg::ViewResultsHint));
+    bquit->setText(messageText(Msg::Quit));
+    bquit->setToolTip(messageText(Msg::CloseWindowHint));
+    GroupBox2->setTitle(messageText(Msg::Results));
 }
 
 void CompareDialog::bvoirClick()
@@ -118,12 +118,12 @@ void CompareDialog::bvoirClick()
     readDraw(texts, draw);
     if (!drawIsDistinct(draw)) {
         platform().prompts->message(
-            pgloretlibmessage(109), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::None);
+            messageText(Msg::BadDrawNumbers), messageText(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::None);
         return;
     }
 
     const BusyCursor busy;
-    const QString bonusWord = pgloretlibmessage(33);
+    const QString bonusWord = messageText(Msg::BonusWord);
     const Comparison result = compareBoards(boardList(), draw, bonusWord);
     const int g = result.boardCount;
     const int s = result.boardSize;
@@ -134,7 +134,7 @@ void CompareDialog::bvoirClick()
         grillecomb->setColWidth(p, 40);
     grillecomb->setColWidth(s + 1, 100);
     grillecomb->setRowCount(g >= 2 ? g + 1 : 2);
-    grillecomb->setCell(0, 0, pgloretlibmessage(34));
+    grillecomb->setCell(0, 0, messageText(Msg::BoardHeader));
     for (int p = 1; p <= s; ++p)
         grillecomb->setCell(p, 0, QString());
     for (int r = 1; r <= g; ++r) {
@@ -145,7 +145,7 @@ void CompareDialog::bvoirClick()
         grillecomb->setCell(s + 1, r, result.results.at(r - 1));
     }
 
-    m_summary = summaryText(draw, pgloretlibmessage(64), bonusWord);
+    m_summary = summaryText(draw, messageText(Msg::NumbersWord), bonusWord);
     // The label breaks lines on line feeds; the summary ends each line with a carriage return.
     QString shown = m_summary;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -85,10 +85,10 @@ QPixmap makeLogo()
     return logo;
 }
 
-Prompts::FileDialog gameFileDialog(int titleMessage, bool fileMustExist, const QString &initialPath)
+Prompts::FileDialog gameFileDialog(Msg title, bool fileMustExist, const QString &initialPath)
 {
     Prompts::FileDialog dialog;
-    dialog.title = pgloretlibmessage(titleMessage);
+    dialog.title = messageText(title);
     dialog.filterName = QStringLiteral("Quillon (*.qz)");
     dialog.filterPattern = QStringLiteral("*.qz");
     dialog.defaultSuffix = QStringLiteral("qz");
@@ -294,32 +294,32 @@ void MainWindow::applyCaptions()
 {
     struct Caption {
         QWidget *control;
-        int caption;
-        int hint;
+        Msg caption;
+        std::optional<Msg> hint;
         bool tooltip;
     };
     const Caption captions[] = {
-        { binfos, 47, 48, true },
-        { bparametre, 49, 50, true },
-        { bvoirtick, 56, 57, false },
-        { bimprimetickets, 58, 59, false },
-        { bgenerefichier, 60, 61, false },
-        { bcompar, 62, 63, false },
-        { baidegene, 32, 69, true },
-        { gnumeros, 70, 0, false },
-        { brengjeu, 71, 0, false },
-        { bchargejeu, 72, 0, false },
-        { bquit, 21, 88, true },
-        { groupsysteme, 108, 0, false },
+        { binfos, Msg::Infos, Msg::InfosHint, true },
+        { bparametre, Msg::Settings, Msg::SettingsHint, true },
+        { bvoirtick, Msg::ViewBoards, Msg::ViewBoardsHint, false },
+        { bimprimetickets, Msg::PrintTickets, Msg::PrintTicketsHint, false },
+        { bgenerefichier, Msg::ExportBoards, Msg::ExportBoardsHint, false },
+        { bcompar, Msg::CompareWithDraw, Msg::CompareWithDrawHint, false },
+        { baidegene, Msg::Help, Msg::HelpHint, true },
+        { gnumeros, Msg::PickNumbersGroup, std::nullopt, false },
+        { brengjeu, Msg::SaveGame, std::nullopt, false },
+        { bchargejeu, Msg::LoadGame, std::nullopt, false },
+        { bquit, Msg::Quit, Msg::QuitHint, true },
+        { groupsysteme, Msg::PickSystemGroup, std::nullopt, false },
     };
     for (const Caption &entry : captions) {
-        const QString text = pgloretlibmessage(entry.caption);
+        const QString text = messageText(entry.caption);
         if (auto *button = qobject_cast<QPushButton *>(entry.control))
             button->setText(text);
         else if (auto *group = qobject_cast<QGroupBox *>(entry.control))
             group->setTitle(text);
-        if (entry.hint != 0) {
-            const QString hint = pgloretlibmessage(entry.hint);
+        if (entry.hint) {
+            const QString hint = messageText(*entry.hint);
             entry.control->setProperty("hint", hint);
             entry.control->setToolTip(entry.tooltip ? hint : QString());
         }
@@ -351,7 +351,7 @@ void MainWindow::baidegeneClick()
 void MainWindow::brengjeuClick()
 {
     const QString lastName = withSuffix(saveDialogFileName, QStringLiteral("qz"));
-    const QString path = chooseSaveFile(gameFileDialog(75, false, lastName), 76, 77);
+    const QString path = chooseSaveFile(gameFileDialog(Msg::SaveGameTitle, false, lastName), Msg::OverwriteGameQuestion, Msg::GameFileExists);
     if (path.isEmpty())
         return;
     Prompts &prompts = *platform().prompts;
@@ -359,21 +359,21 @@ void MainWindow::brengjeuClick()
     if (!writeGameFile(path, gameRecord())) {
         prompts.beep();
         prompts.message(
-            pgloretlibmessage(81), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+            messageText(Msg::WriteFailed), messageText(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::Warning);
     }
 }
 
 void MainWindow::bchargejeuClick()
 {
     Prompts &prompts = *platform().prompts;
-    const QString path = prompts.openFileName(gameFileDialog(78, true, openDialogFileName));
+    const QString path = prompts.openFileName(gameFileDialog(Msg::LoadGameTitle, true, openDialogFileName));
     if (path.isEmpty())
         return;
     openDialogFileName = path;
-    const int failure = loadFailureMessage(readGameFile(path, gameRecord()));
-    if (failure != 0) {
+    const std::optional<Msg> failure = loadFailureMessage(readGameFile(path, gameRecord()));
+    if (failure) {
         prompts.message(
-            pgloretlibmessage(failure), pgloretlibmessage(80), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+            messageText(*failure), messageText(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
     const GameRecord &record = gameRecord();
@@ -397,7 +397,7 @@ bool MainWindow::generateBoards(bool showBusy)
     return true;
 }
 
-QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, int question, int caption)
+QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, Msg question, Msg caption)
 {
     Prompts &prompts = *platform().prompts;
     const QString chosen = prompts.saveFileName(dialog);
@@ -406,7 +406,7 @@ QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, int questi
     const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
     saveDialogFileName = path;
     if (QFileInfo::exists(path)
-        && prompts.message(pgloretlibmessage(question), pgloretlibmessage(caption), Prompts::Buttons::YesNo,
+        && prompts.message(messageText(question), messageText(caption), Prompts::Buttons::YesNo,
                Prompts::Icon::Question)
             != Prompts::Answer::Yes)
         return {};
@@ -433,12 +433,12 @@ void MainWindow::bgenerefichierClick()
     readBoxes();
 
     Prompts::FileDialog dialog;
-    dialog.title = pgloretlibmessage(104);
+    dialog.title = messageText(Msg::ExportTitle);
     dialog.filterName = QStringLiteral("text (*.txt)");
     dialog.filterPattern = QStringLiteral("*.txt");
     dialog.defaultSuffix = QStringLiteral("txt");
     dialog.initialPath = withSuffix(saveDialogFileName, dialog.defaultSuffix);
-    const QString path = chooseSaveFile(dialog, 105, 106);
+    const QString path = chooseSaveFile(dialog, Msg::OverwriteExportQuestion, Msg::ExportFileExists);
     if (path.isEmpty())
         return;
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/platform.h"
+#include "core/text/messages.h"
 
 #include <QWidget>
 #include <array>
@@ -84,8 +85,8 @@ private:
     // busy pointer when asked; false when the system has no wheel table.
     bool generateBoards(bool showBusy);
     // Runs the shared save dialog and, for an existing file, the overwrite question
-    // (message numbers given); the chosen path, or empty when the player backed out.
-    QString chooseSaveFile(const quillon::Prompts::FileDialog &dialog, int question, int caption);
+    // with the given texts; the chosen path, or empty when the player backed out.
+    QString chooseSaveFile(const quillon::Prompts::FileDialog &dialog, quillon::Msg question, quillon::Msg caption);
     // Shows a secondary window modally; when it closes the main window is active
     // again and re-applies its captions.
     void showModal(QDialog *dialog);

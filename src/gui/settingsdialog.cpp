@@ -77,11 +77,11 @@ SettingsDialog::SettingsDialog(QWidget *parent)
 
 void SettingsDialog::applyCaptions()
 {
-    setTitle(pgloretlibmessage(49));
-    GroupBox1->setTitle(pgloretlibmessage(115));
-    ldecalh->setText(pgloretlibmessage(114));
+    setTitle(messageText(Msg::Settings));
+    GroupBox1->setTitle(messageText(Msg::PrintingGroup));
+    ldecalh->setText(messageText(Msg::HorizontalOffset));
     ldecalh->adjustSize();
-    ldecalv->setText(pgloretlibmessage(113));
+    ldecalv->setText(messageText(Msg::VerticalOffset));
     ldecalv->adjustSize();
 }
 

@@ -87,9 +87,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QIcon &icon, in
 
 // A radio button's caption, broken before the last word that would not fit on one
 // line; for a button high enough for two lines.
-void setWrappedText(QRadioButton *button, int message)
+void setWrappedText(QRadioButton *button, Msg message)
 {
-    QString text = pgloretlibmessage(message);
+    QString text = messageText(message);
     const QStyle *style = button->style();
     const int room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
         - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 4;
@@ -107,9 +107,9 @@ void setWrappedText(QRadioButton *button, int message)
 }
 
 // A label shows a catalogue message and takes the size of its text.
-void showMessageText(QLabel *label, int message)
+void showMessageText(QLabel *label, Msg message)
 {
-    label->setText(pgloretlibmessage(message));
+    label->setText(messageText(message));
     label->adjustSize();
 }
 
@@ -165,17 +165,17 @@ TicketPrintDialog::TicketPrintDialog(QWidget *parent)
 
 void TicketPrintDialog::applyCaptions()
 {
-    setWindowTitle(pgloretlibmessage(35));
-    showMessageText(labtitre, 35);
-    showMessageText(Label3, 36);
-    GroupBox3->setTitle(pgloretlibmessage(37));
-    showMessageText(Label1, 38);
-    showMessageText(Label2, 39);
-    GroupBox2->setTitle(pgloretlibmessage(40));
-    setWrappedText(bimptsbull, 41);
-    bimpunbull->setText(pgloretlibmessage(42));
-    boutannule->setText(pgloretlibmessage(43));
-    boutlancer->setText(pgloretlibmessage(44));
+    setWindowTitle(messageText(Msg::TicketPrintTitle));
+    showMessageText(labtitre, Msg::TicketPrintTitle);
+    showMessageText(Label3, Msg::TicketTypeLabel);
+    GroupBox3->setTitle(messageText(Msg::BoardsToPrintGroup));
+    showMessageText(Label1, Msg::FirstBoardLabel);
+    showMessageText(Label2, Msg::LastBoardLabel);
+    GroupBox2->setTitle(messageText(Msg::PrintingModeGroup));
+    setWrappedText(bimptsbull, Msg::PrintAllAtOnce);
+    bimpunbull->setText(messageText(Msg::PrintOneAtATime));
+    boutannule->setText(messageText(Msg::Cancel));
+    boutlancer->setText(messageText(Msg::Print));
 }
 
 void TicketPrintDialog::onShown()
@@ -208,7 +208,7 @@ void TicketPrintDialog::boutlancerClick()
     if (!isPrintableRange(first, last, boardList().boardCount)) {
         if (Prompts *prompts = platform().prompts)
             prompts->message(
-                pgloretlibmessage(45), pgloretlibmessage(46), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+                messageText(Msg::BadPrintRange), messageText(Msg::Problem), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
     printTickets(t, mode, first, last);

@@ -103,19 +103,19 @@ GameLoadResult readGameFile(const QString &path, GameRecord &record)
     return GameLoadResult::Loaded;
 }
 
-int loadFailureMessage(GameLoadResult result)
+std::optional<Msg> loadFailureMessage(GameLoadResult result)
 {
     switch (result) {
     case GameLoadResult::Loaded:
-        return 0;
+        return std::nullopt;
     case GameLoadResult::Missing:
-        return 83; // "Fichier inexistant"
+        return Msg::FileMissing;
     case GameLoadResult::ReadFailed:
-        return 82; // "Erreur à la lecture du fichier"
+        return Msg::ReadFailed;
     case GameLoadResult::NotAGameFile:
-        return 79; // "Ce n'est pas un fichier de sauvegarde"
+        return Msg::NotAGameFile;
     }
-    return 82;
+    return Msg::ReadFailed;
 }
 
 } // namespace quillon

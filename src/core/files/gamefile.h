@@ -11,7 +11,10 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "core/text/messages.h"
+
 #include <array>
+#include <optional>
 
 namespace quillon {
 
@@ -44,7 +47,7 @@ enum class GameLoadResult { Loaded, Missing, ReadFailed, NotAGameFile };
 // is a game file; otherwise it is left as it was.
 GameLoadResult readGameFile(const QString &path, GameRecord &record);
 
-// The message that tells the player why a game file did not load; 0 when it did.
-int loadFailureMessage(GameLoadResult result);
+// The message that tells the player why a game file did not load; none when it did.
+std::optional<Msg> loadFailureMessage(GameLoadResult result);
 
 } // namespace quillon

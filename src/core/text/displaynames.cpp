@@ -21,9 +21,10 @@ QString displayName(int index)
 {
     const SystemDescriptor &d = systemDescriptor(index);
     const QLatin1Char space(' ');
-    return space + padded(d.guarantee, 2) + space + pgloretlibmessage(64) + space + pgloretlibmessage(65)
-        + space + padded(d.condition, 2) + space + pgloretlibmessage(66) + space + padded(d.poolSize, 2)
-        + space + pgloretlibmessage(67) + space + padded(d.boardCount, 5) + space + pgloretlibmessage(68);
+    return space + padded(d.guarantee, 2) + space + messageText(Msg::NumbersWord) + space
+        + messageText(Msg::IfWord) + space + padded(d.condition, 2) + space + messageText(Msg::AmongWord) + space
+        + padded(d.poolSize, 2) + space + messageText(Msg::InWord) + space + padded(d.boardCount, 5) + space
+        + messageText(Msg::BoardsWord);
 }
 
 QList<SystemListItem> systemListItems()

@@ -104,8 +104,9 @@ QString catalogueText(int n, int language)
     return {};
 }
 
-QString pgloretlibmessage(int n)
+QString messageText(Msg message)
 {
+    const int n = int(message);
     QString result;
     try {
         const TranslationFile *manager = translationFile();

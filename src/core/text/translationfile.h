@@ -18,7 +18,7 @@ class TranslationFile {
 public:
     static constexpr int kTextCount = 300;
     // Bytes kept of each text: four times the longest caption. A longer text, which
-    // some captions repeat (message 64 goes into every system's name), would stall
+    // some captions repeat (the word "numéros" goes into every system's name), would stall
     // the start and fill the memory.
     static constexpr qsizetype kMaxTextLength = 255;
 

@@ -19,7 +19,7 @@ namespace quillon {
 QString boardListLine(const BoardList &list, int i);
 
 // Prints the list of the boards on the device as one document. titleMeasure is the
-// text whose height sets the gap under the title (message 86). When anything fails
+// text whose height sets the gap under the title (Msg::BoardListTitle). When anything fails
 // after the document began, the document is dropped and the error passed on.
 void printBoardList(PrintDevice &device, const BoardList &list, const QString &titleMeasure);
 

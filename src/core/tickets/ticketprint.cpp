@@ -188,7 +188,7 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
             // queue may send even a dropped document through the printer, and a
             // refused ticket must feed no blank sheet.
             if (mode == StopEachTicket
-                && prompts.message(pgloretlibmessage(1), pgloretlibmessage(2), Prompts::Buttons::OkCancel,
+                && prompts.message(messageText(Msg::InsertNextTicket), messageText(Msg::NextTicketCaption), Prompts::Buttons::OkCancel,
                                    Prompts::Icon::Question)
                     != Prompts::Answer::Ok)
                 return;
