@@ -3,19 +3,20 @@
 // painted), comparing, exporting and printing the list to PDF. Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_boards
 // Set QUILLON_KEEP_PDF to a file name to keep the printed list.
-#include "gui/application.h"
-#include "gui/mainwindow.h"
+#include "core/files/export.h"
 #include "core/files/programfolder.h"
-#include "gui/stringgrid.h"
-#include "gui/comparedialog.h"
+#include "core/tickets/listprint.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "core/files/export.h"
+#include "gui/application.h"
 #include "gui/boardlistdialog.h"
-#include "core/tickets/listprint.h"
+#include "gui/comparedialog.h"
+#include "gui/mainwindow.h"
+#include "gui/stringgrid.h"
 #include "platform/qtprintdevice.h"
+#include "support/children.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -24,6 +25,8 @@
 #include <QTest>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 
 namespace {
 
@@ -69,11 +72,14 @@ private slots:
         BoardListDialog *window = windows().boardListDialog;
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
+        StringGrid *grid = child<StringGrid>(window, "grillecomb");
         QBENCHMARK {
-            window->onActivated();
-            window->grillecomb->viewport()->repaint();
+            // What the window does each time it becomes active: rebuild its texts and grid.
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(window, &activate);
+            grid->viewport()->repaint();
         }
-        QCOMPARE(window->grillecomb->rowCount(), kBoards + 1);
+        QCOMPARE(grid->rowCount(), kBoards + 1);
         window->close();
     }
 
@@ -85,12 +91,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QStringList draw = {"3", "7", "11", "14", "18", "22", "25", "29", "31"};
         for (int tag = 1; tag <= 9; ++tag)
-            window->c[size_t(tag)]->setEditText(draw[tag - 1]);
+            numberBox(window, tag)->setEditText(draw[tag - 1]);
         QBENCHMARK {
-            window->bvoir->click();
-            window->grillecomb->viewport()->repaint();
+            child<QPushButton>(window, "bvoir")->click();
+            child<StringGrid>(window, "grillecomb")->viewport()->repaint();
         }
-        QCOMPARE(window->grillecomb->rowCount(), kBoards + 1);
+        QCOMPARE(child<StringGrid>(window, "grillecomb")->rowCount(), kBoards + 1);
         QVERIFY(!window->summary().isEmpty());
         window->close();
     }

@@ -95,7 +95,7 @@ private slots:
         QBENCHMARK {
             auto log = std::make_shared<test::PrintLog>();
             test::RecordingPrintDevice device(log);
-            printTickets(device, prompts, boards, 3, PrintAllTickets, 1, kBoards);
+            printTickets(device, prompts, boards, 3, TicketMode::PrintAll, 1, kBoards);
         }
     }
 
@@ -110,7 +110,7 @@ private slots:
         QTemporaryDir folder(dir.filePath(QStringLiteral("run-XXXXXX")));
         PdfPerTicket device(folder.path());
         QBENCHMARK_ONCE {
-            printTickets(device, prompts, boards, 3, PrintAllTickets, 1, kBoards);
+            printTickets(device, prompts, boards, 3, TicketMode::PrintAll, 1, kBoards);
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
     }

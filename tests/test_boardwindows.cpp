@@ -1,16 +1,17 @@
 // The board list and compare windows and the main window's view, export and compare
 // commands, with real widgets under the offscreen platform and scripted prompts.
-#include "gui/application.h"
-#include "gui/mainwindow.h"
-#include "core/files/programfolder.h"
-#include "gui/stringgrid.h"
-#include "gui/comparedialog.h"
 #include "core/draw/rating.h"
+#include "core/files/programfolder.h"
+#include "core/text/language.h"
 #include "core/wheels/boardlist.h"
 #include "fakes/fakeplatform.h"
-#include "support/program.h"
-#include "core/text/language.h"
+#include "gui/application.h"
 #include "gui/boardlistdialog.h"
+#include "gui/comparedialog.h"
+#include "gui/mainwindow.h"
+#include "gui/stringgrid.h"
+#include "support/children.h"
+#include "support/program.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -23,6 +24,8 @@
 #include <QTimer>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 
 namespace {
 
@@ -64,7 +67,7 @@ class TestBoardWindows : public QObject {
         w->applySelectionBoxRule();
         QCOMPARE(w->selectedSystem(), system);
         for (int tag = 1; tag <= numbers.size(); ++tag)
-            typeInto(w->c[size_t(tag)], numbers[tag - 1]);
+            typeInto(numberBox(w, tag), numbers[tag - 1]);
     }
 
     // Types into a number box as the window system does: to the combo box, which holds
@@ -112,11 +115,11 @@ private slots:
     void viewShowsTheBoardsInTheGrid()
     {
         start();
-        whileOpen(w->bvoirtick, list(), [this] {
-            StringGrid *grid = list()->grillecomb;
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            StringGrid *grid = child<StringGrid>(list(), "grillecomb");
             QCOMPARE(list()->size(), QSize(671, 353));
             QCOMPARE(list()->windowTitle(), QStringLiteral("Liste des grilles à jouer"));
-            QCOMPARE(list()->lnbtickets->text(), QStringLiteral("4"));
+            QCOMPARE(child<QLabel>(list(), "lnbtickets")->text(), QStringLiteral("4"));
             QCOMPARE(grid->geometry(), QRect(0, 46, 393, 257));
             QCOMPARE(grid->colCount(), 8);
             QCOMPARE(grid->rowCount(), 5);
@@ -133,10 +136,10 @@ private slots:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
         // A changed box shows in every board that uses its position, in position order.
-        typeInto(w->c[1], QStringLiteral("44"));
-        typeInto(w->c[9], QStringLiteral("5"));
-        whileOpen(w->bvoirtick, list(), [this] {
-            StringGrid *grid = list()->grillecomb;
+        typeInto(numberBox(w, 1), QStringLiteral("44"));
+        typeInto(numberBox(w, 9), QStringLiteral("5"));
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            StringGrid *grid = child<StringGrid>(list(), "grillecomb");
             QCOMPARE(row(grid, 1, 1, 7), (QStringList{"44", "9", "14", "21", "27", "33", "38"}));
             QCOMPARE(row(grid, 2, 1, 7), (QStringList{"44", "21", "27", "33", "38", "40", "5"}));
             QCOMPARE(row(grid, 4, 1, 7), (QStringList{"44", "9", "14", "21", "38", "40", "5"}));
@@ -146,24 +149,24 @@ private slots:
     void reopeningAfterAnotherSystemShowsOnlyItsBoards()
     {
         start(7);
-        whileOpen(w->bvoirtick, list(), [this] {
-            QCOMPARE(list()->grillecomb->rowCount(), 139);
-            QCOMPARE(list()->lnbtickets->text(), QStringLiteral("138"));
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            QCOMPARE(child<StringGrid>(list(), "grillecomb")->rowCount(), 139);
+            QCOMPARE(child<QLabel>(list(), "lnbtickets")->text(), QStringLiteral("138"));
         });
         w->selectSystemByIndex(1);
-        whileOpen(w->bvoirtick, list(), [this] {
-            QCOMPARE(list()->grillecomb->rowCount(), 7);
-            QCOMPARE(list()->grillecomb->colCount(), 8);
-            QCOMPARE(list()->lnbtickets->text(), QStringLiteral("6"));
-            QCOMPARE(list()->grillecomb->cell(0, 6), QStringLiteral("6"));
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            QCOMPARE(child<StringGrid>(list(), "grillecomb")->rowCount(), 7);
+            QCOMPARE(child<StringGrid>(list(), "grillecomb")->colCount(), 8);
+            QCOMPARE(child<QLabel>(list(), "lnbtickets")->text(), QStringLiteral("6"));
+            QCOMPARE(child<StringGrid>(list(), "grillecomb")->cell(0, 6), QStringLiteral("6"));
         });
     }
 
     void gridRowsAreStriped()
     {
         start(7);
-        whileOpen(w->bvoirtick, list(), [this] {
-            StringGrid *grid = list()->grillecomb;
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            StringGrid *grid = child<StringGrid>(list(), "grillecomb");
             const QColor lilac(199, 185, 200), white(255, 255, 255), mint(225, 255, 244);
             QCOMPARE(cellColour(grid, 0, 0), lilac);
             QCOMPARE(cellColour(grid, 3, 0), lilac);
@@ -187,12 +190,12 @@ private slots:
     {
         start();
         setCurrentLanguage(English);
-        whileOpen(w->bvoirtick, list(), [this] {
-            QCOMPARE(list()->grillecomb->cell(0, 0), QStringLiteral("Board"));
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            QCOMPARE(child<StringGrid>(list(), "grillecomb")->cell(0, 0), QStringLiteral("Board"));
             // Return in the grid prints nothing: "Imprimer" is not the default button.
-            QTest::keyClick(list()->grillecomb, Qt::Key_Return);
+            QTest::keyClick(child<StringGrid>(list(), "grillecomb"), Qt::Key_Return);
             QVERIFY(fakes->printLog->documents.isEmpty());
-            list()->bimprime->click();
+            child<QPushButton>(list(), "bimprime")->click();
             QVERIFY(list()->isVisible());
         });
         QCOMPARE(fakes->printLog->documents.size(), 1);
@@ -210,15 +213,15 @@ private slots:
     {
         start();
         fakes->printLog->failBegin = true;
-        whileOpen(w->bvoirtick, list(), [this] {
-            list()->bimprime->click();
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            child<QPushButton>(list(), "bimprime")->click();
             QVERIFY(list()->isVisible());
             QCOMPARE(fakes->prompts.messages().size(), 1);
             QCOMPARE(fakes->prompts.messages()[0].text, QStringLiteral("No printer available"));
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
             // Still usable: the next attempt prints.
             fakes->printLog->failBegin = false;
-            list()->bimprime->click();
+            child<QPushButton>(list(), "bimprime")->click();
         });
         QCOMPARE(fakes->printLog->documents.size(), 1);
     }
@@ -228,7 +231,7 @@ private slots:
         start();
         const QString path = folder.filePath(QStringLiteral("boards"));
         fakes->prompts.fileNames.enqueue(path);
-        w->bgenerefichier->click();
+        child<QPushButton>(w, "bgenerefichier")->click();
         QCOMPARE(fakes->prompts.calls.size(), 1);
         const auto &dialog = fakes->prompts.calls[0].dialog;
         QCOMPARE(dialog.title, QStringLiteral("Indiquez le nom du fichier à enregistrer"));
@@ -244,18 +247,18 @@ private slots:
         // The dialog starts with the name last chosen; cancelling writes nothing.
         file.close();
         QVERIFY(file.remove());
-        w->bgenerefichier->click();
+        child<QPushButton>(w, "bgenerefichier")->click();
         QCOMPARE(fakes->prompts.calls.size(), 2);
         QCOMPARE(fakes->prompts.calls[1].dialog.initialPath, path + QStringLiteral(".txt"));
         QVERIFY(!file.exists());
 
         // The name is shared with the game save, each with the suffix of its own files,
         // so that neither command proposes the other's file.
-        w->brengjeu->click();
+        child<QPushButton>(w, "brengjeu")->click();
         QCOMPARE(fakes->prompts.calls[2].dialog.initialPath, path + QStringLiteral(".qz"));
         fakes->prompts.fileNames.enqueue(folder.filePath(QStringLiteral("jeu.qz")));
-        w->brengjeu->click();
-        w->bgenerefichier->click();
+        child<QPushButton>(w, "brengjeu")->click();
+        child<QPushButton>(w, "bgenerefichier")->click();
         QCOMPARE(fakes->prompts.calls.last().dialog.initialPath, folder.filePath(QStringLiteral("jeu.txt")));
     }
 
@@ -280,7 +283,7 @@ private slots:
         }
         fakes->prompts.fileNames.enqueue(path);
         fakes->prompts.answers.enqueue(answer);
-        w->bgenerefichier->click();
+        child<QPushButton>(w, "bgenerefichier")->click();
         const auto messages = fakes->prompts.messages();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, QStringLiteral("Continuer quand même ?"));
@@ -300,7 +303,7 @@ private slots:
         start();
         const QString path = folder.filePath(QStringLiteral("missing/boards.txt"));
         fakes->prompts.fileNames.enqueue(path);
-        w->bgenerefichier->click();
+        child<QPushButton>(w, "bgenerefichier")->click();
         const auto messages = fakes->prompts.messages();
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages[0].text.startsWith(path), qPrintable(messages[0].text));
@@ -311,16 +314,17 @@ private slots:
     void compareWindowStartsWithOnesAndAnEmptySecondBonus()
     {
         start();
-        whileOpen(w->bcompar, compare(), [this] {
+        whileOpen(child<QPushButton>(w, "bcompar"), compare(), [this] {
             QCOMPARE(compare()->size(), QSize(687, 429));
             QCOMPARE(compare()->windowTitle(), QStringLiteral("Comparer le jeu avec le tirage"));
             for (int tag = 1; tag <= 9; ++tag) {
-                QCOMPARE(compare()->c[size_t(tag)]->count(), 50);
-                QCOMPARE(compare()->c[size_t(tag)]->property("Tag").toInt(), tag);
-                QCOMPARE(compare()->c[size_t(tag)]->currentText(), tag == 9 ? QString() : QStringLiteral("1"));
+                QCOMPARE(numberBox(compare(), tag)->count(), 50);
+                QCOMPARE(numberBox(compare(), tag)->property("Tag").toInt(), tag);
+                QCOMPARE(
+                    numberBox(compare(), tag)->currentText(), tag == 9 ? QString() : QStringLiteral("1"));
             }
             // Only digits and backspace reach a box, typed to the box that holds the focus.
-            QComboBox *box = compare()->c[1];
+            QComboBox *box = numberBox(compare(), 1);
             QLineEdit *edit = box->lineEdit();
             edit->clear();
             QTest::keyClicks(box, QStringLiteral("a- 4+2x"));
@@ -336,36 +340,36 @@ private slots:
 
             // "Voir" with boxes 1 … 8 all showing 1.
             box->setEditText(QStringLiteral("1"));
-            typeInto(compare()->c[9], QStringLiteral("12"));
-            compare()->bvoir->click();
+            typeInto(numberBox(compare(), 9), QStringLiteral("12"));
+            child<QPushButton>(compare(), "bvoir")->click();
             const auto messages = fakes->prompts.messages();
             QCOMPARE(messages.size(), 1);
             QCOMPARE(messages[0].text, QStringLiteral("Numéros selectionnés incorrects"));
             QCOMPARE(messages[0].caption, QStringLiteral("Problème !!"));
             QCOMPARE(messages[0].buttons, Prompts::Buttons::Ok);
-            QCOMPARE(compare()->grillecomb->rowCount(), 0);
+            QCOMPARE(child<StringGrid>(compare(), "grillecomb")->rowCount(), 0);
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
             // What the player typed is still there after the message.
-            QCOMPARE(compare()->c[9]->currentText(), QStringLiteral("12"));
-            typeInto(compare()->c[3], QStringLiteral("27"));
+            QCOMPARE(numberBox(compare(), 9)->currentText(), QStringLiteral("12"));
+            typeInto(numberBox(compare(), 3), QStringLiteral("27"));
         });
         // Opened again, the boxes start afresh.
-        whileOpen(w->bcompar, compare(), [this] {
-            QCOMPARE(compare()->c[3]->currentText(), QStringLiteral("1"));
-            QCOMPARE(compare()->c[9]->currentText(), QString());
+        whileOpen(child<QPushButton>(w, "bcompar"), compare(), [this] {
+            QCOMPARE(numberBox(compare(), 3)->currentText(), QStringLiteral("1"));
+            QCOMPARE(numberBox(compare(), 9)->currentText(), QString());
         });
     }
 
     void comparingRatesEveryBoard()
     {
         start();
-        whileOpen(w->bcompar, compare(), [this] {
+        whileOpen(child<QPushButton>(w, "bcompar"), compare(), [this] {
             CompareDialog *f = compare();
             const QStringList draw = {"5", "9", "14", "21", "27", "33", "2", "38", "40"};
             for (int tag = 1; tag <= 9; ++tag)
-                typeInto(f->c[size_t(tag)], draw[tag - 1]);
-            f->bvoir->click();
-            StringGrid *grid = f->grillecomb;
+                typeInto(numberBox(f, tag), draw[tag - 1]);
+            child<QPushButton>(f, "bvoir")->click();
+            StringGrid *grid = child<StringGrid>(f, "grillecomb");
             QCOMPARE(grid->colCount(), 9);
             QCOMPARE(grid->rowCount(), 5);
             QCOMPARE(grid->colWidth(0), 60);
@@ -375,15 +379,16 @@ private slots:
             QCOMPARE(row(grid, 1, 0, 8), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38", "6 +  Comp"}));
             QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 + 2 Comp"});
             QCOMPARE(f->summary(), QStringLiteral("1 X 6 numéros + Comp\r3 X 4 numéros + 2 Comp\r"));
-            QCOMPARE(f->laffresul->text(), QStringLiteral("1 X 6 numéros + Comp\n3 X 4 numéros + 2 Comp\n"));
+            QCOMPARE(child<QLabel>(f, "laffresul")->text(),
+                QStringLiteral("1 X 6 numéros + Comp\n3 X 4 numéros + 2 Comp\n"));
             QCOMPARE(cellColour(grid, 8, 1), QColor(255, 255, 255));
             QCOMPARE(cellColour(grid, 8, 2), QColor(225, 255, 244));
             QCOMPARE(cellColour(grid, 0, 2), QColor(199, 185, 200));
 
             // An emptied main box keeps its number; an empty second bonus box is 0.
-            typeInto(f->c[7], QString());
-            typeInto(f->c[9], QString());
-            f->bvoir->click();
+            typeInto(numberBox(f, 7), QString());
+            typeInto(numberBox(f, 9), QString());
+            child<QPushButton>(f, "bvoir")->click();
             QCOMPARE(drawState().entries[7], 2);
             QCOMPARE(drawState().entries[9], 0);
             QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 +  Comp"});
@@ -392,8 +397,8 @@ private slots:
             // Five main numbers and both bonus numbers.
             const QStringList second = {"5", "9", "14", "21", "27", "1", "2", "33", "38"};
             for (int tag = 1; tag <= 9; ++tag)
-                typeInto(f->c[size_t(tag)], second[tag - 1]);
-            f->bvoir->click();
+                typeInto(numberBox(f, tag), second[tag - 1]);
+            child<QPushButton>(f, "bvoir")->click();
             QCOMPARE(row(grid, 1, 8, 8), QStringList{"5 + 2 Comp"});
             QCOMPARE(f->summary(),
                      QStringLiteral("1 X 5 numéros + 2 Comp\r1 X 4 numéros + Comp\r2 X 3 numéros + 2 Comp\r"));
@@ -401,8 +406,8 @@ private slots:
             // A draw that hits nothing leaves the result cells and the summary empty.
             const QStringList none = {"41", "42", "43", "45", "46", "47", "48", "49", "50"};
             for (int tag = 1; tag <= 9; ++tag)
-                typeInto(f->c[size_t(tag)], none[tag - 1]);
-            f->bvoir->click();
+                typeInto(numberBox(f, tag), none[tag - 1]);
+            child<QPushButton>(f, "bvoir")->click();
             QCOMPARE(row(grid, 1, 8, 8), QStringList{""});
             QCOMPARE(f->summary(), QString());
             QVERIFY(fakes->prompts.messages().isEmpty());

@@ -1,18 +1,19 @@
 // End to end: the board list window prints through a private CUPS whose default
 // printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
-#include "fakes/fakeplatform.h"
-#include "support/program.h"
-#include "core/wheels/boardlist.h"
-#include "gui/ticketprintdialog.h"
-#include "gui/boardlistdialog.h"
 #include "core/tickets/listprint.h"
 #include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "fakes/fakeplatform.h"
+#include "gui/application.h"
+#include "gui/boardlistdialog.h"
+#include "gui/mainwindow.h"
+#include "gui/ticketprintdialog.h"
 #include "platform/qtprintdevice.h"
+#include "support/children.h"
 #include "support/pdfwords.h"
+#include "support/program.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -27,6 +28,8 @@
 #include <QTimer>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 using namespace quillon::test;
 
 class TestCups : public QObject {
@@ -65,17 +68,17 @@ class TestCups : public QObject {
         w->selectSystemByIndex(3);
         const QStringList numbers = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
-            w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
+            numberBox(w, tag)->setEditText(numbers[tag - 1]);
         BoardListDialog *list = windows().boardListDialog;
         bool printed = false;
         QTimer::singleShot(0, list, [&] {
             if (QTest::qWaitForWindowActive(list)) {
-                list->bimprime->click();
+                child<QPushButton>(list, "bimprime")->click();
                 printed = list->isVisible();
             }
             list->close();
         });
-        w->bvoirtick->click();
+        child<QPushButton>(w, "bvoirtick")->click();
         destroyWindows();
         QVERIFY(printed);
     }
@@ -99,16 +102,16 @@ class TestCups : public QObject {
         w->selectSystemByIndex(2);
         const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
-            w->c[size_t(tag)]->setEditText(numbers[tag - 1]);
+            numberBox(w, tag)->setEditText(numbers[tag - 1]);
         TicketPrintDialog *dialog = windows().ticketPrintDialog;
         fakes->prompts.answers.enqueue(atThePrompt);
         QTimer::singleShot(0, dialog, [dialog] {
             const auto close = qScopeGuard([dialog] { dialog->reject(); });
             QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), static_cast<QWidget *>(dialog), 5000);
-            dialog->bimpunbull->setChecked(true);
-            dialog->boutlancer->click();
+            child<QRadioButton>(dialog, "bimpunbull")->setChecked(true);
+            child<QPushButton>(dialog, "boutlancer")->click();
         });
-        w->bimprimetickets->click();
+        child<QPushButton>(w, "bimprimetickets")->click();
         destroyWindows();
         QList<QPointF> marks;
         for (int s = 1; s <= 5; ++s) {

@@ -1,13 +1,14 @@
 // Saving where the ground gives way: a small filesystem filled to the brim, a folder
 // that takes no new file, a read-only program folder. The test mounts its own tmpfs,
 // so it runs as root (as CI does) and reports itself skipped (exit code 77) elsewhere.
+#include "core/files/export.h"
+#include "core/files/programfolder.h"
+#include "core/files/settingsfile.h"
+#include "fakes/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
-#include "core/files/programfolder.h"
-#include "fakes/fakeplatform.h"
-#include "core/files/export.h"
-#include "core/files/settingsfile.h"
 #include "storagefiles.h"
+#include "support/children.h"
 #include "support/program.h"
 
 #include <QApplication>
@@ -18,15 +19,15 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
+#include <cstdio>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 using namespace quillon;
+using test::child;
+using test::numberBox;
 using namespace quillon::test;
 
 namespace {
@@ -188,11 +189,11 @@ private slots:
             QCOMPARE(user.active(), folderTakesNoNewFile);
             fakes->prompts.fileNames.enqueue(path);
             if (command == QLatin1String("game"))
-                w->brengjeu->click();
+                child<QPushButton>(w, "brengjeu")->click();
             else if (command == QLatin1String("export"))
-                w->bgenerefichier->click();
+                child<QPushButton>(w, "bgenerefichier")->click();
             else
-                w->bquit->click();
+                child<QPushButton>(w, "bquit")->click();
         }
 
         QCOMPARE(readFile(path), old);
@@ -223,10 +224,10 @@ private slots:
         QFile::remove(config);
 
         start(program.path());
-        QCOMPARE(w->bquit->text(), QStringLiteral("Quit"));
+        QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quit"));
         QCOMPARE(settings().horizontalOffset, 4);
         QCOMPARE(settings().verticalOffset, -2);
-        w->bquit->click();
+        child<QPushButton>(w, "bquit")->click();
         QVERIFY(fakes->prompts.calls.isEmpty());
         QCOMPARE(readFile(config), english);
         QVERIFY(QFile::remove(config));

@@ -1,29 +1,32 @@
 // The main window with real widgets under the offscreen platform.
-#include "gui/application.h"
-#include "gui/gradientbackground.h"
-#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "core/text/displaynames.h"
+#include "core/text/language.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "support/program.h"
 #include "gui/aboutdialog.h"
-#include "core/text/language.h"
+#include "gui/application.h"
+#include "gui/gradientbackground.h"
+#include "gui/mainwindow.h"
+#include "support/children.h"
+#include "support/program.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
-#include <QWheelEvent>
 #include <QComboBox>
-#include <QScrollBar>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -49,7 +52,7 @@ class TestMainWindow : public QObject {
     // the focus, not to its line edit.
     void typeInto(int tag, const QString &keys)
     {
-        QComboBox *box = w->c[size_t(tag)];
+        QComboBox *box = numberBox(w, tag);
         box->lineEdit()->selectAll();
         QTest::keyClicks(box, keys);
     }
@@ -57,11 +60,11 @@ class TestMainWindow : public QObject {
     // Picks a row of the system list as the player does: in its popup, with Return.
     void pickSystem(int row)
     {
-        w->clistesystemes->showPopup();
-        QAbstractItemView *view = w->clistesystemes->view();
+        child<QComboBox>(w, "clistesystemes")->showPopup();
+        QAbstractItemView *view = child<QComboBox>(w, "clistesystemes")->view();
         view->setCurrentIndex(view->model()->index(row, 0));
         QTest::keyClick(view, Qt::Key_Return);
-        QCOMPARE(w->clistesystemes->currentIndex(), row);
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), row);
     }
 
     // One notch of the mouse wheel, handed to the control (a wheel turn over a box's line
@@ -88,40 +91,40 @@ private slots:
         start();
         QCOMPARE(w->windowTitle(), QStringLiteral("Quillon"));
         QCOMPARE(w->size(), QSize(701, 419));
-        QCOMPARE(w->clistesystemes->currentIndex(), 0);
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), 0);
         const int system = w->selectedSystem();
         QVERIFY(hasWheelTable(system));
-        QCOMPARE(w->clistesystemes->currentText(), displayName(system));
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), displayName(system));
         const int pool = systemDescriptor(system).poolSize;
         for (int tag = 1; tag <= kBoxCount; ++tag) {
-            QCOMPARE(w->c[size_t(tag)]->isVisible(), tag <= pool);
-            QCOMPARE(w->c[size_t(tag)]->currentText(), QStringLiteral("1"));
-            QCOMPARE(w->c[size_t(tag)]->count(), 50);
+            QCOMPARE(numberBox(w, tag)->isVisible(), tag <= pool);
+            QCOMPARE(numberBox(w, tag)->currentText(), QStringLiteral("1"));
+            QCOMPARE(numberBox(w, tag)->count(), 50);
         }
-        QCOMPARE(w->bvoirtick->text(), QStringLiteral("Voir les grilles"));
-        QCOMPARE(w->gnumeros->title(), QStringLiteral("Selection des numéros à jouer"));
+        QCOMPARE(child<QPushButton>(w, "bvoirtick")->text(), QStringLiteral("Voir les grilles"));
+        QCOMPARE(child<QGroupBox>(w, "gnumeros")->title(), QStringLiteral("Selection des numéros à jouer"));
         QVERIFY(fakes->prompts.calls.isEmpty());
     }
 
     void systemListPopupHidesTheCarriedIndex()
     {
         start();
-        w->clistesystemes->showPopup();
-        QAbstractItemView *view = w->clistesystemes->view();
+        child<QComboBox>(w, "clistesystemes")->showPopup();
+        QAbstractItemView *view = child<QComboBox>(w, "clistesystemes")->view();
         QTRY_VERIFY(view->isVisible());
         QVERIFY(!view->horizontalScrollBar()->isVisible());
         QVERIFY(view->window()->width() <= w->width());
-        w->clistesystemes->hidePopup();
+        child<QComboBox>(w, "clistesystemes")->hidePopup();
     }
 
     void boxesSitInFourRowsOfTen()
     {
         start();
-        QCOMPARE(w->c[1]->geometry(), QRect(16, 13, 47, 21));
-        QCOMPARE(w->c[10]->geometry(), QRect(573, 13, 47, 21));
-        QCOMPARE(w->c[31]->geometry(), QRect(16, 80, 47, 21));
-        QCOMPARE(w->c[26]->geometry(), QRect(332, 57, 47, 21));
-        QCOMPARE(w->bquit->geometry(), QRect(488, 344, 210, 49));
+        QCOMPARE(numberBox(w, 1)->geometry(), QRect(16, 13, 47, 21));
+        QCOMPARE(numberBox(w, 10)->geometry(), QRect(573, 13, 47, 21));
+        QCOMPARE(numberBox(w, 31)->geometry(), QRect(16, 80, 47, 21));
+        QCOMPARE(numberBox(w, 26)->geometry(), QRect(332, 57, 47, 21));
+        QCOMPARE(child<QPushButton>(w, "bquit")->geometry(), QRect(488, 344, 210, 49));
     }
 
     void tooltipsOnlyOnFourButtons_data()
@@ -139,17 +142,22 @@ private slots:
     {
         QFETCH(int, language);
         start(language);
-        QTEST(w->bquit->text(), "quit");
-        QTEST(w->bquit->toolTip(), "quitTip");
-        QTEST(w->baidegene->toolTip(), "helpTip");
-        QCOMPARE(w->binfos->toolTip(), w->binfos->property("hint").toString());
-        QCOMPARE(w->bparametre->toolTip(), w->bparametre->property("hint").toString());
-        for (QPushButton *silent : {w->bvoirtick, w->bimprimetickets, w->bgenerefichier, w->bcompar}) {
+        QTEST(child<QPushButton>(w, "bquit")->text(), "quit");
+        QTEST(child<QPushButton>(w, "bquit")->toolTip(), "quitTip");
+        QTEST(child<QPushButton>(w, "baidegene")->toolTip(), "helpTip");
+        QCOMPARE(child<QPushButton>(w, "binfos")->toolTip(),
+            child<QPushButton>(w, "binfos")->property("hint").toString());
+        QCOMPARE(child<QPushButton>(w, "bparametre")->toolTip(),
+            child<QPushButton>(w, "bparametre")->property("hint").toString());
+        for (QPushButton *silent :
+            { child<QPushButton>(w, "bvoirtick"), child<QPushButton>(w, "bimprimetickets"),
+                child<QPushButton>(w, "bgenerefichier"), child<QPushButton>(w, "bcompar") }) {
             QVERIFY(silent->toolTip().isEmpty());
             QCOMPARE(silent->property("hint").isValid(), true);
         }
         if (language == 2)
-            QCOMPARE(w->bcompar->property("hint").toString(), QStringLiteral("Compare the systems played with the results"));
+            QCOMPARE(child<QPushButton>(w, "bcompar")->property("hint").toString(),
+                QStringLiteral("Compare the systems played with the results"));
     }
 
     void keyFilterLetsOnlyDigitsAndBackspaceThrough_data()
@@ -172,43 +180,43 @@ private slots:
         start();
         if (keys.startsWith(QLatin1String("paste:"))) {
             QApplication::clipboard()->setText(keys.mid(6));
-            w->c[1]->lineEdit()->selectAll();
-            w->c[1]->lineEdit()->paste();
+            numberBox(w, 1)->lineEdit()->selectAll();
+            numberBox(w, 1)->lineEdit()->paste();
         } else {
             typeInto(1, keys);
         }
-        QTEST(w->c[1]->currentText(), "shown");
+        QTEST(numberBox(w, 1)->currentText(), "shown");
     }
 
     void theWheelChangesOnlyTheFocusedControl()
     {
         start();
         typeInto(3, QStringLiteral("33"));
-        w->c[5]->setFocus();
+        numberBox(w, 5)->setFocus();
         const int system = w->selectedSystem();
-        turnWheelOver(w->c[3]);
-        turnWheelOver(w->clistesystemes);
-        QCOMPARE(w->c[3]->currentText(), QStringLiteral("33"));
+        turnWheelOver(numberBox(w, 3));
+        turnWheelOver(child<QComboBox>(w, "clistesystemes"));
+        QCOMPARE(numberBox(w, 3)->currentText(), QStringLiteral("33"));
         QCOMPARE(w->selectedSystem(), system);
-        QVERIFY(w->c[5]->hasFocus());
+        QVERIFY(numberBox(w, 5)->hasFocus());
         // The box that has the focus still follows the wheel.
-        w->c[3]->setFocus();
-        turnWheelOver(w->c[3]);
-        QVERIFY(w->c[3]->currentText() != QStringLiteral("33"));
+        numberBox(w, 3)->setFocus();
+        turnWheelOver(numberBox(w, 3));
+        QVERIFY(numberBox(w, 3)->currentText() != QStringLiteral("33"));
     }
 
     void backspaceAndDeleteAreKept()
     {
         start();
         typeInto(2, QStringLiteral("38"));
-        QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(w->c[2]->currentText(), QStringLiteral("3"));
+        QTest::keyClick(numberBox(w, 2)->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(numberBox(w, 2)->currentText(), QStringLiteral("3"));
         typeInto(3, QStringLiteral("45"));
-        QLineEdit *edit = w->c[3]->lineEdit();
+        QLineEdit *edit = numberBox(w, 3)->lineEdit();
         edit->setCursorPosition(0);
         // Qt types Delete as the character 0x7F; it must still delete.
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Delete, QChar(0x7F), Qt::NoModifier);
-        QCOMPARE(w->c[3]->currentText(), QStringLiteral("5"));
+        QCOMPARE(numberBox(w, 3)->currentText(), QStringLiteral("5"));
     }
 
     void readingTheBoxesSkipsEmptiedOnes()
@@ -216,8 +224,8 @@ private slots:
         start();
         typeInto(1, QStringLiteral("07"));
         typeInto(2, QStringLiteral("12"));
-        QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
-        QTest::keyClick(w->c[2]->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClick(numberBox(w, 2)->lineEdit(), Qt::Key_Backspace);
+        QTest::keyClick(numberBox(w, 2)->lineEdit(), Qt::Key_Backspace);
         typeInto(3, QStringLiteral("33"));
         w->readBoxes();
         QCOMPARE(selection().numbers[1], 7);
@@ -229,8 +237,9 @@ private slots:
     {
         start();
         auto indexOfPool = [&](int pool) {
-            for (int i = 0; i < w->clistesystemes->count(); ++i) {
-                if (systemDescriptor(w->clistesystemes->itemData(i).toInt()).poolSize == pool)
+            for (int i = 0; i < child<QComboBox>(w, "clistesystemes")->count(); ++i) {
+                if (systemDescriptor(child<QComboBox>(w, "clistesystemes")->itemData(i).toInt()).poolSize
+                    == pool)
                     return i;
             }
             return -1;
@@ -241,13 +250,13 @@ private slots:
         pickSystem(big);
         typeInto(12, QStringLiteral("45"));
         pickSystem(small);
-        QVERIFY(w->c[9]->isVisible());
-        QVERIFY(!w->c[10]->isVisible());
-        QVERIFY(!w->c[12]->isVisible());
+        QVERIFY(numberBox(w, 9)->isVisible());
+        QVERIFY(!numberBox(w, 10)->isVisible());
+        QVERIFY(!numberBox(w, 12)->isVisible());
         pickSystem(big);
-        QVERIFY(w->c[14]->isVisible());
-        QVERIFY(!w->c[15]->isVisible());
-        QCOMPARE(w->c[12]->currentText(), QStringLiteral("45"));
+        QVERIFY(numberBox(w, 14)->isVisible());
+        QVERIFY(!numberBox(w, 15)->isVisible());
+        QCOMPARE(numberBox(w, 12)->currentText(), QStringLiteral("45"));
     }
 
     void showingANumberInABox_data()
@@ -265,17 +274,18 @@ private slots:
         QFETCH(int, number);
         start();
         w->showNumberInBox(number, 5);
-        QTEST(w->c[5]->currentText(), "shown");
+        QTEST(numberBox(w, 5)->currentText(), "shown");
     }
 
     void selectingAnUnknownIndexSelectsTheTopItem()
     {
         start();
-        w->clistesystemes->setCurrentIndex(w->clistesystemes->count() - 1);
+        child<QComboBox>(w, "clistesystemes")
+            ->setCurrentIndex(child<QComboBox>(w, "clistesystemes")->count() - 1);
         w->selectSystemByIndex(3);
         QCOMPARE(w->selectedSystem(), 3);
         w->selectSystemByIndex(999);
-        QCOMPARE(w->clistesystemes->currentIndex(), 0);
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), 0);
     }
 
     void captionsAreReappliedWhenAModalWindowCloses()
@@ -283,10 +293,10 @@ private slots:
         start();
         // The language changes behind the window's back; the next activation shows it.
         setCurrentLanguage(English);
-        QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
+        QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quitter"));
         QTimer::singleShot(0, windows().aboutDialog, [] { windows().aboutDialog->accept(); });
-        w->binfos->click();
-        QTRY_COMPARE(w->bquit->text(), QStringLiteral("Quit"));
+        child<QPushButton>(w, "binfos")->click();
+        QTRY_COMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quit"));
     }
 
     void anEscapingErrorIsShownAndTheProgramCarriesOn()
@@ -303,9 +313,10 @@ private slots:
     void gradientIsTheBottomChildAndPaintsTheBands()
     {
         start();
-        QCOMPARE(w->children().constFirst(), static_cast<QObject *>(w->DegradeClass1));
-        QCOMPARE(w->DegradeClass1->geometry(), QRect(0, 0, 701, 419));
-        const QImage image = w->DegradeClass1->grab().toImage();
+        QCOMPARE(w->children().constFirst(),
+            static_cast<QObject *>(child<GradientBackground>(w, "DegradeClass1")));
+        QCOMPARE(child<GradientBackground>(w, "DegradeClass1")->geometry(), QRect(0, 0, 701, 419));
+        const QImage image = child<GradientBackground>(w, "DegradeClass1")->grab().toImage();
         QCOMPARE(QColor(image.pixel(5, 0)), QColor(241, 255, 223));
         QCOMPARE(QColor(image.pixel(5, 418)), QColor(235, 254, 171));
         QCOMPARE(QColor(image.pixel(5, 164)), QColor(239, 255, 203));

@@ -1,16 +1,17 @@
 // Settings, game files, help and the about box, through the real windows.
-#include "gui/application.h"
-#include "gui/mainwindow.h"
+#include "core/files/gamefile.h"
 #include "core/files/programfolder.h"
+#include "core/files/settingsfile.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "support/program.h"
 #include "gui/aboutdialog.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "gui/settingsdialog.h"
-#include "core/files/gamefile.h"
-#include "core/files/settingsfile.h"
 #include "storagefiles.h"
+#include "support/children.h"
+#include "support/program.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,6 +25,8 @@
 #include <QTest>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 using namespace quillon::test;
 
 namespace {
@@ -68,15 +71,15 @@ class TestStorageWindows : public QObject {
 
     void typeInto(int tag, const QString &keys)
     {
-        QLineEdit *edit = w->c[size_t(tag)]->lineEdit();
+        QLineEdit *edit = numberBox(w, tag)->lineEdit();
         edit->selectAll();
         QTest::keyClicks(edit, keys);
     }
 
     int listIndexOfPool(int pool) const
     {
-        for (int i = 0; i < w->clistesystemes->count(); ++i) {
-            if (systemDescriptor(w->clistesystemes->itemData(i).toInt()).poolSize == pool)
+        for (int i = 0; i < child<QComboBox>(w, "clistesystemes")->count(); ++i) {
+            if (systemDescriptor(child<QComboBox>(w, "clistesystemes")->itemData(i).toInt()).poolSize == pool)
                 return i;
         }
         return -1;
@@ -102,11 +105,11 @@ private slots:
     void firstStartIsFrenchAndQuitWritesTheSettings()
     {
         start();
-        QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
+        QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quitter"));
         QCOMPARE(settings().horizontalOffset, 0);
         QCOMPARE(settings().verticalOffset, 0);
         QVERIFY(!QFile::exists(path(QStringLiteral("QUILLON.PAR"))));
-        w->bquit->click();
+        child<QPushButton>(w, "bquit")->click();
         QVERIFY(!w->isVisible());
         QByteArray expected(32, '\0');
         expected[4] = 1;
@@ -127,10 +130,10 @@ private slots:
         QFETCH(int, language);
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 4, -2));
         start();
-        QTEST(w->bquit->text(), "quit");
+        QTEST(child<QPushButton>(w, "bquit")->text(), "quit");
         QCOMPARE(settings().horizontalOffset, 4);
         QVERIFY(fakes->prompts.calls.isEmpty());
-        w->bquit->click();
+        child<QPushButton>(w, "bquit")->click();
         QCOMPARE(get(QStringLiteral("QUILLON.PAR")), settingsBytes(language, 4, -2));
     }
 
@@ -139,8 +142,8 @@ private slots:
         // A folder where the file should be: it cannot be read, deleted or replaced.
         QVERIFY(QDir().mkpath(path(QStringLiteral("QUILLON.PAR"))));
         start();
-        QCOMPARE(w->bquit->text(), QStringLiteral("Quitter"));
-        w->bquit->click();
+        QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quitter"));
+        child<QPushButton>(w, "bquit")->click();
         const auto &calls = fakes->prompts.calls;
         QCOMPARE(calls.size(), 2);
         QCOMPARE(calls[0].kind, QStringLiteral("beep"));
@@ -165,11 +168,11 @@ private slots:
         start();
         SettingsDialog *dialog = openSettings();
         QVERIFY(dialog);
-        dialog->edecv->selectAll();
-        QTest::keyClicks(dialog->edecv, keys);
-        QTEST(dialog->edecv->text(), "shown");
-        QTest::keyClick(dialog->edecv, Qt::Key_Backspace);
-        QTEST(dialog->edecv->text(), "shown");
+        child<QLineEdit>(dialog, "edecv")->selectAll();
+        QTest::keyClicks(child<QLineEdit>(dialog, "edecv"), keys);
+        QTEST(child<QLineEdit>(dialog, "edecv")->text(), "shown");
+        QTest::keyClick(child<QLineEdit>(dialog, "edecv"), Qt::Key_Backspace);
+        QTEST(child<QLineEdit>(dialog, "edecv")->text(), "shown");
     }
 
     void offsetsStoredByOkOnlyAndFiledByQuitterOnly()
@@ -180,28 +183,28 @@ private slots:
         SettingsDialog *dialog = openSettings();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Parametres"));
-        QCOMPARE(dialog->GroupBox1->title(), QStringLiteral("Impression"));
-        QCOMPARE(dialog->edech->text(), QStringLiteral("7"));
-        QCOMPARE(dialog->edecv->text(), QStringLiteral("-9999"));
-        dialog->edech->selectAll();
-        QTest::keyClicks(dialog->edech, QStringLiteral("-5"));
-        dialog->edecv->selectAll();
-        QTest::keyClicks(dialog->edecv, QStringLiteral("12"));
+        QCOMPARE(child<QGroupBox>(dialog, "GroupBox1")->title(), QStringLiteral("Impression"));
+        QCOMPARE(child<QLineEdit>(dialog, "edech")->text(), QStringLiteral("7"));
+        QCOMPARE(child<QLineEdit>(dialog, "edecv")->text(), QStringLiteral("-9999"));
+        child<QLineEdit>(dialog, "edech")->selectAll();
+        QTest::keyClicks(child<QLineEdit>(dialog, "edech"), QStringLiteral("-5"));
+        child<QLineEdit>(dialog, "edecv")->selectAll();
+        QTest::keyClicks(child<QLineEdit>(dialog, "edecv"), QStringLiteral("12"));
         dialog->close();
         QCOMPARE(settings().horizontalOffset, 7);
         QCOMPARE(settings().verticalOffset, -9999);
 
         dialog = openSettings();
         QVERIFY(dialog);
-        QCOMPARE(dialog->edech->text(), QStringLiteral("7"));
-        dialog->edech->setFocus();
-        dialog->edech->selectAll();
-        QTest::keyClicks(dialog->edech, QStringLiteral("-5"));
-        QTest::keyClick(dialog->edech, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog->edecv));
-        dialog->edecv->selectAll();
-        QTest::keyClicks(dialog->edecv, QStringLiteral("12-3"));
-        QTest::keyClick(dialog->edecv, Qt::Key_Return); // the default button
+        QCOMPARE(child<QLineEdit>(dialog, "edech")->text(), QStringLiteral("7"));
+        child<QLineEdit>(dialog, "edech")->setFocus();
+        child<QLineEdit>(dialog, "edech")->selectAll();
+        QTest::keyClicks(child<QLineEdit>(dialog, "edech"), QStringLiteral("-5"));
+        QTest::keyClick(child<QLineEdit>(dialog, "edech"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(child<QLineEdit>(dialog, "edecv")));
+        child<QLineEdit>(dialog, "edecv")->selectAll();
+        QTest::keyClicks(child<QLineEdit>(dialog, "edecv"), QStringLiteral("12-3"));
+        QTest::keyClick(child<QLineEdit>(dialog, "edecv"), Qt::Key_Return); // the default button
         QVERIFY(!dialog->isVisible());
         QCOMPARE(settings().horizontalOffset, -5);
         QCOMPARE(settings().verticalOffset, 12);
@@ -227,21 +230,21 @@ private slots:
         QVERIFY(test::showActive(about));
         QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));
         QCOMPARE(about->size(), QSize(465, 319));
-        QCOMPARE(about->ProductName->text(), QStringLiteral("Quillon"));
-        QCOMPARE(about->lversion->text(), QStringLiteral("1.22"));
-        QTEST(about->Label8->text(), "line8");
-        QCOMPARE(about->Label9->text().isEmpty(), language == 6);
-        QTEST(about->Label10->text(), "line10");
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(about->OKButton));
-        about->OKButton->click();
+        QCOMPARE(child<QLabel>(about, "ProductName")->text(), QStringLiteral("Quillon"));
+        QCOMPARE(child<QLabel>(about, "lversion")->text(), QStringLiteral("1.22"));
+        QTEST(child<QLabel>(about, "Label8")->text(), "line8");
+        QCOMPARE(child<QLabel>(about, "Label9")->text().isEmpty(), language == 6);
+        QTEST(child<QLabel>(about, "Label10")->text(), "line10");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(child<QPushButton>(about, "OKButton")));
+        child<QPushButton>(about, "OKButton")->click();
         QVERIFY(!about->isVisible());
     }
 
     void helpOpensThePageNextToTheProgramEachTime()
     {
         start();
-        w->baidegene->click();
-        w->baidegene->click();
+        child<QPushButton>(w, "baidegene")->click();
+        child<QPushButton>(w, "baidegene")->click();
         const QString page = QDir(folder->path()).filePath(QStringLiteral("quillon.html"));
         QCOMPARE(fakes->shell.opened, QStringList({page, page}));
         QVERIFY(page.contains(QLatin1Char(' ')));
@@ -254,31 +257,32 @@ private slots:
         start();
         const int big = listIndexOfPool(14);
         QVERIFY(big >= 0);
-        w->clistesystemes->setCurrentIndex(big);
-        w->clistesystemesChange();
+        QComboBox *systems = child<QComboBox>(w, "clistesystemes");
+        systems->setCurrentIndex(big);
+        emit systems->activated(big); // as when the player picks it
         const int system = w->selectedSystem();
         for (int tag = 1; tag <= kBoxCount; ++tag)
             typeInto(tag, QString::number((tag * 7) % 50 + 1));
         const QStringList saved = w->boxTexts();
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("my game.qz")));
-        w->brengjeu->click();
+        child<QPushButton>(w, "brengjeu")->click();
         QCOMPARE(get(QStringLiteral("my game.qz")).size(), kGameRecordSize);
         const auto dialog = fakes->prompts.calls.constFirst().dialog;
         QCOMPARE(dialog.title, QStringLiteral("Indiquer le nom du fichier à enregistrer"));
         QCOMPARE(dialog.filterName, QStringLiteral("Quillon (*.qz)"));
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("qz"));
 
-        w->clistesystemes->setCurrentIndex(listIndexOfPool(9));
-        w->clistesystemesChange();
+        systems->setCurrentIndex(listIndexOfPool(9));
+        emit systems->activated(systems->currentIndex());
         typeInto(3, QStringLiteral("44"));
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("my game.qz")));
-        w->bchargejeu->click();
+        child<QPushButton>(w, "bchargejeu")->click();
         QCOMPARE(fakes->prompts.calls.last().dialog.title, QStringLiteral("Sélectionnez le fichier à charger"));
         QVERIFY(fakes->prompts.calls.last().dialog.fileMustExist);
         QCOMPARE(w->selectedSystem(), system);
         QCOMPARE(w->boxTexts(), saved);
-        QVERIFY(w->c[14]->isVisible());
-        QVERIFY(!w->c[15]->isVisible());
+        QVERIFY(numberBox(w, 14)->isVisible());
+        QVERIFY(!numberBox(w, 15)->isVisible());
         QVERIFY(fakes->prompts.messages().isEmpty());
     }
 
@@ -302,25 +306,25 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
         start();
-        const int before = w->clistesystemes->count() - 1;
-        w->clistesystemes->setCurrentIndex(before);
+        const int before = child<QComboBox>(w, "clistesystemes")->count() - 1;
+        child<QComboBox>(w, "clistesystemes")->setCurrentIndex(before);
         const QStringList boxesBefore = w->boxTexts();
         if (content != "<none>")
             put(QStringLiteral("g.qz"), content);
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("g.qz")));
-        w->bchargejeu->click();
+        child<QPushButton>(w, "bchargejeu")->click();
         const auto messages = fakes->prompts.messages();
         if (message.isEmpty()) {
             QVERIFY(messages.isEmpty());
-            QCOMPARE(w->clistesystemes->currentIndex(), 0);
-            QCOMPARE(w->c[1]->currentText(), QStringLiteral("17"));
-            QCOMPARE(w->c[2]->currentText(), QString());
-            QCOMPARE(w->c[3]->currentText(), QString());
+            QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), 0);
+            QCOMPARE(numberBox(w, 1)->currentText(), QStringLiteral("17"));
+            QCOMPARE(numberBox(w, 2)->currentText(), QString());
+            QCOMPARE(numberBox(w, 3)->currentText(), QString());
         } else {
             QCOMPARE(messages.size(), 1);
             QCOMPARE(messages[0].text, message);
             QCOMPARE(messages[0].caption, QStringLiteral("Problème !!"));
-            QCOMPARE(w->clistesystemes->currentIndex(), before);
+            QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), before);
             QCOMPARE(w->boxTexts(), boxesBefore);
         }
     }
@@ -331,7 +335,7 @@ private slots:
         start();
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("old.qz")));
         fakes->prompts.answers.enqueue(Prompts::Answer::No);
-        w->brengjeu->click();
+        child<QPushButton>(w, "brengjeu")->click();
         const auto messages = fakes->prompts.messages();
         QCOMPARE(messages.size(), 1);
         QCOMPARE(messages[0].text, QStringLiteral("Continuer quand même ?"));
@@ -345,7 +349,7 @@ private slots:
         QVERIFY(QDir().mkpath(path(QStringLiteral("taken.qz"))));
         start();
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("taken.qz")));
-        w->brengjeu->click();
+        child<QPushButton>(w, "brengjeu")->click();
         const auto &calls = fakes->prompts.calls;
         QCOMPARE(calls.size(), 4); // dialog, overwrite question, beep, message
         QCOMPARE(calls[2].kind, QStringLiteral("beep"));

@@ -45,7 +45,7 @@ class TestTicketPdf : public QObject {
         const QString path = dir.filePath(QStringLiteral("ticket%1-%2.pdf").arg(t).arg(dpi));
         QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
         FakePrompts prompts;
-        printTickets(device, prompts, boards, t, PrintAllTickets, 1, count);
+        printTickets(device, prompts, boards, t, TicketMode::PrintAll, 1, count);
         return path;
     }
 

@@ -1,12 +1,13 @@
 // The ticket printing dialog with real widgets under the offscreen platform.
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 #include "fakes/fakeplatform.h"
-#include "support/program.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "gui/ticketprintdialog.h"
+#include "support/children.h"
+#include "support/program.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QTest>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 
 class TestTicketPrintDialog : public QObject {
     Q_OBJECT
@@ -47,27 +50,29 @@ private slots:
     void eachOpeningStartsAfreshButTheMode()
     {
         open(4);
-        QCOMPARE(d->ComboBox1->count(), 5);
-        QCOMPARE(d->ComboBox1->currentIndex(), 0);
-        QCOMPARE(d->Gpremier->text() + '-' + d->gdernier->text(), QStringLiteral("1-16"));
-        QVERIFY(d->bimptsbull->isChecked());
-        d->ComboBox1->setCurrentIndex(3);
-        d->bimpunbull->setChecked(true);
-        d->Gpremier->setText(QStringLiteral("3"));
-        QTest::mouseClick(d->boutannule, Qt::LeftButton);
+        QCOMPARE(child<QComboBox>(d, "ComboBox1")->count(), 5);
+        QCOMPARE(child<QComboBox>(d, "ComboBox1")->currentIndex(), 0);
+        QCOMPARE(child<QLineEdit>(d, "Gpremier")->text() + '-' + child<QLineEdit>(d, "gdernier")->text(),
+            QStringLiteral("1-16"));
+        QVERIFY(child<QRadioButton>(d, "bimptsbull")->isChecked());
+        child<QComboBox>(d, "ComboBox1")->setCurrentIndex(3);
+        child<QRadioButton>(d, "bimpunbull")->setChecked(true);
+        child<QLineEdit>(d, "Gpremier")->setText(QStringLiteral("3"));
+        QTest::mouseClick(child<QPushButton>(d, "boutannule"), Qt::LeftButton);
         QVERIFY(!d->isVisible());
 
         open(2);
-        QCOMPARE(d->ComboBox1->currentIndex(), 0);
-        QCOMPARE(d->Gpremier->text() + '-' + d->gdernier->text(), QStringLiteral("1-10"));
-        QVERIFY(d->bimpunbull->isChecked());
+        QCOMPARE(child<QComboBox>(d, "ComboBox1")->currentIndex(), 0);
+        QCOMPARE(child<QLineEdit>(d, "Gpremier")->text() + '-' + child<QLineEdit>(d, "gdernier")->text(),
+            QStringLiteral("1-10"));
+        QVERIFY(child<QRadioButton>(d, "bimpunbull")->isChecked());
         QCOMPARE(fakes->printLog->devicesOpened, 0);
     }
 
     void rangeBoxesTakeOnlyDigits()
     {
         open();
-        for (QLineEdit *box : {d->Gpremier, d->gdernier}) {
+        for (QLineEdit *box : { child<QLineEdit>(d, "Gpremier"), child<QLineEdit>(d, "gdernier") }) {
             box->setText(QStringLiteral("12"));
             for (Qt::Key key : {Qt::Key_A, Qt::Key_3, Qt::Key_Minus, Qt::Key_Backspace})
                 QTest::keyClick(box, key);
@@ -110,13 +115,14 @@ private slots:
         QFETCH(QString, message);
         QFETCH(int, documents);
         open();
-        d->ComboBox1->setCurrentIndex(3);
-        (stopEachTicket ? d->bimpunbull : d->bimptsbull)->setChecked(true);
-        d->Gpremier->setText(first);
-        d->gdernier->setText(last);
+        child<QComboBox>(d, "ComboBox1")->setCurrentIndex(3);
+        (stopEachTicket ? child<QRadioButton>(d, "bimpunbull") : child<QRadioButton>(d, "bimptsbull"))
+            ->setChecked(true);
+        child<QLineEdit>(d, "Gpremier")->setText(first);
+        child<QLineEdit>(d, "gdernier")->setText(last);
         fakes->prompts.answers.enqueue(Prompts::Answer::Cancel);
         fakes->printLog->failBegin = failing;
-        QTest::mouseClick(d->boutlancer, Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(d, "boutlancer"), Qt::LeftButton);
         QStringList shown;
         for (const auto &call : fakes->prompts.messages())
             shown.append(call.text + '/' + call.caption);
@@ -126,7 +132,8 @@ private slots:
             QCOMPARE(fakes->printLog->documents[0].pages[0].size(), 28);
         // Printing closes the dialog; a refused range or a failure leaves it open as typed.
         QCOMPARE(d->isVisible(), documents == 0);
-        QCOMPARE(d->Gpremier->text() + '-' + d->gdernier->text(), first + '-' + last);
+        QCOMPARE(child<QLineEdit>(d, "Gpremier")->text() + '-' + child<QLineEdit>(d, "gdernier")->text(),
+            first + '-' + last);
     }
 };
 

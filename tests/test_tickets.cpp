@@ -39,7 +39,8 @@ QList<QList<QPoint>> expectedTickets(PrintDevice &device, int t, const QList<QLi
         for (qsizetype s = 0; s < boards.size(); ++s) {
             for (int n = boards[s]; n < boards[s] + 7; ++n) {
                 const QPointF cm = markPosition(t, int(s + 1), n);
-                result.last().append({cmToDevice(device, Horizontal, cm.x()), cmToDevice(device, Vertical, cm.y())});
+                result.last().append({ cmToDevice(device, Axis::Horizontal, cm.x()),
+                    cmToDevice(device, Axis::Vertical, cm.y()) });
             }
         }
     }
@@ -154,7 +155,8 @@ private slots:
         settings().horizontalOffset = userOffset.x();
         settings().verticalOffset = userOffset.y();
         test::RecordingPrintDevice device(log);
-        QCOMPARE(QPoint(cmToDevice(device, Horizontal, 1.6), cmToDevice(device, Vertical, 6.18)), mark);
+        QCOMPARE(QPoint(cmToDevice(device, Axis::Horizontal, 1.6), cmToDevice(device, Axis::Vertical, 6.18)),
+            mark);
 
         device.beginDocument();
         for (int kind : {0, 1, 2, 3, 4, 5})
@@ -198,7 +200,7 @@ private slots:
         settings().horizontalOffset = 2;
         test::RecordingPrintDevice device(log);
         test::FakePrompts prompts;
-        printTickets(device, prompts, consecutiveBoards(12), t, PrintAllTickets, first, last);
+        printTickets(device, prompts, consecutiveBoards(12), t, TicketMode::PrintAll, first, last);
         QVERIFY(prompts.calls.isEmpty());
         QCOMPARE(printedTickets(*log), expectedTickets(device, t, tickets));
         for (const test::PrintedDocument &doc : log->documents) {
@@ -229,7 +231,7 @@ private slots:
         WatchingPrompts prompts;
         prompts.log = log;
         prompts.answers.append(answers);
-        printTickets(device, prompts, consecutiveBoards(12), 1, StopEachTicket, 1, 12);
+        printTickets(device, prompts, consecutiveBoards(12), 1, TicketMode::StopEachTicket, 1, 12);
         // Asked before boards 6 and 11, once the full ticket was sent; a refused
         // ticket is never begun, so nothing else goes to the printer.
         QCOMPARE(prompts.documentsAtPrompt, documentsAtPrompt);
@@ -244,7 +246,7 @@ private slots:
     // printer did not take, names it, and leaves no document open.
     void aFailingPrinterStopsTheRun_data()
     {
-        QTest::addColumn<int>("mode");
+        QTest::addColumn<TicketMode>("mode");
         QTest::addColumn<int>("failAtMark"); // 0: drawing never fails
         QTest::addColumn<int>("goneAfter");
         QTest::addColumn<int>("refusedAfter");
@@ -252,28 +254,30 @@ private slots:
         QTest::addColumn<QStringList>("documents");
         QTest::addColumn<int>("prompts");
         // The 40th mark is the 5th of board 6, on the second ticket.
-        QTest::newRow("drawing fails on ticket 2") << int(PrintAllTickets) << 40 << -1 << -1 << "Printer not ready"
-                                                   << QStringList{"ended", "aborted"} << 0;
+        QTest::newRow("drawing fails on ticket 2")
+            << TicketMode::PrintAll << 40 << -1 << -1 << "Printer not ready"
+            << QStringList { "ended", "aborted" } << 0;
         QTest::newRow("gone before the first ticket")
-            << int(PrintAllTickets) << 0 << 0 << -1 << "The printer is gone. Ticket 1 (boards 1 to 5) was not printed."
-            << QStringList{} << 0;
+            << TicketMode::PrintAll << 0 << 0 << -1
+            << "The printer is gone. Ticket 1 (boards 1 to 5) was not printed." << QStringList {} << 0;
         QTest::newRow("gone while the next ticket goes in")
-            << int(StopEachTicket) << 0 << 1 << -1 << "The printer is gone. Ticket 2 (boards 6 to 10) was not printed."
-            << QStringList{"ended"} << 1;
+            << TicketMode::StopEachTicket << 0 << 1 << -1
+            << "The printer is gone. Ticket 2 (boards 6 to 10) was not printed." << QStringList { "ended" }
+            << 1;
         QTest::newRow("ticket 2 refused")
-            << int(StopEachTicket) << 0 << -1 << 1
+            << TicketMode::StopEachTicket << 0 << -1 << 1
             << "The queue refused the document. Ticket 2 (boards 6 to 10) was not printed."
-            << QStringList{"ended", "ended"} << 1;
+            << QStringList { "ended", "ended" } << 1;
         QTest::newRow("last ticket refused")
-            << int(PrintAllTickets) << 0 << -1 << 2
+            << TicketMode::PrintAll << 0 << -1 << 2
             << "The queue refused the document. Ticket 3 (boards 11 to 12) was not printed."
-            << QStringList{"ended", "ended", "ended"} << 0;
-        QTest::newRow("gone after the last ticket") << int(StopEachTicket) << 0 << 3 << -1 << QString()
-                                                    << QStringList{"ended", "ended", "ended"} << 2;
+            << QStringList { "ended", "ended", "ended" } << 0;
+        QTest::newRow("gone after the last ticket") << TicketMode::StopEachTicket << 0 << 3 << -1 << QString()
+                                                    << QStringList { "ended", "ended", "ended" } << 2;
     }
     void aFailingPrinterStopsTheRun()
     {
-        QFETCH(int, mode);
+        QFETCH(TicketMode, mode);
         QFETCH(int, failAtMark);
         QFETCH(int, goneAfter);
         QFETCH(int, refusedAfter);

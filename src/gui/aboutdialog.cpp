@@ -35,9 +35,10 @@ QPixmap makeProgramIcon()
     return icon;
 }
 
-QLabel *makeBlueLine(QWidget *parent, int x, int y)
+QLabel *makeBlueLine(QWidget *parent, const char *name, int x, int y)
 {
     auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->setGeometry(x, y, 434, 16);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setFont(designFont(QStringLiteral("System"), 13, true));
@@ -64,27 +65,31 @@ AboutDialog::AboutDialog(QWidget *parent)
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral("A propos"));
     setFont(designFont(QStringLiteral("System"), 13));
-    labtitre->hide();
+    m_title->hide();
 
-    Panel1 = new QFrame(this);
-    Panel1->setGeometry(9, 8, 456, 257);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(2);
+    m_panel = new QFrame(this);
+    m_panel->setObjectName(QStringLiteral("Panel1"));
+    m_panel->setGeometry(9, 8, 456, 257);
+    m_panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_panel->setLineWidth(2);
 
-    ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setGeometry(18, 20, 32, 30);
-    ProgramIcon->setPixmap(makeProgramIcon());
+    m_programIcon = new QLabel(m_panel);
+    m_programIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    m_programIcon->setGeometry(18, 20, 32, 30);
+    m_programIcon->setPixmap(makeProgramIcon());
 
-    ProductName = new QLabel(QStringLiteral("Quillon"), Panel1);
-    ProductName->move(87, 16);
-    ProductName->setFont(designFont(QStringLiteral("MS Sans Serif"), 16, true));
-    ProductName->setStyleSheet(QStringLiteral("color: black;"));
-    ProductName->adjustSize();
+    m_productName = new QLabel(QStringLiteral("Quillon"), m_panel);
+    m_productName->setObjectName(QStringLiteral("ProductName"));
+    m_productName->move(87, 16);
+    m_productName->setFont(designFont(QStringLiteral("MS Sans Serif"), 16, true));
+    m_productName->setStyleSheet(QStringLiteral("color: black;"));
+    m_productName->adjustSize();
 
-    lversion = new QLabel(QStringLiteral("Version"), Panel1);
-    lversion->move(88, 40);
-    lversion->setFont(designFont(QStringLiteral("MS Sans Serif"), 11, true));
-    lversion->setStyleSheet(QStringLiteral("color: black;"));
+    m_version = new QLabel(QStringLiteral("Version"), m_panel);
+    m_version->setObjectName(QStringLiteral("lversion"));
+    m_version->move(88, 40);
+    m_version->setFont(designFont(QStringLiteral("MS Sans Serif"), 11, true));
+    m_version->setStyleSheet(QStringLiteral("color: black;"));
 
     const QString publisher[] = {
         QStringLiteral("Systèmes réducteurs pour les loteries à sept numéros"),
@@ -92,40 +97,35 @@ AboutDialog::AboutDialog(QWidget *parent)
         QStringLiteral("Logiciel distribué gratuitement"),
         QStringLiteral("Aide : quillon.html, à côté du programme"),
     };
-    for (size_t i = 0; i < publisherLines.size(); ++i) {
-        auto *line = new QLabel(publisher[i], Panel1);
+    for (size_t i = 0; i < m_publisherLines.size(); ++i) {
+        auto *line = new QLabel(publisher[i], m_panel);
         line->setGeometry(9, 79 + int(i) * 28, 438, 18);
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         line->setFont(designFont(QStringLiteral("MS Sans Serif"), 12));
-        publisherLines[i] = line;
+        m_publisherLines[i] = line;
     }
 
-    Label8 = makeBlueLine(Panel1, 16, 204);
-    Label9 = makeBlueLine(Panel1, 14, 217);
-    Label10 = makeBlueLine(Panel1, 15, 233);
+    m_disclaimer1 = makeBlueLine(m_panel, "Label8", 16, 204);
+    m_disclaimer2 = makeBlueLine(m_panel, "Label9", 14, 217);
+    m_disclaimer3 = makeBlueLine(m_panel, "Label10", 15, 233);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(202, 267, 77, 46);
-    OKButton->setFont(designFont(QStringLiteral("MS Sans Serif"), 11, true));
-    OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    OKButton->setDefault(true);
-    connectClick(OKButton, this, &AboutDialog::OKButtonClick);
-}
-
-void AboutDialog::OKButtonClick()
-{
-    accept();
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setGeometry(202, 267, 77, 46);
+    m_okButton->setFont(designFont(QStringLiteral("MS Sans Serif"), 11, true));
+    m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_okButton->setDefault(true);
+    connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutDialog::onShown()
 {
     // Shown in the middle of the screen, wherever the main window stands.
     move(screen()->availableGeometry().center() - rect().center());
-    lversion->setText(versionText());
-    lversion->adjustSize();
-    setBlueLine(Label8, messageText(Msg::DisclaimerLine1));
-    setBlueLine(Label9, messageText(Msg::DisclaimerLine2));
-    setBlueLine(Label10, messageText(Msg::DisclaimerLine3));
-    OKButton->setFocus();
+    m_version->setText(versionText());
+    m_version->adjustSize();
+    setBlueLine(m_disclaimer1, messageText(Msg::DisclaimerLine1));
+    setBlueLine(m_disclaimer2, messageText(Msg::DisclaimerLine2));
+    setBlueLine(m_disclaimer3, messageText(Msg::DisclaimerLine3));
+    m_okButton->setFocus();
 }

@@ -16,18 +16,19 @@ public:
 
     static QString versionText() { return QStringLiteral("1.22"); }
 
-    QFrame *Panel1;
-    QLabel *ProgramIcon;
-    QLabel *ProductName;
-    QLabel *lversion;
-    std::array<QLabel *, 4> publisherLines{};
-    QLabel *Label8;
-    QLabel *Label9;
-    QLabel *Label10;
-    QPushButton *OKButton;
-
-    void OKButtonClick();
-
 protected:
     void onShown() override;
+
+private:
+    // Object names: apropos's Panel1, ProgramIcon, ProductName, lversion, Label8,
+    // Label9, Label10, OKButton.
+    QFrame *m_panel;
+    QLabel *m_programIcon;
+    QLabel *m_productName;
+    QLabel *m_version;
+    std::array<QLabel *, 4> m_publisherLines {};
+    QLabel *m_disclaimer1;
+    QLabel *m_disclaimer2;
+    QLabel *m_disclaimer3;
+    QPushButton *m_okButton;
 };

@@ -21,83 +21,78 @@ BoardListDialog::BoardListDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("fresultatcomb"));
 
-    Image1 = makePicture(
-        QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31));
+    m_picture = makePicture(
+        "Image1", QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31));
 
-    labtitre->move(72, 8);
+    m_title->move(72, 8);
 
-    grillecomb = new StringGrid(this);
-    grillecomb->setObjectName(QStringLiteral("grillecomb"));
-    grillecomb->setGeometry(0, 46, 393, 257);
-    grillecomb->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
-        grillecombDrawCell(painter, col, row, rect, state);
+    m_grid = new StringGrid(this);
+    m_grid->setObjectName(QStringLiteral("grillecomb"));
+    m_grid->setGeometry(0, 46, 393, 257);
+    m_grid->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
+        paintCell(painter, col, row, rect, state);
     });
 
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(408, 46, 249, 49);
-    lnbtickets = new QLabel(GroupBox1);
-    lnbtickets->setObjectName(QStringLiteral("lnbtickets"));
-    lnbtickets->setGeometry(8, 16, 105, 25);
-    lnbtickets->setFont(designFont(QStringLiteral("MS Sans Serif"), 16, true));
-    lnbtickets->setAutoFillBackground(true);
-    QPalette white = lnbtickets->palette();
+    m_countGroup = new QGroupBox(this);
+    m_countGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_countGroup->setGeometry(408, 46, 249, 49);
+    m_boardCount = new QLabel(m_countGroup);
+    m_boardCount->setObjectName(QStringLiteral("lnbtickets"));
+    m_boardCount->setGeometry(8, 16, 105, 25);
+    m_boardCount->setFont(designFont(QStringLiteral("MS Sans Serif"), 16, true));
+    m_boardCount->setAutoFillBackground(true);
+    QPalette white = m_boardCount->palette();
     white.setColor(QPalette::Window, Qt::white);
-    lnbtickets->setPalette(white);
+    m_boardCount->setPalette(white);
 
-    bimprime = makePictureButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
-    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
+    m_printButton = makePictureButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
+    m_closeButton = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
 
-    connectClick(bimprime, this, &BoardListDialog::bimprimeClick);
-    connectClick(bquit, this, &BoardListDialog::bquitClick);
+    connectClick(m_printButton, this, &BoardListDialog::printList);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void BoardListDialog::onActivated()
 {
     setTitle(messageText(Msg::BoardListTitle));
-    bimprime->setText(messageText(Msg::Print));
+    m_printButton->setText(messageText(Msg::Print));
     // The print button's hint is set but, as designed, never shown.
-    bimprime->setProperty("hint", messageText(Msg::PrintListHint));
-    bquit->setText(messageText(Msg::Quit));
-    bquit->setToolTip(messageText(Msg::CloseWindowHint));
-    GroupBox1->setTitle(messageText(Msg::BoardCountGroup));
+    m_printButton->setProperty("hint", messageText(Msg::PrintListHint));
+    m_closeButton->setText(messageText(Msg::Quit));
+    m_closeButton->setToolTip(messageText(Msg::CloseWindowHint));
+    m_countGroup->setTitle(messageText(Msg::BoardCountGroup));
 
     const BoardList &list = boardList();
     const int g = list.boardCount;
     const int n = list.boardSize;
-    grillecomb->setColCount(n + 1);
-    grillecomb->setColWidth(0, 60);
+    m_grid->setColCount(n + 1);
+    m_grid->setColWidth(0, 60);
     for (int j = 1; j <= n; ++j)
-        grillecomb->setColWidth(j, 40);
-    grillecomb->setRowCount(g + 1);
-    grillecomb->setCell(0, 0, messageText(Msg::BoardHeader));
+        m_grid->setColWidth(j, 40);
+    m_grid->setRowCount(g + 1);
+    m_grid->setCell(0, 0, messageText(Msg::BoardHeader));
     for (int j = 1; j <= n; ++j)
-        grillecomb->setCell(j, 0, QString());
-    lnbtickets->setText(QString::number(g));
+        m_grid->setCell(j, 0, QString());
+    m_boardCount->setText(QString::number(g));
 
     for (int i = 1; i <= g; ++i) {
-        grillecomb->setCell(0, i, QString::number(i));
+        m_grid->setCell(0, i, QString::number(i));
         const QByteArray &board = list.boards.at(i);
         for (int j = 1; j <= n; ++j)
-            grillecomb->setCell(j, i, QString::number(numberAt(board, j)));
+            m_grid->setCell(j, i, QString::number(numberAt(board, j)));
     }
 }
 
-void BoardListDialog::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
+void BoardListDialog::paintCell(QPainter &painter, int col, int row, const QRect &rect, int state)
 {
-    paintBoardCell(painter, *grillecomb, col, row, rect, state);
+    paintBoardCell(painter, *m_grid, col, row, rect, state);
 }
 
-void BoardListDialog::bimprimeClick()
+void BoardListDialog::printList()
 {
     if (!platform().openDefaultPrinter)
         throw QuillonError(QStringLiteral("No printer is installed."));
     BusyCursor busy;
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
     printBoardList(*printer, boardList(), messageText(Msg::BoardListTitle));
-}
-
-void BoardListDialog::bquitClick()
-{
-    close();
 }

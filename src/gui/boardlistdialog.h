@@ -15,15 +15,21 @@ class BoardListDialog : public DialogFrame {
 public:
     explicit BoardListDialog(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    StringGrid *grillecomb;
-    QGroupBox *GroupBox1;
-    QLabel *lnbtickets;
-    QPushButton *bimprime;
-    QPushButton *bquit;
-
+protected:
     void onActivated() override;
-    void grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state);
-    void bimprimeClick();
-    void bquitClick();
+
+private slots:
+    // Prints the list of the boards on the default printer.
+    void printList();
+
+private:
+    void paintCell(QPainter &painter, int col, int row, const QRect &rect, int state);
+
+    // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, bimprime, bquit.
+    QLabel *m_picture;
+    StringGrid *m_grid;
+    QGroupBox *m_countGroup;
+    QLabel *m_boardCount;
+    QPushButton *m_printButton;
+    QPushButton *m_closeButton;
 };

@@ -30,16 +30,16 @@ CompareDialog::CompareDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("fcompare"));
 
-    Image1 = makePicture(
-        QRect(8, 0, 89, 41), style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
+    m_picture = makePicture(
+        "Image1", QRect(8, 0, 89, 41), style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
 
-    labtitre->move(104, 8);
+    m_title->move(104, 8);
 
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(16, 41, 665, 57);
+    m_drawGroup = new QGroupBox(this);
+    m_drawGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_drawGroup->setGeometry(16, 41, 665, 57);
     for (int tag = 1; tag <= kDrawEntries; ++tag) {
-        QComboBox *box = makeNumberBox(GroupBox1, tag, QRect(kBoxLefts[tag], 25, 47, 21));
+        QComboBox *box = makeNumberBox(m_drawGroup, tag, QRect(kBoxLefts[tag], 25, 47, 21));
         if (tag >= 8) {
             QPalette red = box->palette();
             red.setColor(QPalette::Text, Qt::red);
@@ -47,34 +47,35 @@ CompareDialog::CompareDialog(QWidget *parent)
             box->setPalette(red);
             box->lineEdit()->setPalette(red);
         }
-        c[size_t(tag)] = box;
+        m_drawBoxes[size_t(tag)] = box;
     }
-    bvoir = makePictureButton(GroupBox1, "bvoir", QStyle::SP_FileDialogContentsView, QRect(472, 9, 145, 41));
-    bvoir->setProperty("Tag", 0);
+    m_compareButton
+        = makePictureButton(m_drawGroup, "bvoir", QStyle::SP_FileDialogContentsView, QRect(472, 9, 145, 41));
+    m_compareButton->setProperty("Tag", 0);
 
-    grillecomb = new StringGrid(this);
-    grillecomb->setObjectName(QStringLiteral("grillecomb"));
-    grillecomb->setGeometry(16, 105, 481, 257);
-    grillecomb->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
-        grillecombDrawCell(painter, col, row, rect, state);
+    m_grid = new StringGrid(this);
+    m_grid->setObjectName(QStringLiteral("grillecomb"));
+    m_grid->setGeometry(16, 105, 481, 257);
+    m_grid->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
+        paintCell(painter, col, row, rect, state);
     });
 
-    GroupBox2 = new QGroupBox(this);
-    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    GroupBox2->setGeometry(504, 105, 177, 257);
-    laffresul = new QLabel(GroupBox2);
-    laffresul->setObjectName(QStringLiteral("laffresul"));
-    laffresul->setGeometry(16, 24, 145, 209);
-    laffresul->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    laffresul->setAutoFillBackground(true);
-    QPalette white = laffresul->palette();
+    m_resultGroup = new QGroupBox(this);
+    m_resultGroup->setObjectName(QStringLiteral("GroupBox2"));
+    m_resultGroup->setGeometry(504, 105, 177, 257);
+    m_summaryLabel = new QLabel(m_resultGroup);
+    m_summaryLabel->setObjectName(QStringLiteral("laffresul"));
+    m_summaryLabel->setGeometry(16, 24, 145, 209);
+    m_summaryLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_summaryLabel->setAutoFillBackground(true);
+    QPalette white = m_summaryLabel->palette();
     white.setColor(QPalette::Window, Qt::white);
-    laffresul->setPalette(white);
+    m_summaryLabel->setPalette(white);
 
-    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(531, 364, 147, 56));
+    m_closeButton = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(531, 364, 147, 56));
 
-    connectClick(bvoir, this, &CompareDialog::bvoirClick);
-    connectClick(bquit, this, &CompareDialog::bquitClick);
+    connectClick(m_compareButton, this, &CompareDialog::compareWithDraw);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 // The draw boxes start afresh each time the window is opened; a message box closing
@@ -83,30 +84,30 @@ void CompareDialog::onShown()
 {
     const QStringList items = boxItems();
     for (int tag = 1; tag <= kDrawEntries; ++tag) {
-        QComboBox *box = c[size_t(tag)];
+        QComboBox *box = m_drawBoxes[size_t(tag)];
         box->clear();
         box->addItems(items);
         box->setCurrentIndex(0);
     }
-    c[9]->setEditText(QString());
+    m_drawBoxes[9]->setEditText(QString());
 }
 
 void CompareDialog::onActivated()
 {
     setTitle(messageText(Msg::CompareTitle));
-    GroupBox1->setTitle(messageText(Msg::DrawNumbersGroup));
-    bvoir->setText(messageText(Msg::View));
+    m_drawGroup->setTitle(messageText(Msg::DrawNumbersGroup));
+    m_compareButton->setText(messageText(Msg::View));
     // Set as designed, though this button shows no hint.
-    bvoir->setProperty("hint", messageText(Msg::ViewResultsHint));
-    bquit->setText(messageText(Msg::Quit));
-    bquit->setToolTip(messageText(Msg::CloseWindowHint));
-    GroupBox2->setTitle(messageText(Msg::Results));
+    m_compareButton->setProperty("hint", messageText(Msg::ViewResultsHint));
+    m_closeButton->setText(messageText(Msg::Quit));
+    m_closeButton->setToolTip(messageText(Msg::CloseWindowHint));
+    m_resultGroup->setTitle(messageText(Msg::Results));
 }
 
-void CompareDialog::bvoirClick()
+void CompareDialog::compareWithDraw()
 {
     QStringList texts;
-    for (QObject *child : GroupBox1->children()) {
+    for (QObject *child : m_drawGroup->children()) {
         const int tag = child->property("Tag").toInt();
         if (auto *box = qobject_cast<QComboBox *>(child); box && tag >= 1 && tag <= kDrawEntries) {
             while (texts.size() < tag)
@@ -128,36 +129,31 @@ void CompareDialog::bvoirClick()
     const int g = result.boardCount;
     const int s = result.boardSize;
 
-    grillecomb->setColCount(s + 2);
-    grillecomb->setColWidth(0, 60);
+    m_grid->setColCount(s + 2);
+    m_grid->setColWidth(0, 60);
     for (int p = 1; p <= s; ++p)
-        grillecomb->setColWidth(p, 40);
-    grillecomb->setColWidth(s + 1, 100);
-    grillecomb->setRowCount(g >= 2 ? g + 1 : 2);
-    grillecomb->setCell(0, 0, messageText(Msg::BoardHeader));
+        m_grid->setColWidth(p, 40);
+    m_grid->setColWidth(s + 1, 100);
+    m_grid->setRowCount(g >= 2 ? g + 1 : 2);
+    m_grid->setCell(0, 0, messageText(Msg::BoardHeader));
     for (int p = 1; p <= s; ++p)
-        grillecomb->setCell(p, 0, QString());
+        m_grid->setCell(p, 0, QString());
     for (int r = 1; r <= g; ++r) {
-        grillecomb->setCell(0, r, QString::number(r));
+        m_grid->setCell(0, r, QString::number(r));
         const qint32 *numbers = result.numbers.constData() + qsizetype(r - 1) * s;
         for (int p = 1; p <= s; ++p)
-            grillecomb->setCell(p, r, QString::number(numbers[p - 1]));
-        grillecomb->setCell(s + 1, r, result.results.at(r - 1));
+            m_grid->setCell(p, r, QString::number(numbers[p - 1]));
+        m_grid->setCell(s + 1, r, result.results.at(r - 1));
     }
 
     m_summary = summaryText(draw, messageText(Msg::NumbersWord), bonusWord);
     // The label breaks lines on line feeds; the summary ends each line with a carriage return.
     QString shown = m_summary;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    laffresul->setText(shown);
+    m_summaryLabel->setText(shown);
 }
 
-void CompareDialog::grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state)
+void CompareDialog::paintCell(QPainter &painter, int col, int row, const QRect &rect, int state)
 {
-    paintBoardCell(painter, *grillecomb, col, row, rect, state);
-}
-
-void CompareDialog::bquitClick()
-{
-    close();
+    paintBoardCell(painter, *m_grid, col, row, rect, state);
 }

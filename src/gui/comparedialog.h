@@ -19,24 +19,29 @@ class CompareDialog : public DialogFrame {
 public:
     explicit CompareDialog(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QGroupBox *GroupBox1;
-    std::array<QComboBox *, 10> c{}; // c[1] … c[9]; c[0] unused
-    QPushButton *bvoir;
-    StringGrid *grillecomb;
-    QGroupBox *GroupBox2;
-    QLabel *laffresul;
-    QPushButton *bquit;
-
     // The summary as last built: one line per category, each ended by a carriage return.
     QString summary() const { return m_summary; }
 
+protected:
     void onShown() override;
     void onActivated() override;
-    void bvoirClick();
-    void grillecombDrawCell(QPainter &painter, int col, int row, const QRect &rect, int state);
-    void bquitClick();
+
+private slots:
+    // Rates every board against the typed draw and shows the results and the summary.
+    void compareWithDraw();
 
 private:
+    void paintCell(QPainter &painter, int col, int row, const QRect &rect, int state);
+
+    // Object names: fcompare's Image1, GroupBox1, c1 … c9, bvoir, grillecomb, GroupBox2,
+    // laffresul, bquit.
+    QLabel *m_picture;
+    QGroupBox *m_drawGroup;
+    std::array<QComboBox *, 10> m_drawBoxes {}; // c1 … c9 at [1] … [9]; [0] unused
+    QPushButton *m_compareButton;
+    StringGrid *m_grid;
+    QGroupBox *m_resultGroup;
+    QLabel *m_summaryLabel;
+    QPushButton *m_closeButton;
     QString m_summary;
 };

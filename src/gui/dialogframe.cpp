@@ -84,24 +84,27 @@ DialogFrame::DialogFrame(QWidget *parent, int clientWidth, int clientHeight)
     setFixedSize(clientWidth, clientHeight);
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     applyGroupBoxStyle(this);
-    DegradeClass1 = new GradientBackground(this);
-    DegradeClass1->setStartColor(quillon::kWindowStartColor);
-    DegradeClass1->setEndColor(quillon::kWindowEndColor);
-    labtitre = new QLabel(this);
-    labtitre->setFont(designFont(QStringLiteral("Times New Roman"), 19, true));
-    labtitre->setAttribute(Qt::WA_TranslucentBackground);
+    m_background = new GradientBackground(this);
+    m_background->setObjectName(QStringLiteral("DegradeClass1"));
+    m_background->setStartColor(quillon::kWindowStartColor);
+    m_background->setEndColor(quillon::kWindowEndColor);
+    m_title = new QLabel(this);
+    m_title->setObjectName(QStringLiteral("labtitre"));
+    m_title->setFont(designFont(QStringLiteral("Times New Roman"), 19, true));
+    m_title->setAttribute(Qt::WA_TranslucentBackground);
 }
 
 void DialogFrame::setTitle(const QString &title)
 {
     setWindowTitle(title);
-    labtitre->setText(title);
-    labtitre->adjustSize();
+    m_title->setText(title);
+    m_title->adjustSize();
 }
 
-QLabel *DialogFrame::makePicture(const QRect &geometry, const QPixmap &pixmap)
+QLabel *DialogFrame::makePicture(const char *name, const QRect &geometry, const QPixmap &pixmap)
 {
     auto *picture = new QLabel(this);
+    picture->setObjectName(QLatin1String(name));
     picture->setGeometry(geometry);
     picture->setAlignment(Qt::AlignCenter);
     picture->setAttribute(Qt::WA_TranslucentBackground);

@@ -13,15 +13,12 @@ class DialogFrame : public QDialog {
 public:
     DialogFrame(QWidget *parent, int clientWidth, int clientHeight);
 
-    GradientBackground *DegradeClass1;
-    QLabel *labtitre;
-
+protected:
     // The window's caption and its title label labtitre.
     void setTitle(const QString &title);
-    // A decorative picture centred in a transparent label.
-    QLabel *makePicture(const QRect &geometry, const QPixmap &pixmap);
+    // A decorative picture centred in a transparent label named name.
+    QLabel *makePicture(const char *name, const QRect &geometry, const QPixmap &pixmap);
 
-protected:
     // Runs each time the window becomes the active window.
     virtual void onActivated() { }
     // Runs each time the window is shown, before it becomes active.
@@ -29,6 +26,10 @@ protected:
 
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+
+    // Object names DegradeClass1 and labtitre.
+    GradientBackground *m_background;
+    QLabel *m_title;
 };
 
 // The busy pointer for the length of a scope, restored however the scope ends.

@@ -108,74 +108,82 @@ MainWindow::MainWindow(QWidget *parent)
     setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
     applyGroupBoxStyle(this);
 
-    DegradeClass1 = new GradientBackground(this);
-    DegradeClass1->setStartColor(kWindowStartColor);
-    DegradeClass1->setEndColor(kWindowEndColor);
+    m_background = new GradientBackground(this);
+    m_background->setObjectName(QStringLiteral("DegradeClass1"));
+    m_background->setStartColor(kWindowStartColor);
+    m_background->setEndColor(kWindowEndColor);
 
-    Image1 = new QLabel(this);
-    Image1->setGeometry(200, 8, 241, 57);
-    Image1->setPixmap(makeLogo());
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_logo = new QLabel(this);
+    m_logo->setObjectName(QStringLiteral("Image1"));
+    m_logo->setGeometry(200, 8, 241, 57);
+    m_logo->setPixmap(makeLogo());
+    m_logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    panelinfo = new QLabel(QStringLiteral("QUILLON"), this);
-    panelinfo->setGeometry(2, 400, 696, 16);
-    panelinfo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panelinfo->setAlignment(Qt::AlignCenter);
-    panelinfo->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
+    m_infoPanel = new QLabel(QStringLiteral("QUILLON"), this);
+    m_infoPanel->setObjectName(QStringLiteral("panelinfo"));
+    m_infoPanel->setGeometry(2, 400, 696, 16);
+    m_infoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_infoPanel->setAlignment(Qt::AlignCenter);
+    m_infoPanel->setStyleSheet(QStringLiteral("color: rgb(0, 128, 128);"));
 
-    binfos = makePictureButton(this, "binfos", QStyle::SP_MessageBoxInformation, QRect(5, 7, 73, 42), 20);
-    bparametre
+    m_aboutButton
+        = makePictureButton(this, "binfos", QStyle::SP_MessageBoxInformation, QRect(5, 7, 73, 42), 20);
+    m_settingsButton
         = makePictureButton(this, "bparametre", QStyle::SP_FileDialogDetailedView, QRect(79, 7, 108, 42), 20);
-    baidegene
+    m_helpButton
         = makePictureButton(this, "baidegene", QStyle::SP_MessageBoxQuestion, QRect(587, 7, 109, 42), 20);
-    brengjeu = makePictureButton(this, "brengjeu", QStyle::SP_DialogSaveButton, QRect(13, 69, 124, 44), 20);
-    bchargejeu
+    m_saveGameButton
+        = makePictureButton(this, "brengjeu", QStyle::SP_DialogSaveButton, QRect(13, 69, 124, 44), 20);
+    m_loadGameButton
         = makePictureButton(this, "bchargejeu", QStyle::SP_DialogOpenButton, QRect(149, 69, 124, 44), 20);
 
-    groupsysteme = new QGroupBox(this);
-    groupsysteme->setGeometry(10, 120, 639, 45);
-    clistesystemes = new QComboBox(groupsysteme);
-    clistesystemes->setObjectName(QStringLiteral("clistesystemes"));
-    clistesystemes->setGeometry(6, 16, 627, 21);
-    clistesystemes->setEditable(false);
-    clistesystemes->setMaxVisibleItems(20);
-    ignoreWheelUnlessFocused(clistesystemes);
+    m_systemGroup = new QGroupBox(this);
+    m_systemGroup->setObjectName(QStringLiteral("groupsysteme"));
+    m_systemGroup->setGeometry(10, 120, 639, 45);
+    m_systemList = new QComboBox(m_systemGroup);
+    m_systemList->setObjectName(QStringLiteral("clistesystemes"));
+    m_systemList->setGeometry(6, 16, 627, 21);
+    m_systemList->setEditable(false);
+    m_systemList->setMaxVisibleItems(20);
+    ignoreWheelUnlessFocused(m_systemList);
 
-    gnumeros = new QGroupBox(this);
-    gnumeros->setGeometry(8, 171, 641, 110);
-    gnumeros->setFont(designFont(QStringLiteral("Times New Roman"), 13));
+    m_numberGroup = new QGroupBox(this);
+    m_numberGroup->setObjectName(QStringLiteral("gnumeros"));
+    m_numberGroup->setGeometry(8, 171, 641, 110);
+    m_numberGroup->setFont(designFont(QStringLiteral("Times New Roman"), 13));
     for (int tag = 1; tag <= kBoxCount; ++tag) {
         QComboBox *box = makeNumberBox(
-            gnumeros, tag, QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21));
+            m_numberGroup, tag, QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21));
         box->setFont(designFont(QStringLiteral("Microsoft Sans Serif"), 11));
-        c[size_t(tag)] = box;
+        m_numberBoxes[size_t(tag)] = box;
     }
 
-    bvoirtick = makePictureButton(
+    m_viewBoardsButton = makePictureButton(
         this, "bvoirtick", QStyle::SP_FileDialogContentsView, QRect(19, 287, 157, 46), 20);
-    bimprimetickets
+    m_printTicketsButton
         = makePictureButton(this, "bimprimetickets", QStyle::SP_FileIcon, QRect(178, 287, 157, 46), 20);
-    bimprimetickets->setIcon(printerIcon());
-    bgenerefichier
+    m_printTicketsButton->setIcon(printerIcon());
+    m_exportButton
         = makePictureButton(this, "bgenerefichier", QStyle::SP_DriveFDIcon, QRect(337, 287, 157, 46), 20);
-    bcompar = makePictureButton(this, "bcompar", QStyle::SP_BrowserReload, QRect(497, 287, 156, 46), 20);
-    bquit = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
-    bquit->setIconSize(QSize(24, 24));
+    m_compareButton
+        = makePictureButton(this, "bcompar", QStyle::SP_BrowserReload, QRect(497, 287, 156, 46), 20);
+    m_quitButton
+        = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
+    m_quitButton->setIconSize(QSize(24, 24));
 
-    connectClick(binfos, this, &MainWindow::binfosClick);
-    connectClick(bparametre, this, &MainWindow::bparametreClick);
-    connectClick(baidegene, this, &MainWindow::baidegeneClick);
-    connectClick(brengjeu, this, &MainWindow::brengjeuClick);
-    connectClick(bchargejeu, this, &MainWindow::bchargejeuClick);
-    connectClick(bvoirtick, this, &MainWindow::bvoirtickClick);
-    connectClick(bimprimetickets, this, &MainWindow::bimprimeticketsClick);
-    connectClick(bgenerefichier, this, &MainWindow::bgenerefichierClick);
-    connectClick(bcompar, this, &MainWindow::bcomparClick);
-    connectClick(bquit, this, &MainWindow::bquitClick);
+    connectClick(m_aboutButton, this, &MainWindow::showAbout);
+    connectClick(m_settingsButton, this, &MainWindow::showSettings);
+    connectClick(m_helpButton, this, &MainWindow::showHelp);
+    connectClick(m_saveGameButton, this, &MainWindow::saveGame);
+    connectClick(m_loadGameButton, this, &MainWindow::loadGame);
+    connectClick(m_viewBoardsButton, this, &MainWindow::showBoards);
+    connectClick(m_printTicketsButton, this, &MainWindow::printTickets);
+    connectClick(m_exportButton, this, &MainWindow::exportBoards);
+    connectClick(m_compareButton, this, &MainWindow::compareWithDraw);
+    connectClick(m_quitButton, this, &MainWindow::quit);
     // Only the player's own pick runs the change action: the fill and a game load
     // select items programmatically, which does not emit `activated`.
-    connect(clistesystemes, &QComboBox::activated, this,
-        [this] { runGuarded([this] { clistesystemesChange(); }); });
+    connect(m_systemList, &QComboBox::activated, this, [this] { runGuarded([this] { onSystemPicked(); }); });
 }
 
 bool MainWindow::event(QEvent *event)
@@ -220,40 +228,40 @@ void MainWindow::showModal(QDialog *dialog)
 
 void MainWindow::fillSystemList()
 {
-    clistesystemes->clear();
+    m_systemList->clear();
     for (const SystemListItem &item : systemListItems())
-        clistesystemes->addItem(item.text, item.index);
-    clistesystemes->setCurrentIndex(clistesystemes->count() > 0 ? 0 : -1);
+        m_systemList->addItem(item.text, item.index);
+    m_systemList->setCurrentIndex(m_systemList->count() > 0 ? 0 : -1);
 }
 
 void MainWindow::fillBoxes()
 {
     const QStringList items = boxItems();
     for (int tag = 1; tag <= kBoxCount; ++tag) {
-        c[size_t(tag)]->clear();
-        c[size_t(tag)]->addItems(items);
-        c[size_t(tag)]->setCurrentIndex(0);
+        m_numberBoxes[size_t(tag)]->clear();
+        m_numberBoxes[size_t(tag)]->addItems(items);
+        m_numberBoxes[size_t(tag)]->setCurrentIndex(0);
     }
 }
 
 int MainWindow::selectedSystem() const
 {
     bool ok = false;
-    const int index = clistesystemes->currentData().toInt(&ok);
+    const int index = m_systemList->currentData().toInt(&ok);
     return ok ? index : -1;
 }
 
 void MainWindow::selectSystemByIndex(int n)
 {
-    const int item = clistesystemes->findData(n);
-    clistesystemes->setCurrentIndex(item >= 0 ? item : (clistesystemes->count() > 0 ? 0 : -1));
+    const int item = m_systemList->findData(n);
+    m_systemList->setCurrentIndex(item >= 0 ? item : (m_systemList->count() > 0 ? 0 : -1));
 }
 
 QStringList MainWindow::boxTexts() const
 {
     QStringList texts;
     for (int tag = 1; tag <= kBoxCount; ++tag)
-        texts.append(c[size_t(tag)]->currentText());
+        texts.append(m_numberBoxes[size_t(tag)]->currentText());
     return texts;
 }
 
@@ -266,7 +274,7 @@ void MainWindow::showNumberInBox(int n, int tag)
 {
     if (tag < 1 || tag > kBoxCount)
         return;
-    QComboBox *box = c[size_t(tag)];
+    QComboBox *box = m_numberBoxes[size_t(tag)];
     if (n >= 1 && n <= box->count()) {
         box->setCurrentIndex(n - 1);
     } else {
@@ -282,7 +290,7 @@ void MainWindow::applySelectionBoxRule()
         return;
     const SystemDescriptor &d = systemDescriptor(system);
     for (int tag = 1; tag <= kBoxCount; ++tag) {
-        QComboBox *box = c[size_t(tag)];
+        QComboBox *box = m_numberBoxes[size_t(tag)];
         box->setVisible(boxVisible(tag, d.poolSize));
         // Key numbers would be red; no system has any, so every box stays white.
         box->setStyleSheet(
@@ -299,18 +307,18 @@ void MainWindow::applyCaptions()
         bool tooltip;
     };
     const Caption captions[] = {
-        { binfos, Msg::Infos, Msg::InfosHint, true },
-        { bparametre, Msg::Settings, Msg::SettingsHint, true },
-        { bvoirtick, Msg::ViewBoards, Msg::ViewBoardsHint, false },
-        { bimprimetickets, Msg::PrintTickets, Msg::PrintTicketsHint, false },
-        { bgenerefichier, Msg::ExportBoards, Msg::ExportBoardsHint, false },
-        { bcompar, Msg::CompareWithDraw, Msg::CompareWithDrawHint, false },
-        { baidegene, Msg::Help, Msg::HelpHint, true },
-        { gnumeros, Msg::PickNumbersGroup, std::nullopt, false },
-        { brengjeu, Msg::SaveGame, std::nullopt, false },
-        { bchargejeu, Msg::LoadGame, std::nullopt, false },
-        { bquit, Msg::Quit, Msg::QuitHint, true },
-        { groupsysteme, Msg::PickSystemGroup, std::nullopt, false },
+        { m_aboutButton, Msg::Infos, Msg::InfosHint, true },
+        { m_settingsButton, Msg::Settings, Msg::SettingsHint, true },
+        { m_viewBoardsButton, Msg::ViewBoards, Msg::ViewBoardsHint, false },
+        { m_printTicketsButton, Msg::PrintTickets, Msg::PrintTicketsHint, false },
+        { m_exportButton, Msg::ExportBoards, Msg::ExportBoardsHint, false },
+        { m_compareButton, Msg::CompareWithDraw, Msg::CompareWithDrawHint, false },
+        { m_helpButton, Msg::Help, Msg::HelpHint, true },
+        { m_numberGroup, Msg::PickNumbersGroup, std::nullopt, false },
+        { m_saveGameButton, Msg::SaveGame, std::nullopt, false },
+        { m_loadGameButton, Msg::LoadGame, std::nullopt, false },
+        { m_quitButton, Msg::Quit, Msg::QuitHint, true },
+        { m_systemGroup, Msg::PickSystemGroup, std::nullopt, false },
     };
     for (const Caption &entry : captions) {
         const QString text = messageText(entry.caption);
@@ -326,31 +334,31 @@ void MainWindow::applyCaptions()
     }
 }
 
-void MainWindow::clistesystemesChange()
+void MainWindow::onSystemPicked()
 {
     applySelectionBoxRule();
 }
 
-void MainWindow::binfosClick()
+void MainWindow::showAbout()
 {
     showModal(windows().aboutDialog);
 }
 
-void MainWindow::bparametreClick()
+void MainWindow::showSettings()
 {
     showModal(windows().settingsDialog);
 }
 
-void MainWindow::baidegeneClick()
+void MainWindow::showHelp()
 {
     // The viewer is a program of its own: nothing is waited for or reported.
     if (Shell *shell = platform().shell)
         shell->openFile(programFolder() + helpFileName());
 }
 
-void MainWindow::brengjeuClick()
+void MainWindow::saveGame()
 {
-    const QString lastName = withSuffix(saveDialogFileName, QStringLiteral("qz"));
+    const QString lastName = withSuffix(m_saveFileName, QStringLiteral("qz"));
     const QString path = chooseSaveFile(gameFileDialog(Msg::SaveGameTitle, false, lastName), Msg::OverwriteGameQuestion, Msg::GameFileExists);
     if (path.isEmpty())
         return;
@@ -363,13 +371,13 @@ void MainWindow::brengjeuClick()
     }
 }
 
-void MainWindow::bchargejeuClick()
+void MainWindow::loadGame()
 {
     Prompts &prompts = *platform().prompts;
-    const QString path = prompts.openFileName(gameFileDialog(Msg::LoadGameTitle, true, openDialogFileName));
+    const QString path = prompts.openFileName(gameFileDialog(Msg::LoadGameTitle, true, m_openFileName));
     if (path.isEmpty())
         return;
-    openDialogFileName = path;
+    m_openFileName = path;
     const std::optional<Msg> failure = loadFailureMessage(readGameFile(path, gameRecord()));
     if (failure) {
         prompts.message(
@@ -404,7 +412,7 @@ QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, Msg questi
     if (chosen.isEmpty())
         return {};
     const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
-    saveDialogFileName = path;
+    m_saveFileName = path;
     if (QFileInfo::exists(path)
         && prompts.message(messageText(question), messageText(caption), Prompts::Buttons::YesNo,
                Prompts::Icon::Question)
@@ -413,19 +421,19 @@ QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, Msg questi
     return path;
 }
 
-void MainWindow::bvoirtickClick()
+void MainWindow::showBoards()
 {
     if (generateBoards(true))
         showModal(windows().boardListDialog);
 }
 
-void MainWindow::bimprimeticketsClick()
+void MainWindow::printTickets()
 {
     if (generateBoards(true))
         showModal(windows().ticketPrintDialog);
 }
 
-void MainWindow::bgenerefichierClick()
+void MainWindow::exportBoards()
 {
     const int system = selectedSystem();
     if (!hasWheelTable(system))
@@ -437,22 +445,22 @@ void MainWindow::bgenerefichierClick()
     dialog.filterName = QStringLiteral("text (*.txt)");
     dialog.filterPattern = QStringLiteral("*.txt");
     dialog.defaultSuffix = QStringLiteral("txt");
-    dialog.initialPath = withSuffix(saveDialogFileName, dialog.defaultSuffix);
+    dialog.initialPath = withSuffix(m_saveFileName, dialog.defaultSuffix);
     const QString path = chooseSaveFile(dialog, Msg::OverwriteExportQuestion, Msg::ExportFileExists);
     if (path.isEmpty())
         return;
 
     BusyCursor busy;
-    exportBoards(system, path);
+    quillon::exportBoards(system, path);
 }
 
-void MainWindow::bcomparClick()
+void MainWindow::compareWithDraw()
 {
     if (generateBoards(false))
         showModal(windows().compareDialog);
 }
 
-void MainWindow::bquitClick()
+void MainWindow::quit()
 {
     if (!writeSettingsFile()) {
         Prompts &prompts = *platform().prompts;

@@ -22,24 +22,6 @@ class MainWindow : public QWidget {
 public:
     explicit MainWindow(QWidget *parent = nullptr);
 
-    GradientBackground *DegradeClass1;
-    QLabel *Image1;
-    QLabel *panelinfo;
-    QPushButton *binfos;
-    QPushButton *bparametre;
-    QPushButton *baidegene;
-    QPushButton *brengjeu;
-    QPushButton *bchargejeu;
-    QGroupBox *groupsysteme;
-    QComboBox *clistesystemes;
-    QGroupBox *gnumeros;
-    std::array<QComboBox *, 41> c {}; // c[1] … c[40]; c[0] unused
-    QPushButton *bvoirtick;
-    QPushButton *bimprimetickets;
-    QPushButton *bgenerefichier;
-    QPushButton *bcompar;
-    QPushButton *bquit;
-
     // The catalogue index of the selected system, or -1.
     int selectedSystem() const;
     // Selects the item carrying index n, or the top item when none carries it;
@@ -56,31 +38,30 @@ public:
     // Sets the language-dependent captions and hints.
     void applyCaptions();
 
-    // The file name last chosen in the shared save dialog (export and game save).
-    QString saveDialogFileName;
-    // The file name last chosen in the open dialog (game load).
-    QString openDialogFileName;
-
     bool startupPending() const { return m_startupPending; }
-
-    void onActivated();
-    void clistesystemesChange();
-    void binfosClick();
-    void bparametreClick();
-    void baidegeneClick();
-    void brengjeuClick();
-    void bchargejeuClick();
-    void bvoirtickClick();
-    void bimprimeticketsClick();
-    void bgenerefichierClick();
-    void bcomparClick();
-    void bquitClick();
 
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
+private slots:
+    // The player picked a system in the list.
+    void onSystemPicked();
+    // The commands, one per button.
+    void showAbout();
+    void showSettings();
+    void showHelp();
+    void saveGame();
+    void loadGame();
+    void showBoards();
+    void printTickets();
+    void exportBoards();
+    void compareWithDraw();
+    void quit();
+
 private:
+    // The one-time initialisation at the first activation, then the captions.
+    void onActivated();
     // Reads the boxes and expands the selected system into the board list, under the
     // busy pointer when asked; false when the system has no wheel table.
     bool generateBoards(bool showBusy);
@@ -93,5 +74,31 @@ private:
     void fillSystemList();
     void fillBoxes();
 
+    // Object names, as tests and the pictures find them: fprincip's DegradeClass1,
+    // Image1, panelinfo, binfos, bparametre, baidegene, brengjeu, bchargejeu,
+    // groupsysteme, clistesystemes, gnumeros, c1 … c40, bvoirtick, bimprimetickets,
+    // bgenerefichier, bcompar, bquit.
+    GradientBackground *m_background;
+    QLabel *m_logo;
+    QLabel *m_infoPanel;
+    QPushButton *m_aboutButton;
+    QPushButton *m_settingsButton;
+    QPushButton *m_helpButton;
+    QPushButton *m_saveGameButton;
+    QPushButton *m_loadGameButton;
+    QGroupBox *m_systemGroup;
+    QComboBox *m_systemList;
+    QGroupBox *m_numberGroup;
+    std::array<QComboBox *, 41> m_numberBoxes {}; // c1 … c40 at [1] … [40]; [0] unused
+    QPushButton *m_viewBoardsButton;
+    QPushButton *m_printTicketsButton;
+    QPushButton *m_exportButton;
+    QPushButton *m_compareButton;
+    QPushButton *m_quitButton;
+
+    // The file name last chosen in the shared save dialog (export and game save).
+    QString m_saveFileName;
+    // The file name last chosen in the open dialog (game load).
+    QString m_openFileName;
     bool m_startupPending = true;
 };

@@ -35,9 +35,10 @@ QLineEdit *makeOffsetBox(QWidget *parent, const char *name, int x, int y)
     return box;
 }
 
-QLabel *makeLabel(QWidget *parent, const QString &text, int x, int y)
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x, int y)
 {
     auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
     label->move(x, y);
     label->adjustSize();
     return label;
@@ -50,39 +51,40 @@ SettingsDialog::SettingsDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("fparametre"));
 
-    Image4 = makePicture(
-        QRect(0, 0, 49, 49), style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
+    m_picture = makePicture("Image4", QRect(0, 0, 49, 49),
+        style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
 
-    labtitre->move(56, 8);
+    m_title->move(56, 8);
 
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setGeometry(32, 49, 366, 85);
-    ldecalh = makeLabel(GroupBox1, QString(), 17, 30);
-    edech = makeOffsetBox(GroupBox1, "edech", 130, 26);
-    Label4 = makeLabel(GroupBox1, QStringLiteral("mm"), 205, 30);
-    ldecalv = makeLabel(GroupBox1, QString(), 17, 62);
-    edecv = makeOffsetBox(GroupBox1, "edecv", 131, 58);
-    Label3 = makeLabel(GroupBox1, QStringLiteral("mm"), 204, 63);
+    m_offsetGroup = new QGroupBox(this);
+    m_offsetGroup->setObjectName(QStringLiteral("GroupBox1"));
+    m_offsetGroup->setGeometry(32, 49, 366, 85);
+    m_horizontalLabel = makeLabel(m_offsetGroup, "ldecalh", QString(), 17, 30);
+    m_horizontalBox = makeOffsetBox(m_offsetGroup, "edech", 130, 26);
+    m_horizontalUnit = makeLabel(m_offsetGroup, "Label4", QStringLiteral("mm"), 205, 30);
+    m_verticalLabel = makeLabel(m_offsetGroup, "ldecalv", QString(), 17, 62);
+    m_verticalBox = makeOffsetBox(m_offsetGroup, "edecv", 131, 58);
+    m_verticalUnit = makeLabel(m_offsetGroup, "Label3", QStringLiteral("mm"), 204, 63);
 
-    bok = new QPushButton(QStringLiteral("OK"), this);
-    bok->setObjectName(QStringLiteral("bok"));
-    bok->setGeometry(176, 197, 77, 46);
-    QFont bold = bok->font();
+    m_okButton = new QPushButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("bok"));
+    m_okButton->setGeometry(176, 197, 77, 46);
+    QFont bold = m_okButton->font();
     bold.setBold(true);
-    bok->setFont(bold);
-    bok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    bok->setDefault(true);
-    connectClick(bok, this, &SettingsDialog::bokClick);
+    m_okButton->setFont(bold);
+    m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    m_okButton->setDefault(true);
+    connectClick(m_okButton, this, &SettingsDialog::storeOffsets);
 }
 
 void SettingsDialog::applyCaptions()
 {
     setTitle(messageText(Msg::Settings));
-    GroupBox1->setTitle(messageText(Msg::PrintingGroup));
-    ldecalh->setText(messageText(Msg::HorizontalOffset));
-    ldecalh->adjustSize();
-    ldecalv->setText(messageText(Msg::VerticalOffset));
-    ldecalv->adjustSize();
+    m_offsetGroup->setTitle(messageText(Msg::PrintingGroup));
+    m_horizontalLabel->setText(messageText(Msg::HorizontalOffset));
+    m_horizontalLabel->adjustSize();
+    m_verticalLabel->setText(messageText(Msg::VerticalOffset));
+    m_verticalLabel->adjustSize();
 }
 
 void SettingsDialog::showOffset(QLineEdit *box, qint32 offset)
@@ -98,8 +100,8 @@ void SettingsDialog::onShown()
     move(screen()->availableGeometry().center() - rect().center());
     // Filled once per showing, before any activation: coming back from another
     // program keeps what was typed, and OK never reads boxes left unfilled.
-    showOffset(edech, settings().horizontalOffset);
-    showOffset(edecv, settings().verticalOffset);
+    showOffset(m_horizontalBox, settings().horizontalOffset);
+    showOffset(m_verticalBox, settings().verticalOffset);
     applyCaptions();
 }
 
@@ -108,9 +110,9 @@ void SettingsDialog::onActivated()
     applyCaptions();
 }
 
-void SettingsDialog::bokClick()
+void SettingsDialog::storeOffsets()
 {
-    settings().horizontalOffset = offsetFromText(edech->text());
-    settings().verticalOffset = offsetFromText(edecv->text());
+    settings().horizontalOffset = offsetFromText(m_horizontalBox->text());
+    settings().verticalOffset = offsetFromText(m_verticalBox->text());
     accept();
 }

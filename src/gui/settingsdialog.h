@@ -13,24 +13,28 @@ class SettingsDialog : public DialogFrame {
 public:
     explicit SettingsDialog(QWidget *parent = nullptr);
 
-    QLabel *Image4;
-    QGroupBox *GroupBox1;
-    QLabel *ldecalh;
-    QLineEdit *edech;
-    QLabel *Label4;
-    QLabel *ldecalv;
-    QLineEdit *edecv;
-    QLabel *Label3;
-    QPushButton *bok;
-
-    void bokClick();
-
 protected:
     void onActivated() override;
     void onShown() override;
+
+private slots:
+    // Stores the typed offsets in the settings record and closes the dialog.
+    void storeOffsets();
 
 private:
     void applyCaptions();
     // Shows an offset; a longer text than can be typed is shown whole.
     static void showOffset(QLineEdit *box, qint32 offset);
+
+    // Object names: fparametre's Image4, GroupBox1, ldecalh, edech, Label4, ldecalv,
+    // edecv, Label3, bok.
+    QLabel *m_picture;
+    QGroupBox *m_offsetGroup;
+    QLabel *m_horizontalLabel;
+    QLineEdit *m_horizontalBox;
+    QLabel *m_horizontalUnit;
+    QLabel *m_verticalLabel;
+    QLineEdit *m_verticalBox;
+    QLabel *m_verticalUnit;
+    QPushButton *m_okButton;
 };

@@ -48,17 +48,19 @@ QPixmap makeTicketPicture()
     return picture;
 }
 
-QLabel *makeLabel(QWidget *parent, int x, int y)
+QLabel *makeLabel(QWidget *parent, const char *name, int x, int y)
 {
     auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->move(x, y);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
-QGroupBox *makeGroup(QWidget *parent, int x, int y, int w, int h)
+QGroupBox *makeGroup(QWidget *parent, const char *name, int x, int y, int w, int h)
 {
     auto *group = new QGroupBox(parent);
+    group->setObjectName(QLatin1String(name));
     group->setGeometry(x, y, w, h);
     group->setStyleSheet(QStringLiteral("QGroupBox::title { color: rgb(0, 0, 255); }"));
     return group;
@@ -120,62 +122,62 @@ TicketPrintDialog::TicketPrintDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("fimprime"));
 
-    Image1 = makePicture(QRect(0, 0, 49, 33), makeTicketPicture());
+    m_picture = makePicture("Image1", QRect(0, 0, 49, 33), makeTicketPicture());
 
-    labtitre->move(56, 8);
+    m_title->move(56, 8);
 
-    Label3 = makeLabel(this, 34, 40);
+    m_typeLabel = makeLabel(this, "Label3", 34, 40);
     QFont bold = font();
     bold.setBold(true);
-    Label3->setFont(bold);
+    m_typeLabel->setFont(bold);
 
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setGeometry(33, 57, 419, 21);
-    ComboBox1->setEditable(false);
-    ignoreWheelUnlessFocused(ComboBox1);
+    m_typeList = new QComboBox(this);
+    m_typeList->setObjectName(QStringLiteral("ComboBox1"));
+    m_typeList->setGeometry(33, 57, 419, 21);
+    m_typeList->setEditable(false);
+    ignoreWheelUnlessFocused(m_typeList);
 
-    GroupBox3 = makeGroup(this, 30, 80, 189, 73);
-    Label1 = makeLabel(GroupBox3, 19, 21);
-    Gpremier = makeRangeBox(GroupBox3, "Gpremier", 80, 16);
-    Label2 = makeLabel(GroupBox3, 19, 51);
-    gdernier = makeRangeBox(GroupBox3, "gdernier", 80, 46);
+    m_rangeGroup = makeGroup(this, "GroupBox3", 30, 80, 189, 73);
+    m_firstLabel = makeLabel(m_rangeGroup, "Label1", 19, 21);
+    m_firstBox = makeRangeBox(m_rangeGroup, "Gpremier", 80, 16);
+    m_lastLabel = makeLabel(m_rangeGroup, "Label2", 19, 51);
+    m_lastBox = makeRangeBox(m_rangeGroup, "gdernier", 80, 46);
 
-    GroupBox2 = makeGroup(this, 229, 80, 218, 73);
-    bimptsbull = new QRadioButton(GroupBox2);
-    bimptsbull->setObjectName(QStringLiteral("bimptsbull"));
+    m_modeGroup = makeGroup(this, "GroupBox2", 229, 80, 218, 73);
+    m_allAtOnceButton = new QRadioButton(m_modeGroup);
+    m_allAtOnceButton->setObjectName(QStringLiteral("bimptsbull"));
     // Both captions start nearer the group's edge than the original 29 px, and the
     // first one, on a button two lines high, wraps: the fonts standing in for MS
     // Sans Serif are wider than the original, and at 29 px the captions were cut off.
-    bimptsbull->setGeometry(12, 16, 204, 36);
-    bimptsbull->setChecked(true);
-    bimpunbull = new QRadioButton(GroupBox2);
-    bimpunbull->setObjectName(QStringLiteral("bimpunbull"));
-    bimpunbull->setGeometry(12, 45, 204, 24);
+    m_allAtOnceButton->setGeometry(12, 16, 204, 36);
+    m_allAtOnceButton->setChecked(true);
+    m_oneAtATimeButton = new QRadioButton(m_modeGroup);
+    m_oneAtATimeButton->setObjectName(QStringLiteral("bimpunbull"));
+    m_oneAtATimeButton->setGeometry(12, 45, 204, 24);
 
-    boutannule
+    m_cancelButton
         = makeButton(this, "boutannule", style()->standardIcon(QStyle::SP_DialogCancelButton), 131, 161);
-    boutlancer = makeButton(this, "boutlancer",
+    m_printButton = makeButton(this, "boutlancer",
         QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_DialogOkButton)),
         243, 161);
 
-    connectClick(boutannule, this, &TicketPrintDialog::boutannuleClick);
-    connectClick(boutlancer, this, &TicketPrintDialog::boutlancerClick);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connectClick(m_printButton, this, &TicketPrintDialog::printTickets);
 }
 
 void TicketPrintDialog::applyCaptions()
 {
     setWindowTitle(messageText(Msg::TicketPrintTitle));
-    showMessageText(labtitre, Msg::TicketPrintTitle);
-    showMessageText(Label3, Msg::TicketTypeLabel);
-    GroupBox3->setTitle(messageText(Msg::BoardsToPrintGroup));
-    showMessageText(Label1, Msg::FirstBoardLabel);
-    showMessageText(Label2, Msg::LastBoardLabel);
-    GroupBox2->setTitle(messageText(Msg::PrintingModeGroup));
-    setWrappedText(bimptsbull, Msg::PrintAllAtOnce);
-    bimpunbull->setText(messageText(Msg::PrintOneAtATime));
-    boutannule->setText(messageText(Msg::Cancel));
-    boutlancer->setText(messageText(Msg::Print));
+    showMessageText(m_title, Msg::TicketPrintTitle);
+    showMessageText(m_typeLabel, Msg::TicketTypeLabel);
+    m_rangeGroup->setTitle(messageText(Msg::BoardsToPrintGroup));
+    showMessageText(m_firstLabel, Msg::FirstBoardLabel);
+    showMessageText(m_lastLabel, Msg::LastBoardLabel);
+    m_modeGroup->setTitle(messageText(Msg::PrintingModeGroup));
+    setWrappedText(m_allAtOnceButton, Msg::PrintAllAtOnce);
+    m_oneAtATimeButton->setText(messageText(Msg::PrintOneAtATime));
+    m_cancelButton->setText(messageText(Msg::Cancel));
+    m_printButton->setText(messageText(Msg::Print));
 }
 
 void TicketPrintDialog::onShown()
@@ -183,13 +185,13 @@ void TicketPrintDialog::onShown()
     move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     applyCaptions();
     // The type chosen at an earlier opening is forgotten.
-    ComboBox1->clear();
-    ComboBox1->addItems(ticketTypeNames());
-    ComboBox1->setCurrentIndex(0);
+    m_typeList->clear();
+    m_typeList->addItems(ticketTypeNames());
+    m_typeList->setCurrentIndex(0);
     // The range returns to 1 … G at each opening. The activations that follow,
     // after a warning or a prompt of the dialog's own, keep what the player typed.
-    Gpremier->setText(QStringLiteral("1"));
-    gdernier->setText(QString::number(boardList().boardCount));
+    m_firstBox->setText(QStringLiteral("1"));
+    m_lastBox->setText(QString::number(boardList().boardCount));
 }
 
 void TicketPrintDialog::onActivated()
@@ -197,25 +199,21 @@ void TicketPrintDialog::onActivated()
     applyCaptions();
 }
 
-void TicketPrintDialog::boutlancerClick()
+void TicketPrintDialog::printTickets()
 {
-    const int t = ComboBox1->currentIndex() + 1;
+    const int t = m_typeList->currentIndex() + 1;
     if (t < 1)
         return;
-    const int mode = bimptsbull->isChecked() ? PrintAllTickets : StopEachTicket;
-    const int first = leadingNumber(Gpremier->text());
-    const int last = leadingNumber(gdernier->text());
+    const TicketMode mode
+        = m_allAtOnceButton->isChecked() ? TicketMode::PrintAll : TicketMode::StopEachTicket;
+    const int first = leadingNumber(m_firstBox->text());
+    const int last = leadingNumber(m_lastBox->text());
     if (!isPrintableRange(first, last, boardList().boardCount)) {
         if (Prompts *prompts = platform().prompts)
             prompts->message(
                 messageText(Msg::BadPrintRange), messageText(Msg::Problem), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
-    printTickets(t, mode, first, last);
+    quillon::printTickets(t, mode, first, last);
     accept();
-}
-
-void TicketPrintDialog::boutannuleClick()
-{
-    reject();
 }

@@ -17,27 +17,31 @@ class TicketPrintDialog : public DialogFrame {
 public:
     explicit TicketPrintDialog(QWidget *parent = nullptr);
 
-    QLabel *Image1;
-    QLabel *Label3;
-    QComboBox *ComboBox1;
-    QGroupBox *GroupBox3;
-    QLabel *Label1;
-    QLineEdit *Gpremier;
-    QLabel *Label2;
-    QLineEdit *gdernier;
-    QGroupBox *GroupBox2;
-    QRadioButton *bimptsbull;
-    QRadioButton *bimpunbull;
-    QPushButton *boutannule;
-    QPushButton *boutlancer;
-
-    // Sets the texts of the current language.
-    void applyCaptions();
-
-    void boutlancerClick();
-    void boutannuleClick();
-
 protected:
     void onShown() override;
     void onActivated() override;
+
+private slots:
+    // Checks the range and prints the boards on tickets; the dialog closes after a run.
+    void printTickets();
+
+private:
+    // Sets the texts of the current language.
+    void applyCaptions();
+
+    // Object names: fimprime's Image1, Label3, ComboBox1, GroupBox3, Label1, Gpremier,
+    // Label2, gdernier, GroupBox2, bimptsbull, bimpunbull, boutannule, boutlancer.
+    QLabel *m_picture;
+    QLabel *m_typeLabel;
+    QComboBox *m_typeList;
+    QGroupBox *m_rangeGroup;
+    QLabel *m_firstLabel;
+    QLineEdit *m_firstBox;
+    QLabel *m_lastLabel;
+    QLineEdit *m_lastBox;
+    QGroupBox *m_modeGroup;
+    QRadioButton *m_allAtOnceButton;
+    QRadioButton *m_oneAtATimeButton;
+    QPushButton *m_cancelButton;
+    QPushButton *m_printButton;
 };

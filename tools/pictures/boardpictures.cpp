@@ -2,15 +2,16 @@
 // the real program's windows, chooses a system, types numbers and a draw, presses the
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "core/platform.h"
-#include "gui/comparedialog.h"
 #include "core/wheels/catalogue.h"
+#include "gui/application.h"
 #include "gui/boardlistdialog.h"
+#include "gui/comparedialog.h"
+#include "gui/mainwindow.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
+#include "support/children.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +20,8 @@
 #include <QTimer>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
 
 namespace {
 
@@ -54,7 +57,7 @@ int main(int argc, char *argv[])
     main->selectSystemByIndex(kSystem);
     main->applySelectionBoxRule();
     for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
-        main->c[size_t(tag)]->setEditText(QString::number(kNumbers[tag - 1]));
+        numberBox(main, tag)->setEditText(QString::number(kNumbers[tag - 1]));
 
     bool ok = true;
     bool listSaved = false;
@@ -66,7 +69,7 @@ int main(int argc, char *argv[])
         listSaved = list->grab().save(out.filePath(QStringLiteral("board-list.png")));
         list->close();
     });
-    main->bvoirtick->click();
+    child<QPushButton>(main, "bvoirtick")->click();
     ok = ok && listSaved;
 
     bool compareSaved = false;
@@ -75,13 +78,14 @@ int main(int argc, char *argv[])
         if (!QTest::qWaitForWindowActive(compare))
             qWarning("the compare window did not become active");
         for (int tag = 1; tag <= 9; ++tag)
-            compare->c[size_t(tag)]->setEditText(kDraw[tag - 1] ? QString::number(kDraw[tag - 1]) : QString());
-        compare->bvoir->click();
+            numberBox(compare, tag)
+                ->setEditText(kDraw[tag - 1] ? QString::number(kDraw[tag - 1]) : QString());
+        child<QPushButton>(compare, "bvoir")->click();
         QTest::qWait(300);
         compareSaved = compare->grab().save(out.filePath(QStringLiteral("compare.png")));
         compare->close();
     });
-    main->bcompar->click();
+    child<QPushButton>(main, "bcompar")->click();
     ok = ok && compareSaved;
 
     destroyWindows();

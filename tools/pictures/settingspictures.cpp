@@ -1,19 +1,22 @@
 // Takes pictures of the settings dialog and the about box as the running program
 // shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png and <folder>/about.png
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "core/platform.h"
 #include "gui/aboutdialog.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
+#include "gui/settingsdialog.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
-#include "gui/settingsdialog.h"
+#include "support/children.h"
 
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+using quillon::test::child;
 
 namespace {
 
@@ -54,8 +57,11 @@ int main(int argc, char *argv[])
     main->activateWindow();
     if (!QTest::qWaitFor([main] { return !main->startupPending(); }, 5000))
         return 1;
-    bool ok = shoot(main->bparametre, quillon::windows().settingsDialog, QDir(folder).filePath(QStringLiteral("settings.png")));
-    ok = shoot(main->binfos, quillon::windows().aboutDialog, QDir(folder).filePath(QStringLiteral("about.png"))) && ok;
+    bool ok = shoot(child<QPushButton>(main, "bparametre"), quillon::windows().settingsDialog,
+        QDir(folder).filePath(QStringLiteral("settings.png")));
+    ok = shoot(child<QPushButton>(main, "binfos"), quillon::windows().aboutDialog,
+             QDir(folder).filePath(QStringLiteral("about.png")))
+        && ok;
     quillon::destroyWindows();
     return ok ? 0 : 1;
 }

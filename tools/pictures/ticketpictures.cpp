@@ -54,7 +54,7 @@ bool picture(int t, const QString &work, const QString &target)
     {
         QtPrintDevice device(pdf, kPrintDpi, QPageSize(QPageSize::A4));
         test::FakePrompts prompts;
-        printTickets(device, prompts, boards, t, PrintAllTickets, 1, boards.boardCount);
+        printTickets(device, prompts, boards, t, TicketMode::PrintAll, 1, boards.boardCount);
     }
 
     // The part of the sheet from its top-left corner to 1 cm past the last box.

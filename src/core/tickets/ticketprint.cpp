@@ -93,11 +93,11 @@ int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm)
     return saturatedInt(std::nearbyint(dots));
 }
 
-int cmToDevice(PrintDevice &device, int axis, double v)
+int cmToDevice(PrintDevice &device, Axis axis, double v)
 {
     const SettingsRecord &s = settings();
     const QPoint offset = device.printingOffset();
-    if (axis == Horizontal)
+    if (axis == Axis::Horizontal)
         return cmToDots(v, device.dpiX(), offset.x(), s.horizontalOffset);
     return cmToDots(v, device.dpiY(), offset.y(), s.verticalOffset);
 }
@@ -113,9 +113,9 @@ void drawMark(PrintDevice &device, int x, int y, int kind)
     case 4: {
         // Sizes come from the same conversion as the positions, so that a bar covers
         // the dots a ruler on the sheet would give it.
-        const int w = cmToDevice(device, Horizontal, 10.35) - cmToDevice(device, Horizontal, 10);
+        const int w = cmToDevice(device, Axis::Horizontal, 10.35) - cmToDevice(device, Axis::Horizontal, 10);
         const double bottom = kind == 2 ? 10.2 : 10.1;
-        const int h = cmToDevice(device, Vertical, bottom) - cmToDevice(device, Vertical, 10);
+        const int h = cmToDevice(device, Axis::Vertical, bottom) - cmToDevice(device, Axis::Vertical, 10);
         device.fillRect(x, y, saturatedSum(x, w), saturatedSum(y, h));
         break;
     }
@@ -142,8 +142,8 @@ bool isPrintableRange(int first, int last, int boardCount)
     return first >= 1 && last <= boardCount && last >= first;
 }
 
-void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, int mode, int first,
-                  int last)
+void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, TicketMode mode,
+    int first, int last)
 {
     fillTicketTypeTable();
     const TicketType &type = ticketType(t);
@@ -187,9 +187,9 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
             // The next document is begun only once the player has said OK: a print
             // queue may send even a dropped document through the printer, and a
             // refused ticket must feed no blank sheet.
-            if (mode == StopEachTicket
-                && prompts.message(messageText(Msg::InsertNextTicket), messageText(Msg::NextTicketCaption), Prompts::Buttons::OkCancel,
-                                   Prompts::Icon::Question)
+            if (mode == TicketMode::StopEachTicket
+                && prompts.message(messageText(Msg::InsertNextTicket), messageText(Msg::NextTicketCaption),
+                       Prompts::Buttons::OkCancel, Prompts::Icon::Question)
                     != Prompts::Answer::Ok)
                 return;
             beginTicket();
@@ -198,14 +198,14 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
         const int size = std::min(int(boards.boardSize), int(board.size()));
         for (int j = 1; j <= size; ++j) {
             const QPointF mark = markPosition(t, slot, numberAt(board, j));
-            drawMark(device, cmToDevice(device, Horizontal, mark.x()), cmToDevice(device, Vertical, mark.y()),
-                     type.markKind);
+            drawMark(device, cmToDevice(device, Axis::Horizontal, mark.x()),
+                cmToDevice(device, Axis::Vertical, mark.y()), type.markKind);
         }
     }
     endTicket();
 }
 
-void printTickets(int t, int mode, int first, int last)
+void printTickets(int t, TicketMode mode, int first, int last)
 {
     PlatformServices &services = platform();
     if (!services.openDefaultPrinter || !services.prompts)

@@ -15,13 +15,13 @@ class PrintDevice;
 class Prompts;
 struct BoardList;
 
-enum TicketMode {
-    PrintAllTickets = 1, // every ticket in one go
-    StopEachTicket = 2,  // ask for the next ticket before each one after the first
+enum class TicketMode {
+    PrintAll = 1, // every ticket in one go
+    StopEachTicket = 2, // ask for the next ticket before each one after the first
 };
 
 // Axes of cmToDevice.
-enum Axis { Horizontal = 1, Vertical = 2 };
+enum class Axis { Horizontal = 1, Vertical = 2 };
 
 // v cm from the sheet's edge as a device coordinate: dots from the corner of the
 // printable area, which lies printerOffset dots into the sheet, moved by
@@ -31,7 +31,7 @@ int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm);
 
 // cmToDots with the printer's figures and the settings' offset for the axis, read
 // at each call.
-int cmToDevice(PrintDevice &device, int axis, double v);
+int cmToDevice(PrintDevice &device, Axis axis, double v);
 
 // Draws one mark of the given kind with its top-left corner at (x, y): the letter X
 // in the current font, or a black bar 3.5 mm wide and 2 mm (kind 2) or 1 mm (kinds
@@ -45,16 +45,16 @@ int leadingNumber(const QString &text);
 bool isPrintableRange(int first, int last, int boardCount);
 
 // Prints boards first … last of boards on tickets of type t, one document per
-// ticket. In mode StopEachTicket the player is asked before each later ticket, after
+// ticket. In mode TicketMode::StopEachTicket the player is asked before each later ticket, after
 // the previous one was sent; a Cancel ends the run without beginning another
 // document, so no blank ticket is fed. A failure of the device drops the document
 // it left open and is thrown on. Before each ticket the printer must be ready, and
 // after it its queue must have taken the document; otherwise the run stops with a
 // QuillonError that gives the printer's reason and names the ticket not printed.
-void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, int mode, int first,
-                  int last);
+void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, TicketMode mode,
+    int first, int last);
 
 // The same on the default printer with the application's board list and prompts.
-void printTickets(int t, int mode, int first, int last);
+void printTickets(int t, TicketMode mode, int first, int last);
 
 } // namespace quillon
