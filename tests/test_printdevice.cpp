@@ -149,11 +149,11 @@ private slots:
         }
         QCOMPARE(lines.size(), 1 + 138);
         QCOMPARE(lines[0], QStringLiteral("LISTE DES PARIS"));
-        const PdfWord liste = pages[0].words[0];
-        const double titleWidth = pages[0].words[2].box.right() - liste.box.left();
+        const PdfWord firstWord = pages[0].words[0];
+        const double titleWidth = pages[0].words[2].box.right() - firstWord.box.left();
         const double pageWidth = toPoints(QtPrintDevice(path, dpi, QPageSize(QPageSize::A4),
                                                         QMarginsF(margin, margin, margin, margin)).pageSize().width(), dpi);
-        QVERIFY(qAbs((liste.box.left() - marginPt) - (pageWidth - titleWidth) / 2) < 2.0);
+        QVERIFY(qAbs((firstWord.box.left() - marginPt) - (pageWidth - titleWidth) / 2) < 2.0);
         for (int i = 1; i <= 138; ++i)
             QCOMPARE(lines[i], boardListLine(list, i).trimmed());
         QVERIFY(qAbs(pages[0].words[3].box.left() - (marginPt + toPoints(10, dpi))) < 1.0);

@@ -18,7 +18,7 @@ DrawState drawOf(std::initializer_list<qint32> entries)
 }
 
 const QString kComp = QStringLiteral("Comp");
-const QString kNumeros = QStringLiteral("numéros");
+const QString kNumbersWord = QStringLiteral("numéros");
 
 } // namespace
 
@@ -67,11 +67,11 @@ private slots:
         QTest::addColumn<QList<int>>("counters"); // categories 1 … 13
         QTest::addColumn<QString>("numbersWord");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("example") << QList<int>{0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0} << kNumeros
+        QTest::newRow("example") << QList<int>{0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0} << kNumbersWord
                                  << QStringLiteral("2 X 5 numéros + Comp\r1 X 4 numéros\r");
-        QTest::newRow("five and two bonus") << QList<int>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0} << kNumeros
+        QTest::newRow("five and two bonus") << QList<int>{0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0} << kNumbersWord
                                             << QStringLiteral("1 X 5 numéros + 2 Comp\r");
-        QTest::newRow("every category") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13} << kNumeros
+        QTest::newRow("every category") << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13} << kNumbersWord
                                         << QStringLiteral("1 X 7 numéros\r2 X 6 numéros + 2 Comp\r3 X 6 numéros + Comp\r"
                                                           "4 X 6 numéros\r5 X 5 numéros + 2 Comp\r6 X 5 numéros + Comp\r"
                                                           "7 X 5 numéros\r8 X 4 numéros + 2 Comp\r9 X 4 numéros + Comp\r"
@@ -79,7 +79,7 @@ private slots:
                                                           "13 X 3 numéros\r");
         QTest::newRow("empty word") << QList<int>{0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0} << QString()
                                     << QStringLiteral("1 X 6 \r");
-        QTest::newRow("nothing won") << QList<int>(13, 0) << kNumeros << QString();
+        QTest::newRow("nothing won") << QList<int>(13, 0) << kNumbersWord << QString();
     }
     void summaryListsTheCategoriesInOrder()
     {
