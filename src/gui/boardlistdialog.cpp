@@ -29,9 +29,10 @@ BoardListDialog::BoardListDialog(QWidget *parent)
     m_grid = new StringGrid(this);
     m_grid->setObjectName(QStringLiteral("grillecomb"));
     m_grid->setGeometry(0, 46, 393, 257);
-    m_grid->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
-        paintCell(painter, col, row, rect, state);
-    });
+    m_grid->setDrawCell(
+        [this](QPainter &painter, int col, int row, const QRect &rect, StringGrid::CellState state) {
+            paintBoardCell(painter, *m_grid, col, row, rect, state);
+        });
 
     m_countGroup = new QGroupBox(this);
     m_countGroup->setObjectName(QStringLiteral("GroupBox1"));
@@ -81,11 +82,6 @@ void BoardListDialog::onActivated()
         for (int j = 1; j <= n; ++j)
             m_grid->setCell(j, i, QString::number(numberAt(board, j)));
     }
-}
-
-void BoardListDialog::paintCell(QPainter &painter, int col, int row, const QRect &rect, int state)
-{
-    paintBoardCell(painter, *m_grid, col, row, rect, state);
 }
 
 void BoardListDialog::printList()

@@ -6,7 +6,6 @@
 #include "gui/dialogframe.h"
 
 class QGroupBox;
-class QPainter;
 class QPushButton;
 class StringGrid;
 
@@ -23,8 +22,6 @@ private slots:
     void printList();
 
 private:
-    void paintCell(QPainter &painter, int col, int row, const QRect &rect, int state);
-
     // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, bimprime, bquit.
     QLabel *m_picture;
     StringGrid *m_grid;

@@ -56,9 +56,10 @@ CompareDialog::CompareDialog(QWidget *parent)
     m_grid = new StringGrid(this);
     m_grid->setObjectName(QStringLiteral("grillecomb"));
     m_grid->setGeometry(16, 105, 481, 257);
-    m_grid->setDrawCell([this](QPainter &painter, int col, int row, const QRect &rect, int state) {
-        paintCell(painter, col, row, rect, state);
-    });
+    m_grid->setDrawCell(
+        [this](QPainter &painter, int col, int row, const QRect &rect, StringGrid::CellState state) {
+            paintBoardCell(painter, *m_grid, col, row, rect, state);
+        });
 
     m_resultGroup = new QGroupBox(this);
     m_resultGroup->setObjectName(QStringLiteral("GroupBox2"));
@@ -151,9 +152,4 @@ void CompareDialog::compareWithDraw()
     QString shown = m_summary;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     m_summaryLabel->setText(shown);
-}
-
-void CompareDialog::paintCell(QPainter &painter, int col, int row, const QRect &rect, int state)
-{
-    paintBoardCell(painter, *m_grid, col, row, rect, state);
 }

@@ -10,7 +10,6 @@
 
 class QComboBox;
 class QGroupBox;
-class QPainter;
 class QPushButton;
 class StringGrid;
 
@@ -31,8 +30,6 @@ private slots:
     void compareWithDraw();
 
 private:
-    void paintCell(QPainter &painter, int col, int row, const QRect &rect, int state);
-
     // Object names: fcompare's Image1, GroupBox1, c1 … c9, bvoir, grillecomb, GroupBox2,
     // laffresul, bquit.
     QLabel *m_picture;

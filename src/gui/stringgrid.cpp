@@ -19,8 +19,8 @@ StringGrid::StringGrid(QWidget *parent)
     viewport()->setPalette(pal);
     // The cell routine paints every pixel of a cell, so the viewport need not be cleared.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-    m_drawCell = [](QPainter &painter, int, int, const QRect &rect, int state) {
-        painter.fillRect(rect, state & Fixed ? QColor(Qt::lightGray) : QColor(Qt::white));
+    m_drawCell = [](QPainter &painter, int, int, const QRect &rect, CellState state) {
+        painter.fillRect(rect, state == CellState::Fixed ? QColor(Qt::lightGray) : QColor(Qt::white));
     };
 }
 
@@ -197,7 +197,7 @@ void StringGrid::paintEvent(QPaintEvent *event)
             if (rect.intersects(event->rect())) {
                 painter.save();
                 painter.setClipRect(rect);
-                m_drawCell(painter, c, r, rect, fixed ? Fixed : Normal);
+                m_drawCell(painter, c, r, rect, fixed ? CellState::Fixed : CellState::Scrolling);
                 painter.restore();
             }
             x += rect.width() + kLineWidth;
@@ -236,11 +236,12 @@ QSize StringGrid::sizeHint() const
 
 namespace quillon {
 
-void paintBoardCell(QPainter &painter, const StringGrid &grid, int col, int row, const QRect &rect, int state)
+void paintBoardCell(QPainter &painter, const StringGrid &grid, int col, int row, const QRect &rect,
+    StringGrid::CellState state)
 {
     if (row != 0)
         painter.fillRect(rect, QColor::fromRgb(row % 2 ? kOddRowColour : kEvenRowColour));
-    if (state & StringGrid::Fixed)
+    if (state == StringGrid::CellState::Fixed)
         painter.fillRect(rect, QColor::fromRgb(kHeaderCellColour));
     QFont font = grid.font();
     font.setBold(false);

@@ -17,9 +17,9 @@
 class StringGrid : public QAbstractScrollArea {
     Q_OBJECT
 public:
-    enum CellState { Normal = 0, Fixed = 1 };
+    enum class CellState { Scrolling, Fixed };
     // Paints the cell (col, row) inside rect; state says whether it is a fixed cell.
-    using DrawCell = std::function<void(QPainter &, int col, int row, const QRect &rect, int state)>;
+    using DrawCell = std::function<void(QPainter &, int col, int row, const QRect &rect, CellState state)>;
 
     static constexpr int kDefaultColWidth = 64;
     static constexpr int kDefaultRowHeight = 24;
@@ -78,6 +78,7 @@ inline constexpr QRgb kOddRowColour = 0xFFFFFF;
 inline constexpr QRgb kEvenRowColour = 0xE1FFF4;   // 225, 255, 244
 inline constexpr QRgb kHeaderCellColour = 0xC7B9C8; // 199, 185, 200
 
-void paintBoardCell(QPainter &painter, const StringGrid &grid, int col, int row, const QRect &rect, int state);
+void paintBoardCell(QPainter &painter, const StringGrid &grid, int col, int row, const QRect &rect,
+    StringGrid::CellState state);
 
 } // namespace quillon
