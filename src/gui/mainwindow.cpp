@@ -97,6 +97,22 @@ Prompts::FileDialog gameFileDialog(Msg title, bool fileMustExist, const QString 
     return dialog;
 }
 
+// The message that tells the player why a game file did not load; none when it did.
+std::optional<Msg> loadFailureMessage(GameLoadResult result)
+{
+    switch (result) {
+    case GameLoadResult::Loaded:
+        return std::nullopt;
+    case GameLoadResult::Missing:
+        return Msg::FileMissing;
+    case GameLoadResult::ReadFailed:
+        return Msg::ReadFailed;
+    case GameLoadResult::NotAGameFile:
+        return Msg::NotAGameFile;
+    }
+    return Msg::ReadFailed;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)

@@ -103,19 +103,4 @@ GameLoadResult readGameFile(const QString &path, GameRecord &record)
     return GameLoadResult::Loaded;
 }
 
-std::optional<Msg> loadFailureMessage(GameLoadResult result)
-{
-    switch (result) {
-    case GameLoadResult::Loaded:
-        return std::nullopt;
-    case GameLoadResult::Missing:
-        return Msg::FileMissing;
-    case GameLoadResult::ReadFailed:
-        return Msg::ReadFailed;
-    case GameLoadResult::NotAGameFile:
-        return Msg::NotAGameFile;
-    }
-    return Msg::ReadFailed;
-}
-
 } // namespace quillon

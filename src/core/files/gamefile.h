@@ -11,10 +11,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
-#include "core/text/messages.h"
-
 #include <array>
-#include <optional>
 
 namespace quillon {
 
@@ -46,8 +43,5 @@ enum class GameLoadResult { Loaded, Missing, ReadFailed, NotAGameFile };
 // Reads the first 228 bytes of the file. The record takes them only when the file
 // is a game file; otherwise it is left as it was.
 GameLoadResult readGameFile(const QString &path, GameRecord &record);
-
-// The message that tells the player why a game file did not load; none when it did.
-std::optional<Msg> loadFailureMessage(GameLoadResult result);
 
 } // namespace quillon
