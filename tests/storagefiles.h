@@ -1,6 +1,8 @@
 // Small helpers shared by the storage tests: files written and read back whole.
 #pragma once
 
+#include "core/files/settingsfile.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -39,6 +41,16 @@ inline QByteArray int32(qint32 v)
 {
     QByteArray bytes(4, '\0');
     qToLittleEndian<qint32>(v, bytes.data());
+    return bytes;
+}
+
+// A settings record with the given language and offsets, the rest as by default.
+inline QByteArray settingsBytes(qint32 language, qint32 horizontal, qint32 vertical)
+{
+    QByteArray bytes = encodeSettings(defaultSettings());
+    bytes.replace(4, 4, int32(language));
+    bytes.replace(8, 4, int32(horizontal));
+    bytes.replace(12, 4, int32(vertical));
     return bytes;
 }
 

@@ -102,15 +102,6 @@ private:
 
 constexpr qint64 kAllButTheLastPage = -1;
 
-QByteArray settingsBytes(qint32 language, qint32 horizontal, qint32 vertical)
-{
-    QByteArray bytes = encodeSettings(defaultSettings());
-    bytes.replace(4, 4, int32(language));
-    bytes.replace(8, 4, int32(horizontal));
-    bytes.replace(12, 4, int32(vertical));
-    return bytes;
-}
-
 } // namespace
 
 class TestDiskFull : public QObject {

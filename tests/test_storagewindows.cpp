@@ -29,19 +29,6 @@ using test::child;
 using test::numberBox;
 using namespace quillon::test;
 
-namespace {
-
-QByteArray settingsBytes(qint32 language, qint32 horizontal, qint32 vertical)
-{
-    QByteArray bytes = encodeSettings(defaultSettings());
-    bytes.replace(4, 4, int32(language));
-    bytes.replace(8, 4, int32(horizontal));
-    bytes.replace(12, 4, int32(vertical));
-    return bytes;
-}
-
-} // namespace
-
 class TestStorageWindows : public QObject {
     Q_OBJECT
 
