@@ -118,6 +118,11 @@ AboutDialog::AboutDialog(QWidget *parent)
     connect(m_okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+QString AboutDialog::versionText()
+{
+    return QStringLiteral(QUILLON_VERSION);
+}
+
 void AboutDialog::onShown()
 {
     // Shown in the middle of the screen, wherever the main window stands.

@@ -14,7 +14,8 @@ class AboutDialog : public DialogFrame {
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    static QString versionText() { return QStringLiteral("1.22"); }
+    // The version number given to project() in the top CMakeLists.txt.
+    static QString versionText();
 
 protected:
     void onShown() override;
