@@ -225,7 +225,6 @@ void MainWindow::onActivated()
         initialiseLanguageAndSettings();
         fillSystemList();
         fillBoxes();
-        fillTicketTypeTable();
     }
     applyCaptions();
     if (m_startupPending) {

@@ -118,7 +118,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QTemporaryDir work;
-    fillTicketTypeTable();
     for (int t = 1; t <= kTicketTypeCount; ++t) {
         const QString target = out.filePath(QStringLiteral("ticket-%1.png").arg(t));
         if (!picture(t, work.path(), target)) {

@@ -145,7 +145,6 @@ bool isPrintableRange(int first, int last, int boardCount)
 void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, TicketMode mode,
     int first, int last)
 {
-    fillTicketTypeTable();
     const TicketType &type = ticketType(t);
     first = std::max(first, 1);
     last = std::min({last, int(boards.boardCount), int(boards.boards.size()) - 1});

@@ -4,39 +4,31 @@
 
 namespace quillon {
 
-TicketTypeTable &ticketTypeTable()
-{
-    static TicketTypeTable table;
-    return table;
-}
+namespace {
 
-void fillTicketTypeTable()
-{
-    // The first name keeps its trailing space: the list shows it as it stands.
-    ticketTypeTable() = TicketTypeTable{{
-        {QStringLiteral("QUEBEC LOTTO MAX "), 1.02, 6.18, 0.58, 0.48, 0, 2.4, 5, 1, 5, 1},
-        {QStringLiteral("ONTARIO LOTTO SUPER7"), 4.0, 3.4, 0.4, 0.5, 2.4, 0, 5, 1, 1, 1},
-        {QStringLiteral("HRVATSKA LOTO 7-39"), 2.8, 2.3, 0.4, 0.4, 1.27, 0, 10, 10, 1, 1},
-        {QStringLiteral("UK DAILY PLAY"), 1.1, 9.35, 0.635, 0.38, 0, 1.65, 4, 1, 3, 2},
-        {QStringLiteral("DANSK LOTTO"), 3.51, 0.91, 0.4, 0.4, 2.38, 2.78, 10, 5, 2, 1},
-    }};
-}
+// The first name keeps its trailing space: the list shows it as it stands.
+constexpr TicketTypeTable kTicketTypes {{
+    {"QUEBEC LOTTO MAX ", 1.02, 6.18, 0.58, 0.48, 0, 2.4, 5, 1, 5, 1},
+    {"ONTARIO LOTTO SUPER7", 4.0, 3.4, 0.4, 0.5, 2.4, 0, 5, 1, 1, 1},
+    {"HRVATSKA LOTO 7-39", 2.8, 2.3, 0.4, 0.4, 1.27, 0, 10, 10, 1, 1},
+    {"UK DAILY PLAY", 1.1, 9.35, 0.635, 0.38, 0, 1.65, 4, 1, 3, 2},
+    {"DANSK LOTTO", 3.51, 0.91, 0.4, 0.4, 2.38, 2.78, 10, 5, 2, 1},
+}};
+
+} // namespace
 
 const TicketType &ticketType(int t)
 {
     if (t < 1 || t > kTicketTypeCount)
         throw QuillonError(QStringLiteral("Ticket type %1 does not exist").arg(t));
-    TicketTypeTable &table = ticketTypeTable();
-    if (table[0].boardsPerTicket == 0)
-        fillTicketTypeTable();
-    return table[size_t(t - 1)];
+    return kTicketTypes[size_t(t - 1)];
 }
 
 QStringList ticketTypeNames()
 {
     QStringList names;
     for (int t = 1; t <= kTicketTypeCount; ++t)
-        names.append(ticketType(t).name);
+        names.append(QString::fromLatin1(ticketType(t).name));
     return names;
 }
 

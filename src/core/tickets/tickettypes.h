@@ -22,7 +22,7 @@ enum MarkKind : qint32 {
 };
 
 struct TicketType {
-    QString name;
+    const char *name = ""; // Latin-1, shown in the printing dialog as it stands
     double originX = 0;    // cell (column 0, row 0) of the board in slot 1
     double originY = 0;
     double cellStepX = 0;  // between neighbouring number columns / rows of a board
@@ -37,13 +37,6 @@ struct TicketType {
 
 // Types 1 … 5 in the order the printing dialog lists them.
 using TicketTypeTable = std::array<TicketType, kTicketTypeCount>;
-
-// The application's one table.
-TicketTypeTable &ticketTypeTable();
-
-// Writes the five records into the table; the values never change, so calling it
-// again leaves the table as it was.
-void fillTicketTypeTable();
 
 // Record t (1 … 5); throws QuillonError for any other t.
 const TicketType &ticketType(int t);
