@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -214,9 +215,12 @@ private slots:
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 0, 0));
         start();
         AboutDialog *about = windows().aboutDialog;
+        w->move(0, 0); // the box centres on the screen, not over the main window
         QVERIFY(test::showActive(about));
         QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));
         QCOMPARE(about->size(), QSize(465, 319));
+        // Centred on the screen, give or take the window frame.
+        QVERIFY((about->geometry().center() - about->screen()->availableGeometry().center()).manhattanLength() <= 8);
         QCOMPARE(child<QLabel>(about, "ProductName")->text(), QStringLiteral("Quillon"));
         QCOMPARE(child<QLabel>(about, "lversion")->text(), QStringLiteral("1.22"));
         QTEST(child<QLabel>(about, "Label8")->text(), "line8");

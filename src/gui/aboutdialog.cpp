@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -60,7 +59,7 @@ void setBlueLine(QLabel *label, const QString &text)
 } // namespace
 
 AboutDialog::AboutDialog(QWidget *parent)
-    : DialogFrame(parent, 465, 319)
+    : DialogFrame(parent, 465, 319, Placement::ScreenCentre)
 {
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral("A propos"));
@@ -125,8 +124,6 @@ QString AboutDialog::versionText()
 
 void AboutDialog::onShown()
 {
-    // Shown in the middle of the screen, wherever the main window stands.
-    move(screen()->availableGeometry().center() - rect().center());
     m_version->setText(versionText());
     m_version->adjustSize();
     setBlueLine(m_disclaimer1, messageText(Msg::DisclaimerLine1));

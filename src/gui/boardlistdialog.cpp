@@ -21,10 +21,8 @@ BoardListDialog::BoardListDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("fresultatcomb"));
 
-    m_picture = makePicture(
-        "Image1", QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31));
-
-    m_title->move(72, 8);
+    m_picture = makeHeading(
+        "Image1", QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31), 72);
 
     m_grid = new StringGrid(this);
     m_grid->setObjectName(QStringLiteral("grillecomb"));

@@ -30,10 +30,8 @@ CompareDialog::CompareDialog(QWidget *parent)
 {
     setObjectName(QStringLiteral("fcompare"));
 
-    m_picture = makePicture(
-        "Image1", QRect(8, 0, 89, 41), style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
-
-    m_title->move(104, 8);
+    m_picture = makeHeading(
+        "Image1", QRect(8, 0, 89, 41), style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32), 104);
 
     m_drawGroup = new QGroupBox(this);
     m_drawGroup->setObjectName(QStringLiteral("GroupBox1"));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QValidator>
 #include <QWheelEvent>
 
@@ -75,10 +76,11 @@ void applyGroupBoxStyle(QWidget *window)
         " padding: 0px 3px; }"));
 }
 
-DialogFrame::DialogFrame(QWidget *parent, int clientWidth, int clientHeight)
+DialogFrame::DialogFrame(QWidget *parent, int clientWidth, int clientHeight, Placement placement)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
+    , m_placement(placement)
 {
     setModal(true);
     setFixedSize(clientWidth, clientHeight);
@@ -101,8 +103,9 @@ void DialogFrame::setTitle(const QString &title)
     m_title->adjustSize();
 }
 
-QLabel *DialogFrame::makePicture(const char *name, const QRect &geometry, const QPixmap &pixmap)
+QLabel *DialogFrame::makeHeading(const char *name, const QRect &geometry, const QPixmap &pixmap, int titleLeft)
 {
+    m_title->move(titleLeft, 8);
     auto *picture = new QLabel(this);
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(geometry);
@@ -121,6 +124,8 @@ bool DialogFrame::event(QEvent *event)
 
 void DialogFrame::showEvent(QShowEvent *event)
 {
+    if (m_placement == Placement::ScreenCentre)
+        move(screen()->availableGeometry().center() - rect().center());
     onShown();
     QDialog::showEvent(event);
     activateWindow();

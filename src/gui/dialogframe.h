@@ -11,13 +11,20 @@ class GradientBackground;
 class DialogFrame : public QDialog {
     Q_OBJECT
 public:
-    DialogFrame(QWidget *parent, int clientWidth, int clientHeight);
+    // Where the window appears each time it is shown.
+    enum class Placement {
+        OverParent,   // Qt's placement for a dialog, over its parent window
+        ScreenCentre, // the middle of the screen, wherever the main window stands
+    };
+
+    DialogFrame(QWidget *parent, int clientWidth, int clientHeight, Placement placement = Placement::OverParent);
 
 protected:
     // The window's caption and its title label labtitre.
     void setTitle(const QString &title);
-    // A decorative picture centred in a transparent label named name.
-    QLabel *makePicture(const char *name, const QRect &geometry, const QPixmap &pixmap);
+    // The heading at the top left: a decorative picture centred in a transparent label
+    // named name, and the title label at x = titleLeft beside it.
+    QLabel *makeHeading(const char *name, const QRect &geometry, const QPixmap &pixmap, int titleLeft);
 
     // Runs each time the window becomes the active window.
     virtual void onActivated() { }
@@ -30,6 +37,9 @@ protected:
     // Object names DegradeClass1 and labtitre.
     GradientBackground *m_background;
     QLabel *m_title;
+
+private:
+    Placement m_placement;
 };
 
 // The busy pointer for the length of a scope, restored however the scope ends.

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -47,14 +46,12 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x,
 } // namespace
 
 SettingsDialog::SettingsDialog(QWidget *parent)
-    : DialogFrame(parent, 429, 254)
+    : DialogFrame(parent, 429, 254, Placement::ScreenCentre)
 {
     setObjectName(QStringLiteral("fparametre"));
 
-    m_picture = makePicture("Image4", QRect(0, 0, 49, 49),
-        style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
-
-    m_title->move(56, 8);
+    m_picture = makeHeading("Image4", QRect(0, 0, 49, 49),
+        style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32), 56);
 
     m_offsetGroup = new QGroupBox(this);
     m_offsetGroup->setObjectName(QStringLiteral("GroupBox1"));
@@ -96,8 +93,6 @@ void SettingsDialog::showOffset(QLineEdit *box, qint32 offset)
 
 void SettingsDialog::onShown()
 {
-    // Shown in the middle of the screen, wherever the main window stands.
-    move(screen()->availableGeometry().center() - rect().center());
     // Filled once per showing, before any activation: coming back from another
     // program keeps what was typed, and OK never reads boxes left unfilled.
     showOffset(m_horizontalBox, settings().horizontalOffset);

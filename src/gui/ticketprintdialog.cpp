@@ -15,7 +15,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStyle>
 
 using namespace quillon;
@@ -118,13 +117,11 @@ void showMessageText(QLabel *label, Msg message)
 } // namespace
 
 TicketPrintDialog::TicketPrintDialog(QWidget *parent)
-    : DialogFrame(parent, 508, 215)
+    : DialogFrame(parent, 508, 215, Placement::ScreenCentre)
 {
     setObjectName(QStringLiteral("fimprime"));
 
-    m_picture = makePicture("Image1", QRect(0, 0, 49, 33), makeTicketPicture());
-
-    m_title->move(56, 8);
+    m_picture = makeHeading("Image1", QRect(0, 0, 49, 33), makeTicketPicture(), 56);
 
     m_typeLabel = makeLabel(this, "Label3", 34, 40);
     QFont bold = font();
@@ -182,7 +179,6 @@ void TicketPrintDialog::applyCaptions()
 
 void TicketPrintDialog::onShown()
 {
-    move(screen()->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     applyCaptions();
     // The type chosen at an earlier opening is forgotten.
     m_typeList->clear();
