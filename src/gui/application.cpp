@@ -17,6 +17,10 @@ QuillonApplication::QuillonApplication(int &argc, char **argv)
 {
 }
 
+// Every event handler runs from here, so this is the last place an exception can be
+// caught: letting one propagate through Qt's event loop is undefined behaviour and in
+// practice ends the program. Caught here, the player sees the message and the program
+// carries on with the next event.
 bool QuillonApplication::notify(QObject *receiver, QEvent *event)
 {
     bool result = false;
@@ -34,6 +38,10 @@ void showUnhandledError(const QString &text)
         prompts->message(text, QStringLiteral("QUILLON"), Prompts::Buttons::Ok, Prompts::Icon::Error);
 }
 
+// Commands run from signal handlers and event handlers, called by Qt's event loop; an
+// exception must not cross it (Qt is not exception-safe, and one escaping the loop
+// ends the program). The guard ends the command where it failed, shows the player
+// the message, and the program goes on waiting for the next action.
 void runGuarded(const std::function<void()> &command)
 {
     try {

@@ -66,7 +66,9 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry);
 // below the title sit inside the frame whatever the widget style.
 void applyGroupBoxStyle(QWidget *window);
 
-// Fonts of the original design, matched by the nearest installed family.
+// A font of the window layouts, by family and pixel height. The layouts were measured
+// in MS Sans Serif, System and Times New Roman; where these are not installed, the
+// nearest installed family stands in.
 QFont designFont(const QString &family, int pixelHeight, bool bold = false);
 
 // Lets the mouse wheel change a drop-down only while it has the focus, so that

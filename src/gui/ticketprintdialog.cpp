@@ -143,9 +143,9 @@ TicketPrintDialog::TicketPrintDialog(QWidget *parent)
     m_modeGroup = makeGroup(this, "GroupBox2", 229, 80, 218, 73);
     m_allAtOnceButton = new QRadioButton(m_modeGroup);
     m_allAtOnceButton->setObjectName(QStringLiteral("bimptsbull"));
-    // Both captions start nearer the group's edge than the original 29 px, and the
-    // first one, on a button two lines high, wraps: the fonts standing in for MS
-    // Sans Serif are wider than the original, and at 29 px the captions were cut off.
+    // Both captions start 12 px from the group's edge, and the first one, on a button
+    // two lines high, wraps: the fonts standing in for MS Sans Serif are wider than it,
+    // and captions starting further in were cut off at the group's right edge.
     m_allAtOnceButton->setGeometry(12, 16, 204, 36);
     m_allAtOnceButton->setChecked(true);
     m_oneAtATimeButton = new QRadioButton(m_modeGroup);
