@@ -25,6 +25,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -111,7 +112,57 @@ struct Options {
     std::string state;        // save the best state here when the search stops unsolved
     std::string out;          // write the proven table here
     std::vector<int> groups;  // start from the union of N-if-N coverings of consecutive groups of these sizes
+    int orbit = 0;            // order q of the cyclic group whose orbits make the start (0: no orbit start)
+    int cycles = -1;          // cycles of q points the group turns (default: as many as fit)
+    int fixed = -1;           // points the group leaves fixed (default: M - cycles x q)
+    int base = 0;             // base boards of the orbit start
+    long orbitMoves = 200000; // moves of the orbit search (a move count, so that a seed gives one result)
+    double orbitT0 = 30;      // the orbit search's start temperature: one move changes q boards
+    double orbitTmin = 3;
+    double orbitCool = 0.999; // applied every move
     bool quiet = false;
+};
+
+// The cyclic group Z_q acting on the positions: `cycles` cycles of q positions each (position i of
+// cycle j is point j*q + i and goes to j*q + (i + 1) mod q), the remaining positions fixed.
+class CyclicGroup {
+public:
+    CyclicGroup(int q, int cycles, int m) : q_(q), image_(static_cast<std::size_t>(q) * m)
+    {
+        for (int t = 0; t < q; ++t)
+            for (int p = 0; p < m; ++p)
+                image_[static_cast<std::size_t>(t) * m + p] = p < cycles * q ? 1u << (p / q * q + (p % q + t) % q) : 1u << p;
+        m_ = m;
+    }
+
+    int order() const { return q_; }
+
+    // The image of a set of positions under the t-th power of the generator.
+    Mask image(Mask b, int t) const
+    {
+        const Mask *row = &image_[static_cast<std::size_t>(t) * m_];
+        Mask r = 0;
+        for (; b; b &= b - 1)
+            r |= row[std::countr_zero(b)];
+        return r;
+    }
+
+    // The distinct boards of the orbits of `base`, in order of first appearance.
+    std::vector<Mask> orbits(const std::vector<Mask> &base) const
+    {
+        std::vector<Mask> boards;
+        for (Mask b : base)
+            for (int t = 0; t < q_; ++t) {
+                const Mask i = image(b, t);
+                if (std::find(boards.begin(), boards.end(), i) == boards.end())
+                    boards.push_back(i);
+            }
+        return boards;
+    }
+
+private:
+    int q_, m_ = 0;
+    std::vector<Mask> image_;
 };
 
 // Cover counts of all K-sets under a list of boards.
@@ -367,6 +418,102 @@ public:
         return true;
     }
 
+    // Search over base boards whose orbits under `group` make the table; `cover` counts every image of
+    // every base board (a board fixed by a subgroup counts as often as it recurs). Greedy base boards,
+    // then annealing for `maxMoves` moves: pick an uncovered K-set S and an image one point short of it,
+    // and make the swap that brings that image onto S in the base board, that is in all its images at
+    // once. Stops early when every K-set is covered; `best` holds the base boards with the fewest uncovered.
+    bool orbitAnneal(Cover &c, const CyclicGroup &group, std::vector<Mask> &base, std::vector<Mask> &best,
+                     std::size_t &bestUncovered, long maxMoves)
+    {
+        const int q = group.order();
+        auto addOrbit = [&](Mask b) {
+            for (int t = 0; t < q; ++t)
+                c.add(group.image(b, t));
+        };
+        auto removeOrbit = [&](Mask b) {
+            for (int t = 0; t < q; ++t)
+                c.remove(group.image(b, t));
+        };
+        auto swapOrbit = [&](Mask b, Mask x, Mask y) {
+            for (int t = 0; t < q; ++t)
+                c.applySwap(group.image(b, t), group.image(x, t), group.image(y, t));
+        };
+        const int tries = 20;
+        while (base.size() < static_cast<std::size_t>(opt_.base) && c.uncoveredCount() > 0) {
+            Mask bestBoard = 0;
+            long bestGain = -1;
+            for (int i = 0; i < tries; ++i) {
+                const Mask b = candidateBoard(c);
+                const std::size_t before = c.uncoveredCount();
+                addOrbit(b);
+                const long g = static_cast<long>(before - c.uncoveredCount());
+                removeOrbit(b);
+                if (g > bestGain) {
+                    bestGain = g;
+                    bestBoard = b;
+                }
+            }
+            base.push_back(bestBoard);
+            addOrbit(bestBoard);
+        }
+        while (base.size() < static_cast<std::size_t>(opt_.base)) {
+            base.push_back(randomBoard());
+            addOrbit(base.back());
+        }
+        best = base;
+        bestUncovered = c.uncoveredCount();
+        double t = opt_.orbitT0;
+        double nextReport = now() + 2;
+        std::vector<std::pair<int, int>> near; // (base board, power of the generator)
+        for (long move = 0; move < maxMoves && c.uncoveredCount() > 0; ++move) {
+            if ((move & 63) == 0 && !opt_.quiet) {
+                const double tnow = now();
+                if (tnow >= nextReport) {
+                    std::fprintf(stderr, "system %d: orbit search: %zu uncovered (best %zu), %zu base boards, %.0f s, %ld of %ld moves, T %.2f\n",
+                                 opt_.system, c.uncoveredCount(), bestUncovered, base.size(), tnow - start0_, move, maxMoves, t);
+                    nextReport = tnow + 5;
+                }
+            }
+            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_);
+            near.clear();
+            for (std::size_t i = 0; i < base.size(); ++i)
+                for (int p = 0; p < q; ++p)
+                    if (std::popcount(group.image(base[i], p) & s) == n_ - 1)
+                        near.emplace_back(static_cast<int>(i), p);
+            int i, p;
+            if (near.empty()) {
+                i = pick(base.size());
+                p = pick(q);
+            } else {
+                std::tie(i, p) = near[pick(near.size())];
+            }
+            // Swap x -> y on image p brings it toward S; in the base board that is the swap of their
+            // preimages.
+            const Mask img = group.image(base[i], p);
+            const Mask x = nthBit(img & ~s, pick(std::popcount(img & ~s)));
+            const Mask y = nthBit(s & ~img, pick(std::popcount(s & ~img)));
+            const Mask x0 = group.image(x, (q - p) % q), y0 = group.image(y, (q - p) % q);
+            const std::size_t before = c.uncoveredCount();
+            swapOrbit(base[i], x0, y0);
+            const Mask moved = (base[i] & ~x0) | y0;
+            const long delta = static_cast<long>(c.uncoveredCount()) - static_cast<long>(before);
+            if (delta <= 0 || std::uniform_real_distribution<double>(0, 1)(rng_) < std::exp(-delta / t)) {
+                base[i] = moved;
+                if (c.uncoveredCount() < bestUncovered) {
+                    bestUncovered = c.uncoveredCount();
+                    best = base;
+                }
+            } else {
+                swapOrbit(moved, y0, x0);
+            }
+            t *= opt_.orbitCool;
+            if (t < opt_.orbitTmin)
+                t = opt_.orbitT0;
+        }
+        return bestUncovered == 0;
+    }
+
     long moves() const { return moves_; }
     void setStart(double t) { start0_ = t; }
     std::mt19937_64 &rng() { return rng_; }
@@ -568,6 +715,12 @@ void usage()
                  "  --walk P          share P of moves swap a random board toward S (default 0)\n"
                  "  --groups A,B,...  start from the union of N-if-N coverings of consecutive groups of\n"
                  "                    sizes A, B, ... (sum M); valid when K > (N-1) x number of groups\n"
+                 "  --orbit Q         start from the orbits of base boards under the cyclic group Z_Q, which\n"
+                 "                    turns cycles of Q positions and fixes the rest (M = cycles x Q + fixed)\n"
+                 "  --cycles C --fixed F   cycles and fixed points of the group (one is derived from the other)\n"
+                 "  --base B          base boards of the orbit start (B x Q boards at most)\n"
+                 "  --orbit-moves N   moves of the orbit search (default 200000); it stops earlier when covered\n"
+                 "  --orbit-t0 X --orbit-tmin X --orbit-cool X   its schedule (defaults 30 3 0.999, cooled every move)\n"
                  "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
                  "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n");
 }
@@ -615,6 +768,14 @@ int main(int argc, char **argv)
             for (std::string item; std::getline(list, item, ',');)
                 o.groups.push_back(std::stoi(item));
         }
+        else if (a == "--orbit") o.orbit = std::stoi(next());
+        else if (a == "--cycles") o.cycles = std::stoi(next());
+        else if (a == "--fixed") o.fixed = std::stoi(next());
+        else if (a == "--base") o.base = std::stoi(next());
+        else if (a == "--orbit-moves") o.orbitMoves = std::stol(next());
+        else if (a == "--orbit-t0") o.orbitT0 = std::stod(next());
+        else if (a == "--orbit-tmin") o.orbitTmin = std::stod(next());
+        else if (a == "--orbit-cool") o.orbitCool = std::stod(next());
         else if (a == "--quiet") o.quiet = true;
         else {
             usage();
@@ -627,6 +788,16 @@ int main(int argc, char **argv)
         return 2;
     }
     const int target = o.boards > 0 ? o.boards : g;
+    if (o.orbit > 0) {
+        if (o.cycles < 0)
+            o.cycles = (m - std::max(o.fixed, 0)) / o.orbit;
+        if (o.fixed < 0)
+            o.fixed = m - o.cycles * o.orbit;
+        if (o.orbit < 2 || o.cycles < 1 || o.cycles * o.orbit + o.fixed != m || o.base < 1) {
+            std::fprintf(stderr, "wheelgen: --orbit Q needs --base B >= 1 and cycles x Q + fixed = M (%d)\n", m);
+            return 2;
+        }
+    }
     o.t0 *= o.tscale;
     o.tmin *= o.tscale;
     const double start = now();
@@ -677,6 +848,22 @@ int main(int argc, char **argv)
                 offset += size;
             }
             std::fprintf(stderr, "system %d: group start gives %zu boards\n", o.system, boards.size());
+            for (Mask b : boards)
+                cover.add(b);
+            dropWeakest(cover, boards, target);
+        } else if (o.orbit > 0) {
+            const CyclicGroup group(o.orbit, o.cycles, m);
+            std::vector<Mask> base, bestBase;
+            std::size_t orbitUncovered = 0;
+            {
+                Cover orbitCover(n, k, m);
+                search.orbitAnneal(orbitCover, group, base, bestBase, orbitUncovered, o.orbitMoves);
+            }
+            boards = group.orbits(bestBase);
+            std::fprintf(stderr, "system %d: orbit start: %zu base boards give %zu boards, %zu uncovered\n", o.system,
+                         bestBase.size(), boards.size(), orbitUncovered);
+            if (!o.state.empty())
+                writeBoards(o.state + ".orbit", boards);
             for (Mask b : boards)
                 cover.add(b);
             dropWeakest(cover, boards, target);
