@@ -120,6 +120,7 @@ struct Options {
     double orbitT0 = 30;      // the orbit search's start temperature: one move changes q boards
     double orbitTmin = 3;
     double orbitCool = 0.999; // applied every move
+    long minimiseMoves = 0;   // after covering, drop boards one at a time while this many moves re-cover
     bool quiet = false;
 };
 
@@ -284,6 +285,116 @@ private:
     std::vector<Mask> inner_, outer_;
 };
 
+// Cover counts of the K-sets under a table made of whole orbits of base boards. Such a table covers
+// all K-sets of one orbit equally often, so one count per K-set orbit suffices: a base board that covers
+// a K-set S adds q / |orbit of S| to the count of S's orbit (its q images cover the |orbit| K-sets
+// that many times each). A swap in a base board, which is the same swap in all its images, therefore
+// costs what a swap in one board costs. uncoveredCount() counts K-sets, not orbits.
+class OrbitCover {
+public:
+    OrbitCover(int n, int k, int m, const CyclicGroup &group) : n_(n), k_(k), m_(m), all_((1u << m) - 1)
+    {
+        const std::uint32_t total = static_cast<std::uint32_t>(binom[m][k]);
+        orbitOf_.assign(total, -1);
+        Mask s = (1u << k) - 1; // K-sets in colex order, that is in rank order
+        for (std::uint32_t r = 0; r < total; ++r) {
+            if (orbitOf_[r] < 0) {
+                const std::int32_t id = static_cast<std::int32_t>(rep_.size());
+                int size = 0;
+                for (int t = 0; t < group.order(); ++t) {
+                    const std::uint32_t image = rankOf(group.image(s, t));
+                    if (orbitOf_[image] != id) {
+                        orbitOf_[image] = id;
+                        ++size;
+                    }
+                }
+                rep_.push_back(r);
+                size_.push_back(static_cast<std::uint8_t>(size));
+                share_.push_back(static_cast<std::uint8_t>(group.order() / size));
+            }
+            const Mask low = s & (~s + 1), ripple = s + low; // next K-set (Gosper)
+            s = ripple | (((s ^ ripple) >> 2) / low);
+        }
+        count_.assign(rep_.size(), 0);
+        where_.assign(rep_.size(), -1);
+        for (std::uint32_t o = 0; o < rep_.size(); ++o) {
+            where_[o] = static_cast<std::int32_t>(uncovered_.size());
+            uncovered_.push_back(o);
+        }
+        uncoveredSets_ = total;
+    }
+
+    std::size_t uncoveredCount() const { return uncoveredSets_; }
+    std::size_t uncoveredOrbits() const { return uncovered_.size(); }
+    // Rank of a representative of the i-th uncovered orbit.
+    std::uint32_t uncoveredAt(std::size_t i) const { return rep_[uncovered_[i]]; }
+
+    // Adds or removes the orbit of `board`.
+    void add(Mask board) { forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], 1); }); }
+    void remove(Mask board) { forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], -1); }); }
+
+    // Replaces point x of base board `board` by y, in the board and all its images.
+    void applySwap(Mask board, Mask x, Mask y)
+    {
+        inner_.clear();
+        subsets(board & ~x, n_ - 1, 0, inner_);
+        outer_.clear();
+        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
+        for (Mask a : inner_)
+            for (Mask b : outer_) {
+                change(orbitOf_[rankOf(x | a | b)], -1);
+                change(orbitOf_[rankOf(y | a | b)], 1);
+            }
+    }
+
+private:
+    template <typename F>
+    void forCovered(Mask board, F &&f)
+    {
+        const Mask outside = all_ & ~board;
+        for (int t = n_; t <= std::min(k_, kBoardSize); ++t) {
+            if (k_ - t > m_ - kBoardSize)
+                continue;
+            inner_.clear();
+            subsets(board, t, 0, inner_);
+            outer_.clear();
+            subsets(outside, k_ - t, 0, outer_);
+            for (Mask a : inner_)
+                for (Mask b : outer_)
+                    f(rankOf(a | b));
+        }
+    }
+
+    void change(std::int32_t o, int sign)
+    {
+        const std::int32_t before = count_[o];
+        count_[o] += sign * share_[o];
+        if (before == 0) {
+            const std::int32_t i = where_[o];
+            const std::uint32_t last = uncovered_.back();
+            uncovered_[i] = last;
+            where_[last] = i;
+            uncovered_.pop_back();
+            where_[o] = -1;
+            uncoveredSets_ -= size_[o];
+        } else if (count_[o] == 0) {
+            where_[o] = static_cast<std::int32_t>(uncovered_.size());
+            uncovered_.push_back(static_cast<std::uint32_t>(o));
+            uncoveredSets_ += size_[o];
+        }
+    }
+
+    int n_, k_, m_;
+    Mask all_;
+    std::vector<std::int32_t> orbitOf_;
+    std::vector<std::uint32_t> rep_;
+    std::vector<std::uint8_t> size_, share_;
+    std::vector<std::int32_t> count_, where_;
+    std::vector<std::uint32_t> uncovered_;
+    std::size_t uncoveredSets_ = 0;
+    std::vector<Mask> inner_, outer_;
+};
+
 class Search {
 public:
     Search(int n, int k, int m, const Options &o) : n_(n), k_(k), m_(m), all_((1u << m) - 1), opt_(o), rng_(o.seed) {}
@@ -418,48 +529,47 @@ public:
         return true;
     }
 
-    // Search over base boards whose orbits under `group` make the table; `cover` counts every image of
-    // every base board (a board fixed by a subgroup counts as often as it recurs). Greedy base boards,
-    // then annealing for `maxMoves` moves: pick an uncovered K-set S and an image one point short of it,
-    // and make the swap that brings that image onto S in the base board, that is in all its images at
-    // once. Stops early when every K-set is covered; `best` holds the base boards with the fewest uncovered.
-    bool orbitAnneal(Cover &c, const CyclicGroup &group, std::vector<Mask> &base, std::vector<Mask> &best,
+    // Search over base boards whose orbits under `group` make the table. Greedy base boards, then
+    // annealing for `maxMoves` moves: pick an uncovered K-set S and an image of a base board one point
+    // short of it, and make the swap that brings that image onto S in the base board, that is in all
+    // its images at once. Stops early when every K-set is covered; `best` holds the base boards that
+    // left the fewest K-sets uncovered.
+    bool orbitAnneal(OrbitCover &c, const CyclicGroup &group, std::vector<Mask> &base, std::vector<Mask> &best,
                      std::size_t &bestUncovered, long maxMoves)
     {
         const int q = group.order();
-        auto addOrbit = [&](Mask b) {
-            for (int t = 0; t < q; ++t)
-                c.add(group.image(b, t));
-        };
-        auto removeOrbit = [&](Mask b) {
-            for (int t = 0; t < q; ++t)
-                c.remove(group.image(b, t));
-        };
-        auto swapOrbit = [&](Mask b, Mask x, Mask y) {
-            for (int t = 0; t < q; ++t)
-                c.applySwap(group.image(b, t), group.image(x, t), group.image(y, t));
+        auto candidate = [&] {
+            if (c.uncoveredCount() == 0)
+                return randomBoard();
+            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_);
+            Mask b = 0;
+            while (std::popcount(b) < n_)
+                b |= nthBit(s, pick(k_));
+            while (std::popcount(b) < kBoardSize)
+                b |= 1u << pick(m_);
+            return b;
         };
         const int tries = 20;
         while (base.size() < static_cast<std::size_t>(opt_.base) && c.uncoveredCount() > 0) {
             Mask bestBoard = 0;
             long bestGain = -1;
             for (int i = 0; i < tries; ++i) {
-                const Mask b = candidateBoard(c);
+                const Mask b = candidate();
                 const std::size_t before = c.uncoveredCount();
-                addOrbit(b);
+                c.add(b);
                 const long g = static_cast<long>(before - c.uncoveredCount());
-                removeOrbit(b);
+                c.remove(b);
                 if (g > bestGain) {
                     bestGain = g;
                     bestBoard = b;
                 }
             }
             base.push_back(bestBoard);
-            addOrbit(bestBoard);
+            c.add(bestBoard);
         }
         while (base.size() < static_cast<std::size_t>(opt_.base)) {
             base.push_back(randomBoard());
-            addOrbit(base.back());
+            c.add(base.back());
         }
         best = base;
         bestUncovered = c.uncoveredCount();
@@ -467,7 +577,7 @@ public:
         double nextReport = now() + 2;
         std::vector<std::pair<int, int>> near; // (base board, power of the generator)
         for (long move = 0; move < maxMoves && c.uncoveredCount() > 0; ++move) {
-            if ((move & 63) == 0 && !opt_.quiet) {
+            if ((move & 255) == 0 && !opt_.quiet) {
                 const double tnow = now();
                 if (tnow >= nextReport) {
                     std::fprintf(stderr, "system %d: orbit search: %zu uncovered (best %zu), %zu base boards, %.0f s, %ld of %ld moves, T %.2f\n",
@@ -475,7 +585,7 @@ public:
                     nextReport = tnow + 5;
                 }
             }
-            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_);
+            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_);
             near.clear();
             for (std::size_t i = 0; i < base.size(); ++i)
                 for (int p = 0; p < q; ++p)
@@ -495,7 +605,7 @@ public:
             const Mask y = nthBit(s & ~img, pick(std::popcount(s & ~img)));
             const Mask x0 = group.image(x, (q - p) % q), y0 = group.image(y, (q - p) % q);
             const std::size_t before = c.uncoveredCount();
-            swapOrbit(base[i], x0, y0);
+            c.applySwap(base[i], x0, y0);
             const Mask moved = (base[i] & ~x0) | y0;
             const long delta = static_cast<long>(c.uncoveredCount()) - static_cast<long>(before);
             if (delta <= 0 || std::uniform_real_distribution<double>(0, 1)(rng_) < std::exp(-delta / t)) {
@@ -505,7 +615,7 @@ public:
                     best = base;
                 }
             } else {
-                swapOrbit(moved, y0, x0);
+                c.applySwap(moved, y0, x0);
             }
             t *= opt_.orbitCool;
             if (t < opt_.orbitTmin)
@@ -721,6 +831,8 @@ void usage()
                  "  --base B          base boards of the orbit start (B x Q boards at most)\n"
                  "  --orbit-moves N   moves of the orbit search (default 200000); it stops earlier when covered\n"
                  "  --orbit-t0 X --orbit-tmin X --orbit-cool X   its schedule (defaults 30 3 0.999, cooled every move)\n"
+                 "  --minimise N      after covering, drop a board and re-cover within N moves, again and\n"
+                 "                    again; writes the fewest boards reached, not padded to G\n"
                  "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
                  "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n");
 }
@@ -776,6 +888,7 @@ int main(int argc, char **argv)
         else if (a == "--orbit-t0") o.orbitT0 = std::stod(next());
         else if (a == "--orbit-tmin") o.orbitTmin = std::stod(next());
         else if (a == "--orbit-cool") o.orbitCool = std::stod(next());
+        else if (a == "--minimise") o.minimiseMoves = std::stol(next());
         else if (a == "--quiet") o.quiet = true;
         else {
             usage();
@@ -856,7 +969,7 @@ int main(int argc, char **argv)
             std::vector<Mask> base, bestBase;
             std::size_t orbitUncovered = 0;
             {
-                Cover orbitCover(n, k, m);
+                OrbitCover orbitCover(n, k, m, group);
                 search.orbitAnneal(orbitCover, group, base, bestBase, orbitUncovered, o.orbitMoves);
             }
             boards = group.orbits(bestBase);
@@ -899,6 +1012,30 @@ int main(int argc, char **argv)
         reached = static_cast<int>(std::unique(boards.begin(), boards.end()) - boards.begin());
     } else {
         reached = static_cast<int>(boards.size());
+    }
+
+    if (o.minimiseMoves > 0) {
+        // Fewest boards: drop the board whose loss uncovers the fewest K-sets and cover again by annealing,
+        // as long as each attempt succeeds within its move budget and the time lasts. The smallest covering
+        // found is written as it is, not padded to G.
+        std::sort(boards.begin(), boards.end());
+        boards.erase(std::unique(boards.begin(), boards.end()), boards.end());
+        Cover cover(n, k, m);
+        for (Mask b : boards)
+            cover.add(b);
+        std::vector<Mask> trial = boards, best;
+        while (trial.size() > 1) {
+            dropWeakest(cover, trial, static_cast<int>(trial.size()) - 1);
+            std::size_t left = 0;
+            if (!search.anneal(cover, trial, best, left, start + o.seconds, o.minimiseMoves))
+                break;
+            boards = trial;
+            if (!o.quiet)
+                std::fprintf(stderr, "system %d: covered with %zu boards, %.0f s\n", o.system, boards.size(), now() - start);
+        }
+        g = static_cast<int>(boards.size());
+        std::fprintf(stderr, "system %d: fewest boards %d (from %d)\n", o.system, g, reached);
+        reached = g;
     }
 
     // With --boards the table keeps that many boards (a covering for a construction, not a catalogue table).
