@@ -831,6 +831,7 @@ void usage()
                  "  --base B          base boards of the orbit start (B x Q boards at most)\n"
                  "  --orbit-moves N   moves of the orbit search (default 200000); it stops earlier when covered\n"
                  "  --orbit-t0 X --orbit-tmin X --orbit-cool X   its schedule (defaults 30 3 0.999, cooled every move)\n"
+                 "                    with --state FILE, the orbit start is also written to FILE.orbit\n"
                  "  --minimise N      after covering, drop a board and re-cover within N moves, again and\n"
                  "                    again; writes the fewest boards reached, not padded to G\n"
                  "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
