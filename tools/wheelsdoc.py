@@ -87,7 +87,9 @@ def main():
         out.append('')
         out.append('Minimising runs: after covering, `wheelgen --minimise` drops the board whose loss uncovers '
                    'the fewest K-sets and covers again within the given number of moves, until an attempt '
-                   'fails or the time runs out. The shipped tables stay at G boards; this column tells where '
+                   'fails or the time runs out. Rows whose command has `--boards B` are searches with B boards '
+                   'that covered (74 is the covering kept as `tools/wheelstate/074-24.txt`; 76 and 77 came '
+                   'with the work on system 91). The shipped tables stay at G boards; this column tells where '
                    'the catalogue\'s G is far from necessary. Where the fewest equals G, not one board could be '
                    'dropped within the move budget (the tables that took long searches at G). Systems without a '
                    'row were not run. Seconds are wall-clock seconds of one niced process on the shared 2-core '
