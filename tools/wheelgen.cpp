@@ -25,6 +25,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -111,7 +112,58 @@ struct Options {
     std::string state;        // save the best state here when the search stops unsolved
     std::string out;          // write the proven table here
     std::vector<int> groups;  // start from the union of N-if-N coverings of consecutive groups of these sizes
+    int orbit = 0;            // order q of the cyclic group whose orbits make the start (0: no orbit start)
+    int cycles = -1;          // cycles of q points the group turns (default: as many as fit)
+    int fixed = -1;           // points the group leaves fixed (default: M - cycles x q)
+    int base = 0;             // base boards of the orbit start
+    long orbitMoves = 200000; // moves of the orbit search (a move count, so that a seed gives one result)
+    double orbitT0 = 30;      // the orbit search's start temperature: one move changes q boards
+    double orbitTmin = 3;
+    double orbitCool = 0.999; // applied every move
+    long minimiseMoves = 0;   // after covering, drop boards one at a time while this many moves re-cover
     bool quiet = false;
+};
+
+// The cyclic group Z_q acting on the positions: `cycles` cycles of q positions each (position i of
+// cycle j is point j*q + i and goes to j*q + (i + 1) mod q), the remaining positions fixed.
+class CyclicGroup {
+public:
+    CyclicGroup(int q, int cycles, int m) : q_(q), image_(static_cast<std::size_t>(q) * m)
+    {
+        for (int t = 0; t < q; ++t)
+            for (int p = 0; p < m; ++p)
+                image_[static_cast<std::size_t>(t) * m + p] = p < cycles * q ? 1u << (p / q * q + (p % q + t) % q) : 1u << p;
+        m_ = m;
+    }
+
+    int order() const { return q_; }
+
+    // The image of a set of positions under the t-th power of the generator.
+    Mask image(Mask b, int t) const
+    {
+        const Mask *row = &image_[static_cast<std::size_t>(t) * m_];
+        Mask r = 0;
+        for (; b; b &= b - 1)
+            r |= row[std::countr_zero(b)];
+        return r;
+    }
+
+    // The distinct boards of the orbits of `base`, in order of first appearance.
+    std::vector<Mask> orbits(const std::vector<Mask> &base) const
+    {
+        std::vector<Mask> boards;
+        for (Mask b : base)
+            for (int t = 0; t < q_; ++t) {
+                const Mask i = image(b, t);
+                if (std::find(boards.begin(), boards.end(), i) == boards.end())
+                    boards.push_back(i);
+            }
+        return boards;
+    }
+
+private:
+    int q_, m_ = 0;
+    std::vector<Mask> image_;
 };
 
 // Cover counts of all K-sets under a list of boards.
@@ -230,6 +282,116 @@ private:
     std::vector<std::uint16_t> count_;
     std::vector<std::int32_t> where_;
     std::vector<std::uint32_t> uncovered_;
+    std::vector<Mask> inner_, outer_;
+};
+
+// Cover counts of the K-sets under a table made of whole orbits of base boards. Such a table covers
+// all K-sets of one orbit equally often, so one count per K-set orbit suffices: a base board that covers
+// a K-set S adds q / |orbit of S| to the count of S's orbit (its q images cover the |orbit| K-sets
+// that many times each). A swap in a base board, which is the same swap in all its images, therefore
+// costs what a swap in one board costs. uncoveredCount() counts K-sets, not orbits.
+class OrbitCover {
+public:
+    OrbitCover(int n, int k, int m, const CyclicGroup &group) : n_(n), k_(k), m_(m), all_((1u << m) - 1)
+    {
+        const std::uint32_t total = static_cast<std::uint32_t>(binom[m][k]);
+        orbitOf_.assign(total, -1);
+        Mask s = (1u << k) - 1; // K-sets in colex order, that is in rank order
+        for (std::uint32_t r = 0; r < total; ++r) {
+            if (orbitOf_[r] < 0) {
+                const std::int32_t id = static_cast<std::int32_t>(rep_.size());
+                int size = 0;
+                for (int t = 0; t < group.order(); ++t) {
+                    const std::uint32_t image = rankOf(group.image(s, t));
+                    if (orbitOf_[image] != id) {
+                        orbitOf_[image] = id;
+                        ++size;
+                    }
+                }
+                rep_.push_back(r);
+                size_.push_back(static_cast<std::uint8_t>(size));
+                share_.push_back(static_cast<std::uint8_t>(group.order() / size));
+            }
+            const Mask low = s & (~s + 1), ripple = s + low; // next K-set (Gosper)
+            s = ripple | (((s ^ ripple) >> 2) / low);
+        }
+        count_.assign(rep_.size(), 0);
+        where_.assign(rep_.size(), -1);
+        for (std::uint32_t o = 0; o < rep_.size(); ++o) {
+            where_[o] = static_cast<std::int32_t>(uncovered_.size());
+            uncovered_.push_back(o);
+        }
+        uncoveredSets_ = total;
+    }
+
+    std::size_t uncoveredCount() const { return uncoveredSets_; }
+    std::size_t uncoveredOrbits() const { return uncovered_.size(); }
+    // Rank of a representative of the i-th uncovered orbit.
+    std::uint32_t uncoveredAt(std::size_t i) const { return rep_[uncovered_[i]]; }
+
+    // Adds or removes the orbit of `board`.
+    void add(Mask board) { forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], 1); }); }
+    void remove(Mask board) { forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], -1); }); }
+
+    // Replaces point x of base board `board` by y, in the board and all its images.
+    void applySwap(Mask board, Mask x, Mask y)
+    {
+        inner_.clear();
+        subsets(board & ~x, n_ - 1, 0, inner_);
+        outer_.clear();
+        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
+        for (Mask a : inner_)
+            for (Mask b : outer_) {
+                change(orbitOf_[rankOf(x | a | b)], -1);
+                change(orbitOf_[rankOf(y | a | b)], 1);
+            }
+    }
+
+private:
+    template <typename F>
+    void forCovered(Mask board, F &&f)
+    {
+        const Mask outside = all_ & ~board;
+        for (int t = n_; t <= std::min(k_, kBoardSize); ++t) {
+            if (k_ - t > m_ - kBoardSize)
+                continue;
+            inner_.clear();
+            subsets(board, t, 0, inner_);
+            outer_.clear();
+            subsets(outside, k_ - t, 0, outer_);
+            for (Mask a : inner_)
+                for (Mask b : outer_)
+                    f(rankOf(a | b));
+        }
+    }
+
+    void change(std::int32_t o, int sign)
+    {
+        const std::int32_t before = count_[o];
+        count_[o] += sign * share_[o];
+        if (before == 0) {
+            const std::int32_t i = where_[o];
+            const std::uint32_t last = uncovered_.back();
+            uncovered_[i] = last;
+            where_[last] = i;
+            uncovered_.pop_back();
+            where_[o] = -1;
+            uncoveredSets_ -= size_[o];
+        } else if (count_[o] == 0) {
+            where_[o] = static_cast<std::int32_t>(uncovered_.size());
+            uncovered_.push_back(static_cast<std::uint32_t>(o));
+            uncoveredSets_ += size_[o];
+        }
+    }
+
+    int n_, k_, m_;
+    Mask all_;
+    std::vector<std::int32_t> orbitOf_;
+    std::vector<std::uint32_t> rep_;
+    std::vector<std::uint8_t> size_, share_;
+    std::vector<std::int32_t> count_, where_;
+    std::vector<std::uint32_t> uncovered_;
+    std::size_t uncoveredSets_ = 0;
     std::vector<Mask> inner_, outer_;
 };
 
@@ -365,6 +527,101 @@ public:
         best = boards;
         bestUncovered = 0;
         return true;
+    }
+
+    // Search over base boards whose orbits under `group` make the table. Greedy base boards, then
+    // annealing for `maxMoves` moves: pick an uncovered K-set S and an image of a base board one point
+    // short of it, and make the swap that brings that image onto S in the base board, that is in all
+    // its images at once. Stops early when every K-set is covered; `best` holds the base boards that
+    // left the fewest K-sets uncovered.
+    bool orbitAnneal(OrbitCover &c, const CyclicGroup &group, std::vector<Mask> &base, std::vector<Mask> &best,
+                     std::size_t &bestUncovered, long maxMoves)
+    {
+        const int q = group.order();
+        auto candidate = [&] {
+            if (c.uncoveredCount() == 0)
+                return randomBoard();
+            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_);
+            Mask b = 0;
+            while (std::popcount(b) < n_)
+                b |= nthBit(s, pick(k_));
+            while (std::popcount(b) < kBoardSize)
+                b |= 1u << pick(m_);
+            return b;
+        };
+        const int tries = 20;
+        while (base.size() < static_cast<std::size_t>(opt_.base) && c.uncoveredCount() > 0) {
+            Mask bestBoard = 0;
+            long bestGain = -1;
+            for (int i = 0; i < tries; ++i) {
+                const Mask b = candidate();
+                const std::size_t before = c.uncoveredCount();
+                c.add(b);
+                const long g = static_cast<long>(before - c.uncoveredCount());
+                c.remove(b);
+                if (g > bestGain) {
+                    bestGain = g;
+                    bestBoard = b;
+                }
+            }
+            base.push_back(bestBoard);
+            c.add(bestBoard);
+        }
+        while (base.size() < static_cast<std::size_t>(opt_.base)) {
+            base.push_back(randomBoard());
+            c.add(base.back());
+        }
+        best = base;
+        bestUncovered = c.uncoveredCount();
+        double t = opt_.orbitT0;
+        double nextReport = now() + 2;
+        std::vector<std::pair<int, int>> near; // (base board, power of the generator)
+        for (long move = 0; move < maxMoves && c.uncoveredCount() > 0; ++move) {
+            if ((move & 255) == 0 && !opt_.quiet) {
+                const double tnow = now();
+                if (tnow >= nextReport) {
+                    std::fprintf(stderr, "system %d: orbit search: %zu uncovered (best %zu), %zu base boards, %.0f s, %ld of %ld moves, T %.2f\n",
+                                 opt_.system, c.uncoveredCount(), bestUncovered, base.size(), tnow - start0_, move, maxMoves, t);
+                    nextReport = tnow + 5;
+                }
+            }
+            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_);
+            near.clear();
+            for (std::size_t i = 0; i < base.size(); ++i)
+                for (int p = 0; p < q; ++p)
+                    if (std::popcount(group.image(base[i], p) & s) == n_ - 1)
+                        near.emplace_back(static_cast<int>(i), p);
+            int i, p;
+            if (near.empty()) {
+                i = pick(base.size());
+                p = pick(q);
+            } else {
+                std::tie(i, p) = near[pick(near.size())];
+            }
+            // Swap x -> y on image p brings it toward S; in the base board that is the swap of their
+            // preimages.
+            const Mask img = group.image(base[i], p);
+            const Mask x = nthBit(img & ~s, pick(std::popcount(img & ~s)));
+            const Mask y = nthBit(s & ~img, pick(std::popcount(s & ~img)));
+            const Mask x0 = group.image(x, (q - p) % q), y0 = group.image(y, (q - p) % q);
+            const std::size_t before = c.uncoveredCount();
+            c.applySwap(base[i], x0, y0);
+            const Mask moved = (base[i] & ~x0) | y0;
+            const long delta = static_cast<long>(c.uncoveredCount()) - static_cast<long>(before);
+            if (delta <= 0 || std::uniform_real_distribution<double>(0, 1)(rng_) < std::exp(-delta / t)) {
+                base[i] = moved;
+                if (c.uncoveredCount() < bestUncovered) {
+                    bestUncovered = c.uncoveredCount();
+                    best = base;
+                }
+            } else {
+                c.applySwap(moved, y0, x0);
+            }
+            t *= opt_.orbitCool;
+            if (t < opt_.orbitTmin)
+                t = opt_.orbitT0;
+        }
+        return bestUncovered == 0;
     }
 
     long moves() const { return moves_; }
@@ -568,6 +825,15 @@ void usage()
                  "  --walk P          share P of moves swap a random board toward S (default 0)\n"
                  "  --groups A,B,...  start from the union of N-if-N coverings of consecutive groups of\n"
                  "                    sizes A, B, ... (sum M); valid when K > (N-1) x number of groups\n"
+                 "  --orbit Q         start from the orbits of base boards under the cyclic group Z_Q, which\n"
+                 "                    turns cycles of Q positions and fixes the rest (M = cycles x Q + fixed)\n"
+                 "  --cycles C --fixed F   cycles and fixed points of the group (one is derived from the other)\n"
+                 "  --base B          base boards of the orbit start (B x Q boards at most)\n"
+                 "  --orbit-moves N   moves of the orbit search (default 200000); it stops earlier when covered\n"
+                 "  --orbit-t0 X --orbit-tmin X --orbit-cool X   its schedule (defaults 30 3 0.999, cooled every move)\n"
+                 "                    with --state FILE, the orbit start is also written to FILE.orbit\n"
+                 "  --minimise N      after covering, drop a board and re-cover within N moves, again and\n"
+                 "                    again; writes the fewest boards reached, not padded to G\n"
                  "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
                  "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n");
 }
@@ -615,6 +881,15 @@ int main(int argc, char **argv)
             for (std::string item; std::getline(list, item, ',');)
                 o.groups.push_back(std::stoi(item));
         }
+        else if (a == "--orbit") o.orbit = std::stoi(next());
+        else if (a == "--cycles") o.cycles = std::stoi(next());
+        else if (a == "--fixed") o.fixed = std::stoi(next());
+        else if (a == "--base") o.base = std::stoi(next());
+        else if (a == "--orbit-moves") o.orbitMoves = std::stol(next());
+        else if (a == "--orbit-t0") o.orbitT0 = std::stod(next());
+        else if (a == "--orbit-tmin") o.orbitTmin = std::stod(next());
+        else if (a == "--orbit-cool") o.orbitCool = std::stod(next());
+        else if (a == "--minimise") o.minimiseMoves = std::stol(next());
         else if (a == "--quiet") o.quiet = true;
         else {
             usage();
@@ -627,6 +902,16 @@ int main(int argc, char **argv)
         return 2;
     }
     const int target = o.boards > 0 ? o.boards : g;
+    if (o.orbit > 0) {
+        if (o.cycles < 0)
+            o.cycles = (m - std::max(o.fixed, 0)) / o.orbit;
+        if (o.fixed < 0)
+            o.fixed = m - o.cycles * o.orbit;
+        if (o.orbit < 2 || o.cycles < 1 || o.cycles * o.orbit + o.fixed != m || o.base < 1) {
+            std::fprintf(stderr, "wheelgen: --orbit Q needs --base B >= 1 and cycles x Q + fixed = M (%d)\n", m);
+            return 2;
+        }
+    }
     o.t0 *= o.tscale;
     o.tmin *= o.tscale;
     const double start = now();
@@ -680,6 +965,22 @@ int main(int argc, char **argv)
             for (Mask b : boards)
                 cover.add(b);
             dropWeakest(cover, boards, target);
+        } else if (o.orbit > 0) {
+            const CyclicGroup group(o.orbit, o.cycles, m);
+            std::vector<Mask> base, bestBase;
+            std::size_t orbitUncovered = 0;
+            {
+                OrbitCover orbitCover(n, k, m, group);
+                search.orbitAnneal(orbitCover, group, base, bestBase, orbitUncovered, o.orbitMoves);
+            }
+            boards = group.orbits(bestBase);
+            std::fprintf(stderr, "system %d: orbit start: %zu base boards give %zu boards, %zu uncovered\n", o.system,
+                         bestBase.size(), boards.size(), orbitUncovered);
+            if (!o.state.empty())
+                writeBoards(o.state + ".orbit", boards);
+            for (Mask b : boards)
+                cover.add(b);
+            dropWeakest(cover, boards, target);
         }
         if (static_cast<int>(boards.size()) < target) {
             search.greedy(cover, boards, target);
@@ -712,6 +1013,30 @@ int main(int argc, char **argv)
         reached = static_cast<int>(std::unique(boards.begin(), boards.end()) - boards.begin());
     } else {
         reached = static_cast<int>(boards.size());
+    }
+
+    if (o.minimiseMoves > 0) {
+        // Fewest boards: drop the board whose loss uncovers the fewest K-sets and cover again by annealing,
+        // as long as each attempt succeeds within its move budget and the time lasts. The smallest covering
+        // found is written as it is, not padded to G.
+        std::sort(boards.begin(), boards.end());
+        boards.erase(std::unique(boards.begin(), boards.end()), boards.end());
+        Cover cover(n, k, m);
+        for (Mask b : boards)
+            cover.add(b);
+        std::vector<Mask> trial = boards, best;
+        while (trial.size() > 1) {
+            dropWeakest(cover, trial, static_cast<int>(trial.size()) - 1);
+            std::size_t left = 0;
+            if (!search.anneal(cover, trial, best, left, start + o.seconds, o.minimiseMoves))
+                break;
+            boards = trial;
+            if (!o.quiet)
+                std::fprintf(stderr, "system %d: covered with %zu boards, %.0f s\n", o.system, boards.size(), now() - start);
+        }
+        g = static_cast<int>(boards.size());
+        std::fprintf(stderr, "system %d: fewest boards %d (from %d)\n", o.system, g, reached);
+        reached = g;
     }
 
     // With --boards the table keeps that many boards (a covering for a construction, not a catalogue table).
