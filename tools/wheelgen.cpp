@@ -166,22 +166,11 @@ private:
     std::vector<Mask> image_;
 };
 
-// Cover counts of all K-sets under a list of boards.
-class Cover {
-public:
-    Cover(int n, int k, int m)
-        : n_(n), k_(k), m_(m), all_((1u << m) - 1), count_(binom[m][k], 0), where_(binom[m][k], -1)
-    {
-        uncovered_.reserve(count_.size());
-        for (std::uint32_t r = 0; r < count_.size(); ++r) {
-            where_[r] = static_cast<std::int32_t>(uncovered_.size());
-            uncovered_.push_back(r);
-        }
-    }
-
-    std::size_t uncoveredCount() const { return uncovered_.size(); }
-    std::uint32_t uncoveredAt(std::size_t i) const { return uncovered_[i]; }
-    std::uint16_t countOf(std::uint32_t r) const { return count_[r]; }
+// The K-sets a board touches, enumerated into two scratch lists; shared by the cover counts of
+// single boards and of orbits.
+class KSetWalk {
+protected:
+    KSetWalk(int n, int k, int m) : n_(n), k_(k), m_(m), all_((1u << m) - 1) {}
 
     // Calls f(rank) for every K-set that `board` meets in at least n positions.
     template <typename F>
@@ -200,6 +189,40 @@ public:
                     f(rankOf(a | b));
         }
     }
+
+    // Lists, for a swap of point x for y in `board`, the parts of the K-sets it changes: the
+    // (n - 1)-subsets of the board without x, and the (k - n)-subsets outside the new board.
+    void prepareSwap(Mask board, Mask x, Mask y)
+    {
+        inner_.clear();
+        subsets(board & ~x, n_ - 1, 0, inner_);
+        outer_.clear();
+        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
+    }
+
+    int n_, k_, m_;
+    Mask all_;
+    std::vector<Mask> inner_, outer_;
+};
+
+// Cover counts of all K-sets under a list of boards.
+class Cover : public KSetWalk {
+public:
+    Cover(int n, int k, int m)
+        : KSetWalk(n, k, m), count_(binom[m][k], 0), where_(binom[m][k], -1)
+    {
+        uncovered_.reserve(count_.size());
+        for (std::uint32_t r = 0; r < count_.size(); ++r) {
+            where_[r] = static_cast<std::int32_t>(uncovered_.size());
+            uncovered_.push_back(r);
+        }
+    }
+
+    std::size_t uncoveredCount() const { return uncovered_.size(); }
+    std::uint32_t uncoveredAt(std::size_t i) const { return uncovered_[i]; }
+    std::uint16_t countOf(std::uint32_t r) const { return count_[r]; }
+
+    using KSetWalk::forCovered;
 
     void add(Mask board)
     {
@@ -253,14 +276,6 @@ public:
     }
 
 private:
-    void prepareSwap(Mask board, Mask x, Mask y)
-    {
-        inner_.clear();
-        subsets(board & ~x, n_ - 1, 0, inner_);
-        outer_.clear();
-        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
-    }
-
     void removeUncovered(std::uint32_t r)
     {
         const std::int32_t i = where_[r];
@@ -277,12 +292,9 @@ private:
         uncovered_.push_back(r);
     }
 
-    int n_, k_, m_;
-    Mask all_;
     std::vector<std::uint16_t> count_;
     std::vector<std::int32_t> where_;
     std::vector<std::uint32_t> uncovered_;
-    std::vector<Mask> inner_, outer_;
 };
 
 // Cover counts of the K-sets under a table made of whole orbits of base boards. Such a table covers
@@ -290,9 +302,9 @@ private:
 // a K-set S adds q / |orbit of S| to the count of S's orbit (its q images cover the |orbit| K-sets
 // that many times each). A swap in a base board, which is the same swap in all its images, therefore
 // costs what a swap in one board costs. uncoveredCount() counts K-sets, not orbits.
-class OrbitCover {
+class OrbitCover : public KSetWalk {
 public:
-    OrbitCover(int n, int k, int m, const CyclicGroup &group) : n_(n), k_(k), m_(m), all_((1u << m) - 1)
+    OrbitCover(int n, int k, int m, const CyclicGroup &group) : KSetWalk(n, k, m)
     {
         const std::uint32_t total = static_cast<std::uint32_t>(binom[m][k]);
         orbitOf_.assign(total, -1);
@@ -336,10 +348,7 @@ public:
     // Replaces point x of base board `board` by y, in the board and all its images.
     void applySwap(Mask board, Mask x, Mask y)
     {
-        inner_.clear();
-        subsets(board & ~x, n_ - 1, 0, inner_);
-        outer_.clear();
-        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
+        prepareSwap(board, x, y);
         for (Mask a : inner_)
             for (Mask b : outer_) {
                 change(orbitOf_[rankOf(x | a | b)], -1);
@@ -348,23 +357,6 @@ public:
     }
 
 private:
-    template <typename F>
-    void forCovered(Mask board, F &&f)
-    {
-        const Mask outside = all_ & ~board;
-        for (int t = n_; t <= std::min(k_, kBoardSize); ++t) {
-            if (k_ - t > m_ - kBoardSize)
-                continue;
-            inner_.clear();
-            subsets(board, t, 0, inner_);
-            outer_.clear();
-            subsets(outside, k_ - t, 0, outer_);
-            for (Mask a : inner_)
-                for (Mask b : outer_)
-                    f(rankOf(a | b));
-        }
-    }
-
     void change(std::int32_t o, int sign)
     {
         const std::int32_t before = count_[o];
@@ -384,15 +376,12 @@ private:
         }
     }
 
-    int n_, k_, m_;
-    Mask all_;
     std::vector<std::int32_t> orbitOf_;
     std::vector<std::uint32_t> rep_;
     std::vector<std::uint8_t> size_, share_;
     std::vector<std::int32_t> count_, where_;
     std::vector<std::uint32_t> uncovered_;
     std::size_t uncoveredSets_ = 0;
-    std::vector<Mask> inner_, outer_;
 };
 
 class Search {
