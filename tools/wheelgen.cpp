@@ -835,21 +835,23 @@ int parseArguments(int argc, char **argv, Options &o)
                                                     "writes the fewest boards reached, not padded to G."), QStringLiteral("N")},
         {QStringLiteral("quiet"), QStringLiteral("No progress lines (otherwise one line every 5 s on stderr).")},
     });
-    const char *footer = "\nExit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n";
+    const char *footer = "\nWith --help added, a command line is only checked, not run.\n"
+                         "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n";
+    // With --help the rest of the line is still read and checked, so that appending --help to a command
+    // tests it without running a search.
     const bool parsed = p.parse(cli::arguments(argc, argv));
-    if (parsed && p.isSet(QStringLiteral("help"))) {
-        cli::printHelp(p, "wheelgen", footer);
-        return 0;
-    }
+    const bool help = parsed && p.isSet(QStringLiteral("help"));
     std::string error = parsed ? std::string() : p.errorText().toStdString();
-    if (parsed && p.positionalArguments().size() != 1)
+    const QStringList positional = p.positionalArguments();
+    if (parsed && positional.size() != 1 && !(help && positional.isEmpty()))
         error = "give exactly one SYSTEM";
     cli::Numbers num(p);
     if (error.empty()) {
-        bool ok = false;
-        o.system = p.positionalArguments().constFirst().toInt(&ok);
-        if (!ok || o.system < 1)
-            error = "SYSTEM " + p.positionalArguments().constFirst().toStdString() + ": expected a catalogue index";
+        bool ok = true;
+        if (!positional.isEmpty())
+            o.system = positional.constFirst().toInt(&ok);
+        if (!ok || (!positional.isEmpty() && o.system < 1))
+            error = "SYSTEM " + positional.constFirst().toStdString() + ": expected a catalogue index";
         num.integer("seed", o.seed);
         num.real("seconds", o.seconds);
         num.integer("boards", o.boards);
@@ -876,6 +878,10 @@ int parseArguments(int argc, char **argv, Options &o)
     if (!error.empty()) {
         std::fprintf(stderr, "wheelgen: %s (wheelgen --help lists the options)\n", error.c_str());
         return 2;
+    }
+    if (help) {
+        cli::printHelp(p, "wheelgen", footer);
+        return 0;
     }
     o.out = p.value(QStringLiteral("out")).toLocal8Bit().toStdString();
     o.state = p.value(QStringLiteral("state")).toLocal8Bit().toStdString();
