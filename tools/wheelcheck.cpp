@@ -4,6 +4,7 @@
 // catalogue and examines every K-subset of 1 ... M (quillon::checkWheel).
 
 #include "catalogue_source.h"
+#include "cli.h"
 #include "core/wheels/wheelcheck.h"
 
 #include <algorithm>
@@ -18,19 +19,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void usage()
-{
-    std::fprintf(stderr,
-                 "usage: wheelcheck [--system S] FILE ...\n"
-                 "       wheelcheck --dir DIR [--expect-all]\n"
-                 "Checks wheel tables: exactly G lines of 7 ascending positions in 1 ... M, no repeated board,\n"
-                 "every position used, and every K-subset of 1 ... M met by some board in N positions.\n"
-                 "The system is read from the file name NNN.txt unless --system is given.\n"
-                 "  --dir DIR       check every *.txt file in DIR\n"
-                 "  --expect-all    with --dir: also fail when a catalogue system has no table\n"
-                 "Exit status 0 when every table passes, 1 otherwise, 2 on bad usage.\n");
-}
 
 bool systemFromName(const fs::path &p, int &system)
 {
@@ -77,27 +65,40 @@ bool checkFile(const fs::path &path, int system)
 
 int main(int argc, char **argv)
 {
-    int system = 0;
-    std::string dir;
-    bool expectAll = false;
-    std::vector<fs::path> files;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--system" && i + 1 < argc)
-            system = std::atoi(argv[++i]);
-        else if (a == "--dir" && i + 1 < argc)
-            dir = argv[++i];
-        else if (a == "--expect-all")
-            expectAll = true;
-        else if (a == "-h" || a == "--help") {
-            usage();
-            return 0;
-        } else if (!a.empty() && a[0] == '-') {
-            usage();
-            return 2;
-        } else
-            files.emplace_back(a);
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Checks wheel tables: exactly G lines of 7 ascending positions in 1 ... M, no repeated board,\n"
+        "every position used, and every K-subset of 1 ... M met by some board in N positions.\n"
+        "The system is read from the file name NNN.txt unless --system is given."));
+    p.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("table files to check"), QStringLiteral("[FILE ...]"));
+    p.addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+        {QStringLiteral("system"), QStringLiteral("Check every FILE as catalogue system S instead of the one its name gives."),
+         QStringLiteral("S")},
+        {QStringLiteral("dir"), QStringLiteral("Check every *.txt file in DIR."), QStringLiteral("DIR")},
+        {QStringLiteral("expect-all"), QStringLiteral("With --dir: also fail when a catalogue system has no table.")},
+    });
+    const char *footer = "\nExit status 0 when every table passes, 1 otherwise, 2 on bad usage.\n";
+    if (!p.parse(cli::arguments(argc, argv))) {
+        std::fprintf(stderr, "wheelcheck: %s (wheelcheck --help lists the options)\n", qPrintable(p.errorText()));
+        return 2;
     }
+    if (p.isSet(QStringLiteral("help"))) {
+        cli::printHelp(p, "wheelcheck", footer);
+        return 0;
+    }
+    int system = 0;
+    cli::Numbers num(p);
+    num.integer("system", system, 1, quillon::kSystemCount);
+    if (!num.ok()) {
+        std::fprintf(stderr, "wheelcheck: %s\n", num.error().c_str());
+        return 2;
+    }
+    const std::string dir = p.value(QStringLiteral("dir")).toLocal8Bit().toStdString();
+    const bool expectAll = p.isSet(QStringLiteral("expect-all"));
+    std::vector<fs::path> files;
+    for (const QString &f : p.positionalArguments())
+        files.emplace_back(f.toLocal8Bit().toStdString());
     if (!dir.empty()) {
         if (!fs::is_directory(dir)) {
             std::fprintf(stderr, "wheelcheck: %s is not a folder\n", dir.c_str());
@@ -109,7 +110,7 @@ int main(int argc, char **argv)
         std::sort(files.begin(), files.end());
     }
     if (files.empty()) {
-        usage();
+        std::fprintf(stderr, "wheelcheck: no table to check: give FILE ... or --dir DIR (wheelcheck --help lists the options)\n");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();

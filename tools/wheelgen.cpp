@@ -10,6 +10,7 @@
 // exhaustive check and written in the table format.
 
 #include "catalogue_source.h"
+#include "cli.h"
 #include "core/wheels/wheelcheck.h"
 
 #include <algorithm>
@@ -23,7 +24,6 @@
 #include <ctime>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -795,36 +795,100 @@ Mask fillBoard(Mask b, Mask all)
     return b;
 }
 
-void usage()
+// Reads the command line into o; returns -1 to go on, otherwise the exit status (0 after --help, 2 on bad usage).
+int parseArguments(int argc, char **argv, Options &o)
 {
-    std::fprintf(stderr,
-                 "usage: wheelgen SYSTEM [options]\n"
-                 "Searches a table for catalogue system SYSTEM (1 ... 124) with at most G boards, pads it to\n"
-                 "exactly G distinct boards, proves it and writes it.\n"
-                 "  --seed S          random seed (default 1); same seed and options give the same table\n"
-                 "  --seconds T       stop after T seconds (default 60)\n"
-                 "  --out FILE        write the proven table to FILE (default: print it)\n"
-                 "  --state FILE      save the best state reached here when the time runs out\n"
-                 "  --resume FILE     start from a saved state (or any table) instead of a greedy start\n"
-                 "  --boards B        search with B boards instead of G, and write B boards\n"
-                 "  --t0 X --tmin X --cool X --steps N   annealing schedule (defaults 0.6 0.02 0.999 100)\n"
-                 "  --tscale X        multiply t0 and tmin by X (for systems whose swaps move many K-sets)\n"
-                 "  --restart N       fresh greedy start after N moves without progress (default never)\n"
-                 "  --exhaustive      try every swap for the chosen K-set and take the best\n"
-                 "  --walk P          share P of moves swap a random board toward S (default 0)\n"
-                 "  --groups A,B,...  start from the union of N-if-N coverings of consecutive groups of\n"
-                 "                    sizes A, B, ... (sum M); valid when K > (N-1) x number of groups\n"
-                 "  --orbit Q         start from the orbits of base boards under the cyclic group Z_Q, which\n"
-                 "                    turns cycles of Q positions and fixes the rest (M = cycles x Q + fixed)\n"
-                 "  --cycles C --fixed F   cycles and fixed points of the group (one is derived from the other)\n"
-                 "  --base B          base boards of the orbit start (B x Q boards at most)\n"
-                 "  --orbit-moves N   moves of the orbit search (default 200000); it stops earlier when covered\n"
-                 "  --orbit-t0 X --orbit-tmin X --orbit-cool X   its schedule (defaults 30 3 0.999, cooled every move)\n"
-                 "                    with --state FILE, the orbit start is also written to FILE.orbit\n"
-                 "  --minimise N      after covering, drop a board and re-cover within N moves, again and\n"
-                 "                    again; writes the fewest boards reached, not padded to G\n"
-                 "  --quiet           no progress lines (otherwise one line every 5 s on stderr)\n"
-                 "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n");
+    QCommandLineParser p;
+    p.setApplicationDescription(QStringLiteral(
+        "Searches a table for catalogue system SYSTEM (1 ... 124) with at most G boards, pads it to\n"
+        "exactly G distinct boards, proves it and writes it."));
+    p.addPositionalArgument(QStringLiteral("SYSTEM"), QStringLiteral("catalogue index of the system"));
+    p.addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+        {QStringLiteral("seed"), QStringLiteral("Random seed (default 1); same seed and options give the same table."), QStringLiteral("S")},
+        {QStringLiteral("seconds"), QStringLiteral("Stop after T seconds (default 60)."), QStringLiteral("T")},
+        {QStringLiteral("out"), QStringLiteral("Write the proven table to FILE (default: print it)."), QStringLiteral("FILE")},
+        {QStringLiteral("state"), QStringLiteral("Save the best state reached here when the time runs out; with --orbit, "
+                                                 "the orbit start also goes to FILE.orbit."), QStringLiteral("FILE")},
+        {QStringLiteral("resume"), QStringLiteral("Start from a saved state (or any table) instead of a greedy start."), QStringLiteral("FILE")},
+        {QStringLiteral("boards"), QStringLiteral("Search with B boards instead of G, and write B boards."), QStringLiteral("B")},
+        {QStringLiteral("t0"), QStringLiteral("Start temperature of each annealing cycle (default 0.6)."), QStringLiteral("X")},
+        {QStringLiteral("tmin"), QStringLiteral("A cycle ends and reheats below this temperature (default 0.02)."), QStringLiteral("X")},
+        {QStringLiteral("cool"), QStringLiteral("Temperature factor applied every --steps moves (default 0.999)."), QStringLiteral("X")},
+        {QStringLiteral("steps"), QStringLiteral("Moves per temperature step (default 100)."), QStringLiteral("N")},
+        {QStringLiteral("tscale"), QStringLiteral("Multiply t0 and tmin by X (for systems whose swaps move many K-sets)."), QStringLiteral("X")},
+        {QStringLiteral("restart"), QStringLiteral("Fresh greedy start after N moves without progress (default never)."), QStringLiteral("N")},
+        {QStringLiteral("exhaustive"), QStringLiteral("Try every swap for the chosen K-set and take the best.")},
+        {QStringLiteral("walk"), QStringLiteral("Share P of moves swap a random board toward S (default 0)."), QStringLiteral("P")},
+        {QStringLiteral("groups"), QStringLiteral("Start from the union of N-if-N coverings of consecutive groups of sizes "
+                                                  "A, B, ... (sum M); valid when K > (N-1) x number of groups."), QStringLiteral("A,B,...")},
+        {QStringLiteral("orbit"), QStringLiteral("Start from the orbits of base boards under the cyclic group Z_Q, which turns "
+                                                 "cycles of Q positions and fixes the rest (M = cycles x Q + fixed)."), QStringLiteral("Q")},
+        {QStringLiteral("cycles"), QStringLiteral("Cycles of the group (default: derived from --fixed, or as many as fit)."), QStringLiteral("C")},
+        {QStringLiteral("fixed"), QStringLiteral("Fixed points of the group (default: M - cycles x Q)."), QStringLiteral("F")},
+        {QStringLiteral("base"), QStringLiteral("Base boards of the orbit start (B x Q boards at most)."), QStringLiteral("B")},
+        {QStringLiteral("orbit-moves"), QStringLiteral("Moves of the orbit search (default 200000); it stops earlier when covered."), QStringLiteral("N")},
+        {QStringLiteral("orbit-t0"), QStringLiteral("Start temperature of the orbit search (default 30)."), QStringLiteral("X")},
+        {QStringLiteral("orbit-tmin"), QStringLiteral("Lowest temperature of the orbit search (default 3)."), QStringLiteral("X")},
+        {QStringLiteral("orbit-cool"), QStringLiteral("Temperature factor of the orbit search, applied every move (default 0.999)."), QStringLiteral("X")},
+        {QStringLiteral("minimise"), QStringLiteral("After covering, drop a board and re-cover within N moves, again and again; "
+                                                    "writes the fewest boards reached, not padded to G."), QStringLiteral("N")},
+        {QStringLiteral("quiet"), QStringLiteral("No progress lines (otherwise one line every 5 s on stderr).")},
+    });
+    const char *footer = "\nWith --help added, a command line is only checked, not run.\n"
+                         "Exit status: 0 solved and proven, 1 unsolved when the time ran out, 2 bad usage.\n";
+    // With --help the rest of the line is still read and checked, so that appending --help to a command
+    // tests it without running a search.
+    const bool parsed = p.parse(cli::arguments(argc, argv));
+    const bool help = parsed && p.isSet(QStringLiteral("help"));
+    std::string error = parsed ? std::string() : p.errorText().toStdString();
+    const QStringList positional = p.positionalArguments();
+    if (parsed && positional.size() != 1 && !(help && positional.isEmpty()))
+        error = "give exactly one SYSTEM";
+    cli::Numbers num(p);
+    if (error.empty()) {
+        bool ok = true;
+        if (!positional.isEmpty())
+            o.system = positional.constFirst().toInt(&ok);
+        if (!ok || (!positional.isEmpty() && o.system < 1))
+            error = "SYSTEM " + positional.constFirst().toStdString() + ": expected a catalogue index";
+        num.integer("seed", o.seed);
+        num.real("seconds", o.seconds);
+        num.integer("boards", o.boards);
+        num.real("t0", o.t0);
+        num.real("tmin", o.tmin);
+        num.real("cool", o.cool);
+        num.integer("steps", o.steps, 1L);
+        num.real("tscale", o.tscale);
+        num.integer("restart", o.restart);
+        num.real("walk", o.walk);
+        num.integerList("groups", o.groups, 1);
+        num.integer("orbit", o.orbit);
+        num.integer("cycles", o.cycles);
+        num.integer("fixed", o.fixed);
+        num.integer("base", o.base);
+        num.integer("orbit-moves", o.orbitMoves);
+        num.real("orbit-t0", o.orbitT0);
+        num.real("orbit-tmin", o.orbitTmin);
+        num.real("orbit-cool", o.orbitCool);
+        num.integer("minimise", o.minimiseMoves);
+        if (error.empty())
+            error = num.error();
+    }
+    if (!error.empty()) {
+        std::fprintf(stderr, "wheelgen: %s (wheelgen --help lists the options)\n", error.c_str());
+        return 2;
+    }
+    if (help) {
+        cli::printHelp(p, "wheelgen", footer);
+        return 0;
+    }
+    o.out = p.value(QStringLiteral("out")).toLocal8Bit().toStdString();
+    o.state = p.value(QStringLiteral("state")).toLocal8Bit().toStdString();
+    o.resume = p.value(QStringLiteral("resume")).toLocal8Bit().toStdString();
+    o.exhaustiveMoves = p.isSet(QStringLiteral("exhaustive"));
+    o.quiet = p.isSet(QStringLiteral("quiet"));
+    return -1;
 }
 
 } // namespace
@@ -833,58 +897,8 @@ int main(int argc, char **argv)
 {
     initBinomials();
     Options o;
-    if (argc < 2) {
-        usage();
-        return 2;
-    }
-    if (std::string(argv[1]) == "-h" || std::string(argv[1]) == "--help") {
-        usage();
-        return 0;
-    }
-    o.system = std::atoi(argv[1]);
-    for (int i = 2; i < argc; ++i) {
-        const std::string a = argv[i];
-        auto next = [&]() -> std::string {
-            if (i + 1 >= argc) {
-                usage();
-                std::exit(2);
-            }
-            return argv[++i];
-        };
-        if (a == "--seed") o.seed = std::stoull(next());
-        else if (a == "--seconds") o.seconds = std::stod(next());
-        else if (a == "--out") o.out = next();
-        else if (a == "--state") o.state = next();
-        else if (a == "--resume") o.resume = next();
-        else if (a == "--boards") o.boards = std::stoi(next());
-        else if (a == "--t0") o.t0 = std::stod(next());
-        else if (a == "--tmin") o.tmin = std::stod(next());
-        else if (a == "--cool") o.cool = std::stod(next());
-        else if (a == "--tscale") o.tscale = std::stod(next());
-        else if (a == "--steps") o.steps = std::stol(next());
-        else if (a == "--restart") o.restart = std::stol(next());
-        else if (a == "--exhaustive") o.exhaustiveMoves = true;
-        else if (a == "--walk") o.walk = std::stod(next());
-        else if (a == "--groups") {
-            std::stringstream list(next());
-            for (std::string item; std::getline(list, item, ',');)
-                o.groups.push_back(std::stoi(item));
-        }
-        else if (a == "--orbit") o.orbit = std::stoi(next());
-        else if (a == "--cycles") o.cycles = std::stoi(next());
-        else if (a == "--fixed") o.fixed = std::stoi(next());
-        else if (a == "--base") o.base = std::stoi(next());
-        else if (a == "--orbit-moves") o.orbitMoves = std::stol(next());
-        else if (a == "--orbit-t0") o.orbitT0 = std::stod(next());
-        else if (a == "--orbit-tmin") o.orbitTmin = std::stod(next());
-        else if (a == "--orbit-cool") o.orbitCool = std::stod(next());
-        else if (a == "--minimise") o.minimiseMoves = std::stol(next());
-        else if (a == "--quiet") o.quiet = true;
-        else {
-            usage();
-            return 2;
-        }
-    }
+    if (const int status = parseArguments(argc, argv, o); status >= 0)
+        return status;
     int n, k, m, g;
     if (!catalogueEntry(o.system, n, k, m, g)) {
         std::fprintf(stderr, "wheelgen: no system %d in the catalogue\n", o.system);
