@@ -9,7 +9,7 @@
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "gui/settingsdialog.h"
-#include "storagefiles.h"
+#include "support/storagefiles.h"
 #include "support/children.h"
 #include "support/program.h"
 

@@ -7,7 +7,7 @@
 #include "fakes/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
-#include "storagefiles.h"
+#include "support/storagefiles.h"
 #include "support/children.h"
 #include "support/program.h"
 
