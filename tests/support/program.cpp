@@ -1,8 +1,11 @@
 #include "support/program.h"
 
+#include "core/files/programfolder.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 
 namespace quillon::test {
@@ -21,6 +24,28 @@ bool showActive(QWidget *window)
 {
     window->show();
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+bool ProgramFixture::startIn(const QString &programFolder)
+{
+    fakes = std::make_unique<FakePlatform>();
+    setProgramFolder(programFolder);
+    w = startProgram();
+    return w != nullptr;
+}
+
+void ProgramFixture::stopProgram()
+{
+    destroyWindows();
+    w = nullptr;
+    fakes.reset();
+}
+
+void typeInto(QComboBox *box, const QString &keys)
+{
+    box->lineEdit()->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, keys);
 }
 
 } // namespace quillon::test

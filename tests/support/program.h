@@ -1,6 +1,12 @@
-// Starting the real program in a window test.
+// Starting the real program in a window test, and typing into it.
 #pragma once
 
+#include "fakes/fakeplatform.h"
+
+#include <QString>
+#include <memory>
+
+class QComboBox;
 class QWidget;
 class MainWindow;
 
@@ -14,5 +20,25 @@ MainWindow *startProgram();
 // that its activation handler has run. Under the offscreen platform a modal dialog
 // counts as active as soon as its parent is, which is why the window itself is asked.
 bool showActive(QWidget *window);
+
+// The program run by one window test: the scripted platform, the program folder and the
+// main window. A test class derives from it (after QObject), calls startIn() in each test
+// and stopProgram() from cleanup().
+class ProgramFixture {
+protected:
+    // Starts the program afresh on a new scripted platform, with programFolder as its
+    // folder; false when the main window never became active.
+    bool startIn(const QString &programFolder);
+    // Closes every window and drops the platform, so that the next test starts afresh.
+    void stopProgram();
+
+    std::unique_ptr<FakePlatform> fakes;
+    MainWindow *w = nullptr;
+};
+
+// Types into a number box as the window system does: to the combo box, which holds the
+// focus, not to its line edit. The old text is selected and erased first, so that empty
+// keys clear the box.
+void typeInto(QComboBox *box, const QString &keys);
 
 } // namespace quillon::test

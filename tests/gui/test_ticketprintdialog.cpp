@@ -20,10 +20,9 @@ using namespace quillon;
 using test::child;
 using test::numberBox;
 
-class TestTicketPrintDialog : public QObject {
+class TestTicketPrintDialog : public QObject, test::ProgramFixture {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir folder;
     TicketPrintDialog *d = nullptr;
 
@@ -31,9 +30,7 @@ class TestTicketPrintDialog : public QObject {
     void open(int system = 4)
     {
         if (!fakes) {
-            fakes = std::make_unique<test::FakePlatform>();
-            setProgramFolder(folder.path());
-            QVERIFY(test::startProgram());
+            QVERIFY(startIn(folder.path()));
             d = windows().ticketPrintDialog;
         }
         generate(system);
@@ -43,8 +40,7 @@ class TestTicketPrintDialog : public QObject {
 private slots:
     void cleanup()
     {
-        destroyWindows();
-        fakes.reset();
+        stopProgram();
     }
 
     void eachOpeningStartsAfreshButTheMode()

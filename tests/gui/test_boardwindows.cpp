@@ -26,6 +26,7 @@
 using namespace quillon;
 using test::child;
 using test::numberBox;
+using test::typeInto;
 
 namespace {
 
@@ -50,33 +51,19 @@ QColor cellColour(StringGrid *grid, int col, int r)
 
 } // namespace
 
-class TestBoardWindows : public QObject {
+class TestBoardWindows : public QObject, test::ProgramFixture {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir folder;
-    MainWindow *w = nullptr;
 
     void start(int system = 3, const QStringList &numbers = kExample)
     {
-        fakes = std::make_unique<test::FakePlatform>();
-        setProgramFolder(folder.path());
-        w = test::startProgram();
-        QVERIFY(w);
+        QVERIFY(startIn(folder.path()));
         w->selectSystemByIndex(system);
         w->applySelectionBoxRule();
         QCOMPARE(w->selectedSystem(), system);
         for (int tag = 1; tag <= numbers.size(); ++tag)
             typeInto(numberBox(w, tag), numbers[tag - 1]);
-    }
-
-    // Types into a number box as the window system does: to the combo box, which holds
-    // the focus, not to its line edit.
-    static void typeInto(QComboBox *box, const QString &keys)
-    {
-        box->lineEdit()->selectAll();
-        QTest::keyClick(box, Qt::Key_Backspace);
-        QTest::keyClicks(box, keys);
     }
 
     // Presses a main-window button and, once the modal window it opens is active,
@@ -105,9 +92,7 @@ class TestBoardWindows : public QObject {
 private slots:
     void cleanup()
     {
-        destroyWindows();
-        w = nullptr;
-        fakes.reset();
+        stopProgram();
         setCurrentLanguage(French);
         drawState() = DrawState{};
     }

@@ -28,34 +28,22 @@ using namespace quillon;
 using test::child;
 using test::numberBox;
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, test::ProgramFixture {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir folder;
-    MainWindow *w = nullptr;
 
     // Starts the program afresh with an empty program folder and the given language.
     void start(qint32 language = French)
     {
-        fakes = std::make_unique<test::FakePlatform>();
-        setProgramFolder(folder.path());
-        w = test::startProgram();
-        QVERIFY(w);
+        QVERIFY(startIn(folder.path()));
         if (language != French) {
             setCurrentLanguage(language);
             w->applyCaptions();
         }
     }
 
-    // Types into a number box as the window system does: to the combo box, which holds
-    // the focus, not to its line edit.
-    void typeInto(int tag, const QString &keys)
-    {
-        QComboBox *box = numberBox(w, tag);
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box, keys);
-    }
+    void typeInto(int tag, const QString &keys) { test::typeInto(numberBox(w, tag), keys); }
 
     // Picks a row of the system list as the player does: in its popup, with Return.
     void pickSystem(int row)
@@ -80,9 +68,7 @@ class TestMainWindow : public QObject {
 private slots:
     void cleanup()
     {
-        destroyWindows();
-        w = nullptr;
-        fakes.reset();
+        stopProgram();
         setCurrentLanguage(French);
     }
 

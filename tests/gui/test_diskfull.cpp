@@ -7,7 +7,7 @@
 #include "fakes/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
-#include "storagefiles.h"
+#include "support/storagefiles.h"
 #include "support/children.h"
 #include "support/program.h"
 
@@ -104,27 +104,16 @@ constexpr qint64 kAllButTheLastPage = -1;
 
 } // namespace
 
-class TestDiskFull : public QObject {
+class TestDiskFull : public QObject, ProgramFixture {
     Q_OBJECT
 
-    std::unique_ptr<FakePlatform> fakes;
-    MainWindow *w = nullptr;
-
-    void start(const QString &programFolder)
-    {
-        fakes = std::make_unique<FakePlatform>();
-        setProgramFolder(programFolder);
-        w = startProgram();
-        QVERIFY(w);
-    }
+    void start(const QString &programFolder) { QVERIFY(startIn(programFolder)); }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup()
     {
-        destroyWindows();
-        w = nullptr;
-        fakes.reset();
+        stopProgram();
         setProgramFolder(QString());
         settings() = defaultSettings();
     }

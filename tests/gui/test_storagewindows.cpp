@@ -9,7 +9,7 @@
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "gui/settingsdialog.h"
-#include "storagefiles.h"
+#include "support/storagefiles.h"
 #include "support/children.h"
 #include "support/program.h"
 
@@ -30,12 +30,10 @@ using test::child;
 using test::numberBox;
 using namespace quillon::test;
 
-class TestStorageWindows : public QObject {
+class TestStorageWindows : public QObject, ProgramFixture {
     Q_OBJECT
 
-    std::unique_ptr<test::FakePlatform> fakes;
     std::unique_ptr<QTemporaryDir> folder;
-    MainWindow *w = nullptr;
 
     QString path(const QString &name) const { return folder->filePath(name); }
 
@@ -45,10 +43,7 @@ class TestStorageWindows : public QObject {
     // Starts the program with the files already put in its folder.
     void start()
     {
-        fakes = std::make_unique<test::FakePlatform>();
-        setProgramFolder(folder->path());
-        w = test::startProgram();
-        QVERIFY(w);
+        QVERIFY(startIn(folder->path()));
     }
 
     SettingsDialog *openSettings()
@@ -57,12 +52,7 @@ class TestStorageWindows : public QObject {
         return test::showActive(dialog) ? dialog : nullptr;
     }
 
-    void typeInto(int tag, const QString &keys)
-    {
-        QLineEdit *edit = numberBox(w, tag)->lineEdit();
-        edit->selectAll();
-        QTest::keyClicks(edit, keys);
-    }
+    void typeInto(int tag, const QString &keys) { test::typeInto(numberBox(w, tag), keys); }
 
     int listIndexOfPool(int pool) const
     {
@@ -83,9 +73,7 @@ private slots:
     }
     void cleanup()
     {
-        destroyWindows();
-        w = nullptr;
-        fakes.reset();
+        stopProgram();
         setProgramFolder(QString());
         settings() = defaultSettings();
     }
@@ -266,6 +254,7 @@ private slots:
         systems->setCurrentIndex(listIndexOfPool(9));
         emit systems->activated(systems->currentIndex());
         typeInto(3, QStringLiteral("44"));
+        QCOMPARE(numberBox(w, 3)->currentText(), QStringLiteral("44"));
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("my game.qz")));
         child<QPushButton>(w, "bchargejeu")->click();
         QCOMPARE(fakes->prompts.calls.last().dialog.title, QStringLiteral("Sélectionnez le fichier à charger"));

@@ -7,7 +7,7 @@
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 #include "core/files/textfilereader.h"
-#include "storagefiles.h"
+#include "support/storagefiles.h"
 
 #include <QDir>
 #include <QStandardPaths>
