@@ -1,7 +1,7 @@
 // What the logic needs from the desktop, as small interfaces.
 //
 // The windows install the Qt implementations (platform/) at start-up; tests install
-// scripted fakes that record every call (tests/fakes/). Core never includes a widget.
+// scripted fakes that record every call (tests/support/). Core never includes a widget.
 #pragma once
 
 #include <QPoint>

@@ -9,7 +9,7 @@
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"

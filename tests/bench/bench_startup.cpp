@@ -5,7 +5,7 @@
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "core/files/programfolder.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -6,7 +6,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench_tickets -median 9 -perf -perfcounter task-clock
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"

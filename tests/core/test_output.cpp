@@ -3,7 +3,7 @@
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "core/files/export.h"
 #include "core/tickets/listprint.h"
 

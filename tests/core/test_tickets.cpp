@@ -2,7 +2,7 @@
 #include "core/errors.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "core/files/settings.h"

@@ -1,7 +1,7 @@
 // The message catalogue and its lookup, and the gradient's bands.
 #include "gui/gradient.h"
 #include "core/text/messages.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "core/text/translationfile.h"
 #include "core/text/language.h"
 

@@ -4,7 +4,7 @@
 #include "core/files/programfolder.h"
 #include "core/text/language.h"
 #include "core/wheels/boardlist.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"

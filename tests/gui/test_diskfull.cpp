@@ -4,7 +4,7 @@
 #include "core/files/export.h"
 #include "core/files/programfolder.h"
 #include "core/files/settingsfile.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "support/storagefiles.h"

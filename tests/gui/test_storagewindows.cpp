@@ -4,7 +4,7 @@
 #include "core/files/settingsfile.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "gui/aboutdialog.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"

@@ -2,7 +2,7 @@
 #include "core/files/programfolder.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "gui/ticketprintdialog.h"

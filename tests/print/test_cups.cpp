@@ -5,7 +5,7 @@
 #include "core/tickets/listprint.h"
 #include "core/tickets/tickettypes.h"
 #include "core/wheels/boardlist.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/boardlistdialog.h"
 #include "gui/mainwindow.h"

@@ -3,7 +3,7 @@
 // against markPosition measured from the sheet's corner, whatever the margins.
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"

@@ -1,7 +1,7 @@
 // Starting the real program in a window test, and typing into it.
 #pragma once
 
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 
 #include <QString>
 #include <memory>

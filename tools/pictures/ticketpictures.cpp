@@ -5,7 +5,7 @@
 //   quillon-ticket-pictures <folder>   (writes ticket-1.png … ticket-5.png)
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "platform/qtprintdevice.h"

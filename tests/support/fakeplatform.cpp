@@ -1,4 +1,4 @@
-#include "fakes/fakeplatform.h"
+#include "support/fakeplatform.h"
 
 #include "core/errors.h"
 
