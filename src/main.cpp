@@ -1,7 +1,9 @@
-// Program entry: the application object, its title, the six windows, the event loop.
+// Program entry: the application object, its title, the platform services, the
+// session, the windows, the event loop.
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "core/platform.h"
+#include "core/session.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
@@ -17,10 +19,8 @@ int main(int argc, char *argv[])
     quillon::platform().shell = &shell;
     quillon::platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
-    quillon::createWindows();
-    MainWindow *main = quillon::windows().mainWindow;
+    quillon::Session session;
+    const std::unique_ptr<MainWindow> main = quillon::createWindows(session);
     main->show();
-    const int result = app.exec();
-    quillon::destroyWindows();
-    return result;
+    return app.exec();
 }

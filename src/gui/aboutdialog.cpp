@@ -58,8 +58,8 @@ void setBlueLine(QLabel *label, const QString &text)
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget *parent)
-    : DialogFrame(parent, 465, 319, Placement::ScreenCentre)
+AboutDialog::AboutDialog(Session &session, QWidget *parent)
+    : DialogFrame(session, parent, 465, 319, Placement::ScreenCentre)
 {
     setObjectName(QStringLiteral("apropos"));
     setWindowTitle(QStringLiteral("A propos"));
@@ -126,8 +126,8 @@ void AboutDialog::onShown()
 {
     m_version->setText(versionText());
     m_version->adjustSize();
-    setBlueLine(m_disclaimer1, messageText(Msg::DisclaimerLine1));
-    setBlueLine(m_disclaimer2, messageText(Msg::DisclaimerLine2));
-    setBlueLine(m_disclaimer3, messageText(Msg::DisclaimerLine3));
+    setBlueLine(m_disclaimer1, text(Msg::DisclaimerLine1));
+    setBlueLine(m_disclaimer2, text(Msg::DisclaimerLine2));
+    setBlueLine(m_disclaimer3, text(Msg::DisclaimerLine3));
     m_okButton->setFocus();
 }

@@ -12,7 +12,7 @@ class QPushButton;
 class AboutDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit AboutDialog(QWidget *parent = nullptr);
+    AboutDialog(quillon::Session &session, QWidget *parent);
 
     // The version number given to project() in the top CMakeLists.txt.
     static QString versionText();

@@ -4,11 +4,6 @@
 #include "core/errors.h"
 #include "gui/mainwindow.h"
 #include "core/platform.h"
-#include "gui/comparedialog.h"
-#include "gui/aboutdialog.h"
-#include "gui/ticketprintdialog.h"
-#include "gui/boardlistdialog.h"
-#include "gui/settingsdialog.h"
 
 #include <QGuiApplication>
 
@@ -55,30 +50,12 @@ void runGuarded(const std::function<void()> &command)
     }
 }
 
-AppWindows &windows()
-{
-    static AppWindows w;
-    return w;
-}
-
-void createWindows()
+std::unique_ptr<MainWindow> createWindows(Session &session)
 {
     // The design font is the default: controls inside styled group boxes take the
     // application's font rather than their window's.
     QApplication::setFont(designFont(QStringLiteral("MS Sans Serif"), 11));
-    AppWindows &w = windows();
-    w.mainWindow = new MainWindow;
-    w.boardListDialog = new BoardListDialog(w.mainWindow);
-    w.compareDialog = new CompareDialog(w.mainWindow);
-    w.aboutDialog = new AboutDialog(w.mainWindow);
-    w.settingsDialog = new SettingsDialog(w.mainWindow);
-    w.ticketPrintDialog = new TicketPrintDialog(w.mainWindow);
-}
-
-void destroyWindows()
-{
-    delete windows().mainWindow; // owns the secondary windows
-    windows() = AppWindows{};
+    return std::make_unique<MainWindow>(session);
 }
 
 } // namespace quillon

@@ -6,13 +6,9 @@
 #include <QApplication>
 
 #include <functional>
+#include <memory>
 
 class MainWindow;
-class BoardListDialog;
-class CompareDialog;
-class AboutDialog;
-class SettingsDialog;
-class TicketPrintDialog;
 
 class QuillonApplication : public QApplication {
     Q_OBJECT
@@ -37,20 +33,10 @@ void connectClick(QAbstractButton *button, Window *window, void (Window::*handle
                      [window, handler] { runGuarded([window, handler] { (window->*handler)(); }); });
 }
 
-// The six windows, created once at start-up in this order.
-struct AppWindows {
-    MainWindow *mainWindow = nullptr;
-    BoardListDialog *boardListDialog = nullptr;
-    CompareDialog *compareDialog = nullptr;
-    AboutDialog *aboutDialog = nullptr;
-    SettingsDialog *settingsDialog = nullptr;
-    TicketPrintDialog *ticketPrintDialog = nullptr;
-};
+struct Session;
 
-AppWindows &windows();
-// Creates the six windows; the secondary ones are children of the main window.
-void createWindows();
-// Deletes them (tests create them afresh).
-void destroyWindows();
+// Sets the layouts' font as the application's and creates the main window, which
+// creates the five secondary windows as its children.
+std::unique_ptr<MainWindow> createWindows(Session &session);
 
 } // namespace quillon

@@ -16,8 +16,8 @@
 
 using namespace quillon;
 
-BoardListDialog::BoardListDialog(QWidget *parent)
-    : DialogFrame(parent, 671, 353)
+BoardListDialog::BoardListDialog(Session &session, QWidget *parent)
+    : DialogFrame(session, parent, 671, 353)
 {
     setObjectName(QStringLiteral("fresultatcomb"));
 
@@ -53,15 +53,15 @@ BoardListDialog::BoardListDialog(QWidget *parent)
 
 void BoardListDialog::onActivated()
 {
-    setTitle(messageText(Msg::BoardListTitle));
-    m_printButton->setText(messageText(Msg::Print));
+    setTitle(text(Msg::BoardListTitle));
+    m_printButton->setText(text(Msg::Print));
     // The print button's hint is set but, as designed, never shown.
-    m_printButton->setProperty("hint", messageText(Msg::PrintListHint));
-    m_closeButton->setText(messageText(Msg::Quit));
-    m_closeButton->setToolTip(messageText(Msg::CloseWindowHint));
-    m_countGroup->setTitle(messageText(Msg::BoardCountGroup));
+    m_printButton->setProperty("hint", text(Msg::PrintListHint));
+    m_closeButton->setText(text(Msg::Quit));
+    m_closeButton->setToolTip(text(Msg::CloseWindowHint));
+    m_countGroup->setTitle(text(Msg::BoardCountGroup));
 
-    const BoardList &list = boardList();
+    const BoardList &list = m_session.boards;
     const int g = list.boardCount;
     const int n = list.boardSize;
     m_grid->setColCount(n + 1);
@@ -69,7 +69,7 @@ void BoardListDialog::onActivated()
     for (int j = 1; j <= n; ++j)
         m_grid->setColWidth(j, 40);
     m_grid->setRowCount(g + 1);
-    m_grid->setCell(0, 0, messageText(Msg::BoardHeader));
+    m_grid->setCell(0, 0, text(Msg::BoardHeader));
     for (int j = 1; j <= n; ++j)
         m_grid->setCell(j, 0, QString());
     m_boardCount->setText(QString::number(g));
@@ -78,7 +78,7 @@ void BoardListDialog::onActivated()
         m_grid->setCell(0, i, QString::number(i));
         const QByteArray &board = list.boards.at(i);
         for (int j = 1; j <= n; ++j)
-            m_grid->setCell(j, i, QString::number(numberAt(board, j)));
+            m_grid->setCell(j, i, QString::number(numberAt(board, j, m_session.selection)));
     }
 }
 
@@ -88,5 +88,5 @@ void BoardListDialog::printList()
         throw QuillonError(QStringLiteral("No printer is installed."));
     BusyCursor busy;
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
-    printBoardList(*printer, boardList(), messageText(Msg::BoardListTitle));
+    printBoardList(*printer, m_session.boards, m_session.selection, text(Msg::BoardListTitle));
 }

@@ -12,7 +12,7 @@ class StringGrid;
 class BoardListDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit BoardListDialog(QWidget *parent = nullptr);
+    BoardListDialog(quillon::Session &session, QWidget *parent);
 
 protected:
     void onActivated() override;

@@ -25,8 +25,8 @@ constexpr int kBoxLefts[10] = { 0, 16, 63, 110, 157, 202, 250, 298, 362, 418 };
 
 } // namespace
 
-CompareDialog::CompareDialog(QWidget *parent)
-    : DialogFrame(parent, 687, 429)
+CompareDialog::CompareDialog(Session &session, QWidget *parent)
+    : DialogFrame(session, parent, 687, 429)
 {
     setObjectName(QStringLiteral("fcompare"));
 
@@ -93,14 +93,14 @@ void CompareDialog::onShown()
 
 void CompareDialog::onActivated()
 {
-    setTitle(messageText(Msg::CompareTitle));
-    m_drawGroup->setTitle(messageText(Msg::DrawNumbersGroup));
-    m_compareButton->setText(messageText(Msg::View));
+    setTitle(text(Msg::CompareTitle));
+    m_drawGroup->setTitle(text(Msg::DrawNumbersGroup));
+    m_compareButton->setText(text(Msg::View));
     // Set as designed, though this button shows no hint.
-    m_compareButton->setProperty("hint", messageText(Msg::ViewResultsHint));
-    m_closeButton->setText(messageText(Msg::Quit));
-    m_closeButton->setToolTip(messageText(Msg::CloseWindowHint));
-    m_resultGroup->setTitle(messageText(Msg::Results));
+    m_compareButton->setProperty("hint", text(Msg::ViewResultsHint));
+    m_closeButton->setText(text(Msg::Quit));
+    m_closeButton->setToolTip(text(Msg::CloseWindowHint));
+    m_resultGroup->setTitle(text(Msg::Results));
 }
 
 void CompareDialog::compareWithDraw()
@@ -114,17 +114,17 @@ void CompareDialog::compareWithDraw()
             texts[tag - 1] = box->currentText();
         }
     }
-    DrawState &draw = drawState();
+    DrawState &draw = m_session.draw;
     readDraw(texts, draw);
     if (!drawIsDistinct(draw)) {
         platform().prompts->message(
-            messageText(Msg::BadDrawNumbers), messageText(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::None);
+            text(Msg::BadDrawNumbers), text(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::None);
         return;
     }
 
     const BusyCursor busy;
-    const QString bonusWord = messageText(Msg::BonusWord);
-    const Comparison result = compareBoards(boardList(), draw, bonusWord);
+    const QString bonusWord = text(Msg::BonusWord);
+    const Comparison result = compareBoards(m_session.boards, m_session.selection, draw, bonusWord);
     const int g = result.boardCount;
     const int s = result.boardSize;
 
@@ -134,7 +134,7 @@ void CompareDialog::compareWithDraw()
         m_grid->setColWidth(p, 40);
     m_grid->setColWidth(s + 1, 100);
     m_grid->setRowCount(g >= 2 ? g + 1 : 2);
-    m_grid->setCell(0, 0, messageText(Msg::BoardHeader));
+    m_grid->setCell(0, 0, text(Msg::BoardHeader));
     for (int p = 1; p <= s; ++p)
         m_grid->setCell(p, 0, QString());
     for (int r = 1; r <= g; ++r) {
@@ -145,7 +145,7 @@ void CompareDialog::compareWithDraw()
         m_grid->setCell(s + 1, r, result.results.at(r - 1));
     }
 
-    m_summary = summaryText(draw, messageText(Msg::NumbersWord), bonusWord);
+    m_summary = summaryText(draw, text(Msg::NumbersWord), bonusWord);
     // The label breaks lines on line feeds; the summary ends each line with a carriage return.
     QString shown = m_summary;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -16,7 +16,7 @@ class StringGrid;
 class CompareDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit CompareDialog(QWidget *parent = nullptr);
+    CompareDialog(quillon::Session &session, QWidget *parent);
 
     // The summary as last built: one line per category, each ended by a carriage return.
     QString summary() const { return m_summary; }

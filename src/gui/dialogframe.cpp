@@ -76,10 +76,12 @@ void applyGroupBoxStyle(QWidget *window)
         " padding: 0px 3px; }"));
 }
 
-DialogFrame::DialogFrame(QWidget *parent, int clientWidth, int clientHeight, Placement placement)
+DialogFrame::DialogFrame(
+    quillon::Session &session, QWidget *parent, int clientWidth, int clientHeight, Placement placement)
     : QDialog(parent,
         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowCloseButtonHint)
+    , m_session(session)
     , m_placement(placement)
 {
     setModal(true);

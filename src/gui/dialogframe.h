@@ -2,6 +2,8 @@
 // size with the gradient background and the title label labtitre.
 #pragma once
 
+#include "core/session.h"
+
 #include <QDialog>
 #include <QStyle>
 
@@ -17,9 +19,13 @@ public:
         ScreenCentre, // the middle of the screen, wherever the main window stands
     };
 
-    DialogFrame(QWidget *parent, int clientWidth, int clientHeight, Placement placement = Placement::OverParent);
+    DialogFrame(quillon::Session &session, QWidget *parent, int clientWidth, int clientHeight,
+        Placement placement = Placement::OverParent);
 
 protected:
+    // A message's text in the current language.
+    QString text(quillon::Msg message) const { return m_session.text(message); }
+
     // The window's caption and its title label labtitre.
     void setTitle(const QString &title);
     // The heading at the top left: a decorative picture centred in a transparent label
@@ -34,6 +40,7 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
+    quillon::Session &m_session;
     // Object names DegradeClass1 and labtitre.
     GradientBackground *m_background;
     QLabel *m_title;

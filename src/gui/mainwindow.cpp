@@ -6,8 +6,7 @@
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
-#include "core/files/programfolder.h"
-#include "core/text/startup.h"
+#include "core/session.h"
 #include "gui/comparedialog.h"
 #include "core/wheels/boardlist.h"
 #include "core/text/displaynames.h"
@@ -24,6 +23,7 @@
 #include "core/files/settingsfile.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDialog>
 #include <QEvent>
 #include <QFileInfo>
@@ -85,10 +85,10 @@ QPixmap makeLogo()
     return logo;
 }
 
-Prompts::FileDialog gameFileDialog(Msg title, bool fileMustExist, const QString &initialPath)
+Prompts::FileDialog gameFileDialog(const QString &title, bool fileMustExist, const QString &initialPath)
 {
     Prompts::FileDialog dialog;
-    dialog.title = messageText(title);
+    dialog.title = title;
     dialog.filterName = QStringLiteral("Quillon (*.qz)");
     dialog.filterPattern = QStringLiteral("*.qz");
     dialog.defaultSuffix = QStringLiteral("qz");
@@ -115,8 +115,9 @@ std::optional<Msg> loadFailureMessage(GameLoadResult result)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(Session &session, QWidget *parent)
     : QWidget(parent)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("fprincip"));
     setWindowTitle(QStringLiteral("Quillon"));
@@ -187,6 +188,12 @@ MainWindow::MainWindow(QWidget *parent)
         = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
     m_quitButton->setIconSize(QSize(24, 24));
 
+    m_boardListDialog = new BoardListDialog(session, this);
+    m_compareDialog = new CompareDialog(session, this);
+    m_aboutDialog = new AboutDialog(session, this);
+    m_settingsDialog = new SettingsDialog(session, this);
+    m_ticketPrintDialog = new TicketPrintDialog(session, this);
+
     connectClick(m_aboutButton, this, &MainWindow::showAbout);
     connectClick(m_settingsButton, this, &MainWindow::showSettings);
     connectClick(m_helpButton, this, &MainWindow::showHelp);
@@ -222,7 +229,7 @@ void MainWindow::showEvent(QShowEvent *event)
 void MainWindow::onActivated()
 {
     if (m_startupPending) {
-        initialiseLanguageAndSettings();
+        initialiseLanguageAndSettings(m_session);
         fillSystemList();
         fillBoxes();
     }
@@ -244,7 +251,7 @@ void MainWindow::showModal(QDialog *dialog)
 void MainWindow::fillSystemList()
 {
     m_systemList->clear();
-    for (const SystemListItem &item : systemListItems())
+    for (const SystemListItem &item : systemListItems(m_session.texts()))
         m_systemList->addItem(item.text, item.index);
     m_systemList->setCurrentIndex(m_systemList->count() > 0 ? 0 : -1);
 }
@@ -280,9 +287,9 @@ QStringList MainWindow::boxTexts() const
     return texts;
 }
 
-void MainWindow::readBoxes() const
+void MainWindow::readBoxes()
 {
-    readSelection(boxTexts());
+    readSelection(boxTexts(), m_session.selection);
 }
 
 void MainWindow::showNumberInBox(int n, int tag)
@@ -336,13 +343,13 @@ void MainWindow::applyCaptions()
         { m_systemGroup, Msg::PickSystemGroup, std::nullopt, false },
     };
     for (const Caption &entry : captions) {
-        const QString text = messageText(entry.caption);
+        const QString text = m_session.text(entry.caption);
         if (auto *button = qobject_cast<QPushButton *>(entry.control))
             button->setText(text);
         else if (auto *group = qobject_cast<QGroupBox *>(entry.control))
             group->setTitle(text);
         if (entry.hint) {
-            const QString hint = messageText(*entry.hint);
+            const QString hint = m_session.text(*entry.hint);
             entry.control->setProperty("hint", hint);
             entry.control->setToolTip(entry.tooltip ? hint : QString());
         }
@@ -356,50 +363,50 @@ void MainWindow::onSystemPicked()
 
 void MainWindow::showAbout()
 {
-    showModal(windows().aboutDialog);
+    showModal(m_aboutDialog);
 }
 
 void MainWindow::showSettings()
 {
-    showModal(windows().settingsDialog);
+    showModal(m_settingsDialog);
 }
 
 void MainWindow::showHelp()
 {
     // The viewer is a program of its own: nothing is waited for or reported.
     if (Shell *shell = platform().shell)
-        shell->openFile(programFolder() + helpFileName());
+        shell->openFile(QDir(m_session.programFolder).filePath(helpFileName()));
 }
 
 void MainWindow::saveGame()
 {
     const QString lastName = withSuffix(m_saveFileName, QStringLiteral("qz"));
-    const QString path = chooseSaveFile(gameFileDialog(Msg::SaveGameTitle, false, lastName), Msg::OverwriteGameQuestion, Msg::GameFileExists);
+    const QString path = chooseSaveFile(gameFileDialog(m_session.text(Msg::SaveGameTitle), false, lastName), Msg::OverwriteGameQuestion, Msg::GameFileExists);
     if (path.isEmpty())
         return;
     Prompts &prompts = *platform().prompts;
-    fillGameRecord(gameRecord(), selectedSystem(), boxTexts());
-    if (!writeGameFile(path, gameRecord())) {
+    fillGameRecord(m_session.game, m_session.selection, selectedSystem(), boxTexts());
+    if (!writeGameFile(path, m_session.game)) {
         prompts.beep();
-        prompts.message(
-            messageText(Msg::WriteFailed), messageText(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        prompts.message(m_session.text(Msg::WriteFailed), m_session.text(Msg::ProblemAlert), Prompts::Buttons::Ok,
+            Prompts::Icon::Warning);
     }
 }
 
 void MainWindow::loadGame()
 {
     Prompts &prompts = *platform().prompts;
-    const QString path = prompts.openFileName(gameFileDialog(Msg::LoadGameTitle, true, m_openFileName));
+    const QString path = prompts.openFileName(gameFileDialog(m_session.text(Msg::LoadGameTitle), true, m_openFileName));
     if (path.isEmpty())
         return;
     m_openFileName = path;
-    const std::optional<Msg> failure = loadFailureMessage(readGameFile(path, gameRecord()));
+    const std::optional<Msg> failure = loadFailureMessage(readGameFile(path, m_session.game));
     if (failure) {
-        prompts.message(
-            messageText(*failure), messageText(Msg::ProblemAlert), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+        prompts.message(m_session.text(*failure), m_session.text(Msg::ProblemAlert), Prompts::Buttons::Ok,
+            Prompts::Icon::Warning);
         return;
     }
-    const GameRecord &record = gameRecord();
+    const GameRecord &record = m_session.game;
     selectSystemByIndex(record.systemIndex());
     for (int k = 1; k <= kGameNumberCount; ++k)
         showNumberInBox(record.number(k), k);
@@ -416,7 +423,7 @@ bool MainWindow::generateBoards(bool showBusy)
     std::optional<BusyCursor> busy;
     if (showBusy)
         busy.emplace();
-    generate(system);
+    generate(system, m_session.boards);
     return true;
 }
 
@@ -429,7 +436,7 @@ QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, Msg questi
     const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
     m_saveFileName = path;
     if (QFileInfo::exists(path)
-        && prompts.message(messageText(question), messageText(caption), Prompts::Buttons::YesNo,
+        && prompts.message(m_session.text(question), m_session.text(caption), Prompts::Buttons::YesNo,
                Prompts::Icon::Question)
             != Prompts::Answer::Yes)
         return {};
@@ -439,13 +446,13 @@ QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, Msg questi
 void MainWindow::showBoards()
 {
     if (generateBoards(true))
-        showModal(windows().boardListDialog);
+        showModal(m_boardListDialog);
 }
 
 void MainWindow::printTickets()
 {
     if (generateBoards(true))
-        showModal(windows().ticketPrintDialog);
+        showModal(m_ticketPrintDialog);
 }
 
 void MainWindow::exportBoards()
@@ -456,7 +463,7 @@ void MainWindow::exportBoards()
     readBoxes();
 
     Prompts::FileDialog dialog;
-    dialog.title = messageText(Msg::ExportTitle);
+    dialog.title = m_session.text(Msg::ExportTitle);
     dialog.filterName = QStringLiteral("text (*.txt)");
     dialog.filterPattern = QStringLiteral("*.txt");
     dialog.defaultSuffix = QStringLiteral("txt");
@@ -466,18 +473,18 @@ void MainWindow::exportBoards()
         return;
 
     BusyCursor busy;
-    quillon::exportBoards(system, path);
+    quillon::exportBoards(system, m_session.selection, path);
 }
 
 void MainWindow::compareWithDraw()
 {
     if (generateBoards(false))
-        showModal(windows().compareDialog);
+        showModal(m_compareDialog);
 }
 
 void MainWindow::quit()
 {
-    if (!writeSettingsFile()) {
+    if (!writeSettingsFile(m_session.settings, settingsFilePath(m_session.programFolder))) {
         Prompts &prompts = *platform().prompts;
         prompts.beep();
         prompts.message(settingsWriteFailureText(), settingsWriteFailureCaption(), Prompts::Buttons::Ok,

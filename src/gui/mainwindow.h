@@ -1,7 +1,7 @@
 // MainWindow, the main window: the system list, the forty number boxes and a button
-// for every command. It owns the user's state (chosen system, box texts); each
-// command reads that state, calls the logic in core and shows the result in a
-// secondary window, a file or on the printer.
+// for every command. It holds what the player typed (chosen system, box texts); each
+// command reads that into the session, calls the logic in core and shows the result
+// in a secondary window, a file or on the printer.
 #pragma once
 
 #include "core/platform.h"
@@ -10,6 +10,11 @@
 #include <QWidget>
 #include <array>
 
+class AboutDialog;
+class BoardListDialog;
+class CompareDialog;
+class SettingsDialog;
+class TicketPrintDialog;
 class QComboBox;
 class QDialog;
 class QGroupBox;
@@ -17,10 +22,15 @@ class QLabel;
 class QPushButton;
 class GradientBackground;
 
+namespace quillon {
+struct Session;
+}
+
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    // Creates the window and its five secondary windows, all working on the session.
+    explicit MainWindow(quillon::Session &session, QWidget *parent = nullptr);
 
     // The catalogue index of the selected system, or -1.
     int selectedSystem() const;
@@ -29,8 +39,8 @@ public:
     void selectSystemByIndex(int n);
     // The texts of c1 … c40, in order.
     QStringList boxTexts() const;
-    // Reads c1 … c40 into the selected-number slots.
-    void readBoxes() const;
+    // Reads c1 … c40 into the session's selected-number slots.
+    void readBoxes();
     // Box t shows n; a number outside 1 … 50 leaves it empty.
     void showNumberInBox(int n, int tag);
     // Shows exactly the boxes c1 … cM of the selected system.
@@ -74,6 +84,8 @@ private:
     void fillSystemList();
     void fillBoxes();
 
+    quillon::Session &m_session;
+
     // Object names, as tests and the pictures find them: fprincip's DegradeClass1,
     // Image1, panelinfo, binfos, bparametre, baidegene, brengjeu, bchargejeu,
     // groupsysteme, clistesystemes, gnumeros, c1 … c40, bvoirtick, bimprimetickets,
@@ -95,6 +107,13 @@ private:
     QPushButton *m_exportButton;
     QPushButton *m_compareButton;
     QPushButton *m_quitButton;
+
+    // The secondary windows, children of this one.
+    BoardListDialog *m_boardListDialog;
+    CompareDialog *m_compareDialog;
+    AboutDialog *m_aboutDialog;
+    SettingsDialog *m_settingsDialog;
+    TicketPrintDialog *m_ticketPrintDialog;
 
     // The file name last chosen in the shared save dialog (export and game save).
     QString m_saveFileName;

@@ -45,8 +45,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, int x,
 
 } // namespace
 
-SettingsDialog::SettingsDialog(QWidget *parent)
-    : DialogFrame(parent, 429, 254, Placement::ScreenCentre)
+SettingsDialog::SettingsDialog(Session &session, QWidget *parent)
+    : DialogFrame(session, parent, 429, 254, Placement::ScreenCentre)
 {
     setObjectName(QStringLiteral("fparametre"));
 
@@ -76,11 +76,11 @@ SettingsDialog::SettingsDialog(QWidget *parent)
 
 void SettingsDialog::applyCaptions()
 {
-    setTitle(messageText(Msg::Settings));
-    m_offsetGroup->setTitle(messageText(Msg::PrintingGroup));
-    m_horizontalLabel->setText(messageText(Msg::HorizontalOffset));
+    setTitle(text(Msg::Settings));
+    m_offsetGroup->setTitle(text(Msg::PrintingGroup));
+    m_horizontalLabel->setText(text(Msg::HorizontalOffset));
     m_horizontalLabel->adjustSize();
-    m_verticalLabel->setText(messageText(Msg::VerticalOffset));
+    m_verticalLabel->setText(text(Msg::VerticalOffset));
     m_verticalLabel->adjustSize();
 }
 
@@ -95,8 +95,8 @@ void SettingsDialog::onShown()
 {
     // Filled once per showing, before any activation: coming back from another
     // program keeps what was typed, and OK never reads boxes left unfilled.
-    showOffset(m_horizontalBox, settings().horizontalOffset);
-    showOffset(m_verticalBox, settings().verticalOffset);
+    showOffset(m_horizontalBox, m_session.settings.horizontalOffset);
+    showOffset(m_verticalBox, m_session.settings.verticalOffset);
     applyCaptions();
 }
 
@@ -107,7 +107,7 @@ void SettingsDialog::onActivated()
 
 void SettingsDialog::storeOffsets()
 {
-    settings().horizontalOffset = offsetFromText(m_horizontalBox->text());
-    settings().verticalOffset = offsetFromText(m_verticalBox->text());
+    m_session.settings.horizontalOffset = offsetFromText(m_horizontalBox->text());
+    m_session.settings.verticalOffset = offsetFromText(m_verticalBox->text());
     accept();
 }

@@ -11,7 +11,7 @@ class QPushButton;
 class SettingsDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit SettingsDialog(QWidget *parent = nullptr);
+    SettingsDialog(quillon::Session &session, QWidget *parent);
 
 protected:
     void onActivated() override;

@@ -1,6 +1,7 @@
 #include "gui/ticketprintdialog.h"
 
 #include "gui/application.h"
+#include "core/errors.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
@@ -88,9 +89,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QIcon &icon, in
 
 // A radio button's caption, broken before the last word that would not fit on one
 // line; for a button high enough for two lines.
-void setWrappedText(QRadioButton *button, Msg message)
+void setWrappedText(QRadioButton *button, const QString &caption)
 {
-    QString text = messageText(message);
+    QString text = caption;
     const QStyle *style = button->style();
     const int room = button->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
         - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) - 4;
@@ -107,17 +108,17 @@ void setWrappedText(QRadioButton *button, Msg message)
     button->setText(text);
 }
 
-// A label shows a catalogue message and takes the size of its text.
-void showMessageText(QLabel *label, Msg message)
+// A label shows a text and takes its size.
+void showSized(QLabel *label, const QString &text)
 {
-    label->setText(messageText(message));
+    label->setText(text);
     label->adjustSize();
 }
 
 } // namespace
 
-TicketPrintDialog::TicketPrintDialog(QWidget *parent)
-    : DialogFrame(parent, 508, 215, Placement::ScreenCentre)
+TicketPrintDialog::TicketPrintDialog(Session &session, QWidget *parent)
+    : DialogFrame(session, parent, 508, 215, Placement::ScreenCentre)
 {
     setObjectName(QStringLiteral("fimprime"));
 
@@ -164,17 +165,17 @@ TicketPrintDialog::TicketPrintDialog(QWidget *parent)
 
 void TicketPrintDialog::applyCaptions()
 {
-    setWindowTitle(messageText(Msg::TicketPrintTitle));
-    showMessageText(m_title, Msg::TicketPrintTitle);
-    showMessageText(m_typeLabel, Msg::TicketTypeLabel);
-    m_rangeGroup->setTitle(messageText(Msg::BoardsToPrintGroup));
-    showMessageText(m_firstLabel, Msg::FirstBoardLabel);
-    showMessageText(m_lastLabel, Msg::LastBoardLabel);
-    m_modeGroup->setTitle(messageText(Msg::PrintingModeGroup));
-    setWrappedText(m_allAtOnceButton, Msg::PrintAllAtOnce);
-    m_oneAtATimeButton->setText(messageText(Msg::PrintOneAtATime));
-    m_cancelButton->setText(messageText(Msg::Cancel));
-    m_printButton->setText(messageText(Msg::Print));
+    setWindowTitle(text(Msg::TicketPrintTitle));
+    showSized(m_title, text(Msg::TicketPrintTitle));
+    showSized(m_typeLabel, text(Msg::TicketTypeLabel));
+    m_rangeGroup->setTitle(text(Msg::BoardsToPrintGroup));
+    showSized(m_firstLabel, text(Msg::FirstBoardLabel));
+    showSized(m_lastLabel, text(Msg::LastBoardLabel));
+    m_modeGroup->setTitle(text(Msg::PrintingModeGroup));
+    setWrappedText(m_allAtOnceButton, text(Msg::PrintAllAtOnce));
+    m_oneAtATimeButton->setText(text(Msg::PrintOneAtATime));
+    m_cancelButton->setText(text(Msg::Cancel));
+    m_printButton->setText(text(Msg::Print));
 }
 
 void TicketPrintDialog::onShown()
@@ -187,7 +188,7 @@ void TicketPrintDialog::onShown()
     // The range returns to 1 … G at each opening. The activations that follow,
     // after a warning or a prompt of the dialog's own, keep what the player typed.
     m_firstBox->setText(QStringLiteral("1"));
-    m_lastBox->setText(QString::number(boardList().boardCount));
+    m_lastBox->setText(QString::number(m_session.boards.boardCount));
 }
 
 void TicketPrintDialog::onActivated()
@@ -197,19 +198,27 @@ void TicketPrintDialog::onActivated()
 
 void TicketPrintDialog::printTickets()
 {
-    const int t = m_typeList->currentIndex() + 1;
-    if (t < 1)
+    TicketRun run;
+    run.type = m_typeList->currentIndex() + 1;
+    if (run.type < 1)
         return;
-    const TicketMode mode
-        = m_allAtOnceButton->isChecked() ? TicketMode::PrintAll : TicketMode::StopEachTicket;
-    const int first = leadingNumber(m_firstBox->text());
-    const int last = leadingNumber(m_lastBox->text());
-    if (!isPrintableRange(first, last, boardList().boardCount)) {
-        if (Prompts *prompts = platform().prompts)
-            prompts->message(
-                messageText(Msg::BadPrintRange), messageText(Msg::Problem), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+    run.mode = m_allAtOnceButton->isChecked() ? TicketMode::PrintAll : TicketMode::StopEachTicket;
+    run.first = leadingNumber(m_firstBox->text());
+    run.last = leadingNumber(m_lastBox->text());
+    PlatformServices &services = platform();
+    if (!isPrintableRange(run.first, run.last, m_session.boards.boardCount)) {
+        if (services.prompts)
+            services.prompts->message(
+                text(Msg::BadPrintRange), text(Msg::Problem), Prompts::Buttons::Ok, Prompts::Icon::Warning);
         return;
     }
-    quillon::printTickets(t, mode, first, last);
+    if (!services.openDefaultPrinter || !services.prompts)
+        throw QuillonError(QStringLiteral("No printer available"));
+    const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
+    if (!device)
+        throw QuillonError(QStringLiteral("No printer available"));
+    const PrintOffsets offsets { m_session.settings.horizontalOffset, m_session.settings.verticalOffset };
+    quillon::printTickets(
+        *device, *services.prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets);
     accept();
 }

@@ -15,7 +15,7 @@ class QRadioButton;
 class TicketPrintDialog : public DialogFrame {
     Q_OBJECT
 public:
-    explicit TicketPrintDialog(QWidget *parent = nullptr);
+    TicketPrintDialog(quillon::Session &session, QWidget *parent);
 
 protected:
     void onShown() override;

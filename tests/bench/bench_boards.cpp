@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench_boards
 // Set QUILLON_KEEP_PDF to a file name to keep the printed list.
 #include "core/files/export.h"
-#include "core/files/programfolder.h"
+#include "core/session.h"
 #include "core/tickets/listprint.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
@@ -41,6 +41,8 @@ class BenchBoards : public QObject {
 
     std::unique_ptr<test::FakePlatform> fakes;
     QTemporaryDir dir;
+    Session session;
+    std::unique_ptr<MainWindow> main;
 
 private slots:
     void initTestCase()
@@ -48,16 +50,15 @@ private slots:
         QVERIFY(hasWheelTable(kLargest));
         const QStringList numbers = {"3", "7", "11", "14", "18", "22", "25", "29", "31", "34", "38",
                                      "41", "44", "47", "49", "50", "2", "5", "9", "12", "16"};
-        readSelection(numbers);
         fakes = std::make_unique<test::FakePlatform>();
-        setProgramFolder(dir.path());
-        createWindows();
-        windows().mainWindow->show();
-        QVERIFY(QTest::qWaitForWindowActive(windows().mainWindow));
-        readSelection(numbers);
+        session.programFolder = dir.path();
+        main = createWindows(session);
+        main->show();
+        QVERIFY(QTest::qWaitForWindowActive(main.get()));
+        readSelection(numbers, session.selection);
     }
 
-    void cleanupTestCase() { destroyWindows(); }
+    void cleanupTestCase() { main.reset(); }
 
     void generating()
     {
@@ -68,8 +69,8 @@ private slots:
 
     void openingTheBoardList()
     {
-        generate(kLargest, boardList());
-        BoardListDialog *window = windows().boardListDialog;
+        generate(kLargest, session.boards);
+        BoardListDialog *window = test::dialog<BoardListDialog>(main.get());
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
         StringGrid *grid = child<StringGrid>(window, "grillecomb");
@@ -85,8 +86,8 @@ private slots:
 
     void comparing()
     {
-        generate(kLargest, boardList());
-        CompareDialog *window = windows().compareDialog;
+        generate(kLargest, session.boards);
+        CompareDialog *window = test::dialog<CompareDialog>(main.get());
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
         const QStringList draw = {"3", "7", "11", "14", "18", "22", "25", "29", "31"};
@@ -104,7 +105,7 @@ private slots:
     void exporting()
     {
         const QString path = dir.filePath(QStringLiteral("boards.txt"));
-        QBENCHMARK { exportBoards(kLargest, path); }
+        QBENCHMARK { exportBoards(kLargest, session.selection, path); }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count('\n'), kBoards);
@@ -119,7 +120,7 @@ private slots:
             path = qEnvironmentVariable("QUILLON_KEEP_PDF");
         QBENCHMARK {
             QtPrintDevice device(path, 600, QPageSize(QPageSize::A4), QMarginsF(4.2, 4.2, 4.2, 4.2));
-            printBoardList(device, list, QStringLiteral("Liste des grilles à jouer"));
+            printBoardList(device, list, session.selection, QStringLiteral("Liste des grilles à jouer"));
         }
         QVERIFY(QFileInfo(path).size() > 0);
     }

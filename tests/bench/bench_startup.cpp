@@ -1,10 +1,10 @@
-// Start-up cost: creating the six windows and showing the main window until its
+// Start-up cost: creating the windows and showing the main window until its
 // one-time initialisation has run (system list and boxes filled, captions applied).
 // Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_startup
 #include "gui/application.h"
 #include "gui/mainwindow.h"
-#include "core/files/programfolder.h"
+#include "core/session.h"
 #include "support/fakeplatform.h"
 
 #include <QFile>
@@ -19,15 +19,14 @@ class BenchStartup : public QObject {
     static void startInFolder(const QString &folder)
     {
         test::FakePlatform fakes;
-        setProgramFolder(folder);
         QBENCHMARK {
-            createWindows();
-            windows().mainWindow->show();
-            QVERIFY(QTest::qWaitForWindowExposed(windows().mainWindow));
-            QVERIFY(!windows().mainWindow->startupPending());
-            destroyWindows();
+            Session session;
+            session.programFolder = folder;
+            const std::unique_ptr<MainWindow> main = createWindows(session);
+            main->show();
+            QVERIFY(QTest::qWaitForWindowExposed(main.get()));
+            QVERIFY(!main->startupPending());
         }
-        setProgramFolder(QString());
     }
 
 private slots:

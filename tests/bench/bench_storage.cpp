@@ -4,6 +4,7 @@
 #include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
+#include "core/wheels/selection.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -47,20 +48,21 @@ private slots:
         QVERIFY(manager.load());
         QBENCHMARK {
             for (int n = 1; n <= 30; ++n)
-                (void)manager.decodedText(n, 6);
+                (void)manager.decodedText(n, Language::Croatian);
         }
     }
 
     void readSettingsAndGame()
     {
         const QString settingsPath = dir.filePath(QStringLiteral("QUILLON.PAR"));
-        QVERIFY(writeSettingsFile(settingsPath));
+        QVERIFY(writeSettingsFile(defaultSettings(), settingsPath));
         const QString gamePath = dir.filePath(QStringLiteral("game.qz"));
         GameRecord record;
-        fillGameRecord(record, 1, QStringList(40, QStringLiteral("5")));
+        Selection picked;
+        fillGameRecord(record, picked, 1, QStringList(40, QStringLiteral("5")));
         QVERIFY(writeGameFile(gamePath, record));
         QBENCHMARK {
-            readSettingsFile(settingsPath);
+            (void)readSettingsFile(settingsPath);
             readGameFile(gamePath, record);
         }
     }

@@ -9,6 +9,8 @@
 #include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
+#include "core/text/messages.h"
+#include "core/text/translationfile.h"
 #include "platform/qtprintdevice.h"
 
 #include <QDir>
@@ -22,10 +24,17 @@ namespace {
 
 constexpr int kBoards = 2784;
 
+// Slot p holds the number p.
+Selection ownIndexSlots()
+{
+    Selection picked;
+    for (int p = 1; p <= kSlotCount; ++p)
+        picked.numbers[size_t(p)] = p;
+    return picked;
+}
+
 BoardList largestRun()
 {
-    for (int p = 1; p <= kSlotCount; ++p)
-        selection().numbers[size_t(p)] = p;
     BoardList list;
     list.boardCount = kBoards;
     list.boardSize = 7;
@@ -85,6 +94,13 @@ class BenchTickets : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    const TranslationFile noTranslationFile;
+
+    void print(PrintDevice &device, Prompts &prompts, const BoardList &boards)
+    {
+        printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
+            TicketRun{3, TicketMode::PrintAll, 1, kBoards}, boards, ownIndexSlots(), PrintOffsets{});
+    }
 
 private slots:
     // The run itself: geometry, conversions and marks, on the recording printer.
@@ -95,7 +111,7 @@ private slots:
         QBENCHMARK {
             auto log = std::make_shared<test::PrintLog>();
             test::RecordingPrintDevice device(log);
-            printTickets(device, prompts, boards, 3, TicketMode::PrintAll, 1, kBoards);
+            print(device, prompts, boards);
         }
     }
 
@@ -110,7 +126,7 @@ private slots:
         QTemporaryDir folder(dir.filePath(QStringLiteral("run-XXXXXX")));
         PdfPerTicket device(folder.path());
         QBENCHMARK_ONCE {
-            printTickets(device, prompts, boards, 3, TicketMode::PrintAll, 1, kBoards);
+            print(device, prompts, boards);
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
     }

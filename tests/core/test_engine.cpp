@@ -4,7 +4,6 @@
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "core/text/translationfile.h"
-#include "core/text/language.h"
 
 #include <QTest>
 
@@ -16,6 +15,11 @@ class TestEngine : public QObject {
     Q_OBJECT
 
 private:
+    Selection picked;
+    const TranslationFile noTranslationFile;
+    // The catalogue's texts in a language.
+    Texts catalogue(int language) const { return Texts(&noTranslationFile, Language(language)); }
+
     static QStringList boxes(const QStringList &first)
     {
         QStringList texts = first;
@@ -25,15 +29,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        setTranslationFile(std::make_unique<TranslationFile>());
-    }
-    void init()
-    {
-        setCurrentLanguage(French);
-        selection() = Selection{};
-    }
+    void init() { picked = Selection{}; }
 
     void displayName_data()
     {
@@ -52,8 +48,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, system);
         QFETCH(QString, name);
-        setCurrentLanguage(language);
-        QCOMPARE(quillon::displayName(system), name);
+        QCOMPARE(quillon::displayName(system, catalogue(language)), name);
     }
 
     void listIsOrderedByGuaranteeThenPoolThenBoards_data()
@@ -66,8 +61,7 @@ private slots:
     void listIsOrderedByGuaranteeThenPoolThenBoards()
     {
         QFETCH(int, language);
-        setCurrentLanguage(language);
-        const QList<SystemListItem> items = systemListItems();
+        const QList<SystemListItem> items = systemListItems(catalogue(language));
         QVERIFY(items.size() >= 8);
         auto key = [](const SystemListItem &item) {
             const SystemDescriptor &d = systemDescriptor(item.index);
@@ -76,15 +70,14 @@ private slots:
         QList<int> order;
         for (int i = 0; i < items.size(); ++i) {
             QVERIFY(hasWheelTable(items[i].index));
-            QCOMPARE(items[i].text, quillon::displayName(items[i].index));
+            QCOMPARE(items[i].text, quillon::displayName(items[i].index, catalogue(language)));
             order.append(items[i].index);
             if (i > 0)
                 QVERIFY2(key(items[i - 1]) < key(items[i]), qPrintable(items[i].text));
         }
         // Only the words differ between languages, so the order does too.
-        setCurrentLanguage(French);
         QList<int> french;
-        for (const SystemListItem &item : systemListItems())
+        for (const SystemListItem &item : systemListItems(catalogue(1)))
             french.append(item.index);
         QCOMPARE(order, french);
     }
@@ -138,25 +131,25 @@ private slots:
         // Empty and non-numeric boxes are passed over; the next box takes the slot.
         QStringList texts = boxes({QStringLiteral("5"), QStringLiteral("07"), QString(), QStringLiteral("0"),
                                    QStringLiteral(" "), QStringLiteral("33")});
-        QCOMPARE(readSelection(texts), 38);
-        QCOMPARE(selection().numbers[1], 5);
-        QCOMPARE(selection().numbers[2], 7);
-        QCOMPARE(selection().numbers[3], 0);
-        QCOMPARE(selection().numbers[4], 33);
-        QCOMPARE(selection().numbers[38], 1);
+        QCOMPARE(readSelection(texts, picked), 38);
+        QCOMPARE(picked.numbers[1], 5);
+        QCOMPARE(picked.numbers[2], 7);
+        QCOMPARE(picked.numbers[3], 0);
+        QCOMPARE(picked.numbers[4], 33);
+        QCOMPARE(picked.numbers[38], 1);
         // Slots beyond the last number read keep the older values.
-        selection().numbers[40] = 99;
+        picked.numbers[40] = 99;
         texts[10] = QString();
         texts[11] = QString();
-        QCOMPARE(readSelection(texts), 36);
-        QCOMPARE(selection().numbers[37], 1);
-        QCOMPARE(selection().numbers[39], 0);
-        QCOMPARE(selection().numbers[40], 99);
+        QCOMPARE(readSelection(texts, picked), 36);
+        QCOMPARE(picked.numbers[37], 1);
+        QCOMPARE(picked.numbers[39], 0);
+        QCOMPARE(picked.numbers[40], 99);
     }
 
     void generatingSystem3()
     {
-        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}));
+        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}), picked);
         BoardList list;
         generate(3, list);
         QCOMPARE(list.boardCount, 4);
@@ -168,13 +161,13 @@ private slots:
         auto numbers = [&](int j) {
             QList<int> n;
             for (int k = 1; k <= list.boardSize; ++k)
-                n.append(numberAt(list.boards[j], k));
+                n.append(numberAt(list.boards[j], k, picked));
             return n;
         };
         QCOMPARE(numbers(1), QList<int>({5, 9, 14, 21, 27, 33, 38}));
         QCOMPARE(numbers(4), QList<int>({5, 9, 14, 21, 38, 40, 44}));
         // The lookup reads the slots when asked: swapping two boxes reorders board 1.
-        readSelection(boxes({"44", "9", "14", "21", "27", "33", "38", "40", "5"}));
+        readSelection(boxes({"44", "9", "14", "21", "27", "33", "38", "40", "5"}), picked);
         QCOMPARE(numbers(1), QList<int>({44, 9, 14, 21, 27, 33, 38}));
     }
 
@@ -192,12 +185,12 @@ private slots:
 
     void startupSelectionMakesBoardsOfOnes()
     {
-        readSelection(boxItemsAsTexts());
+        readSelection(boxItemsAsTexts(), picked);
         BoardList list;
         generate(1, list);
         for (int j = 1; j <= list.boardCount; ++j)
             for (int k = 1; k <= 7; ++k)
-                QCOMPARE(numberAt(list.boards[j], k), 1);
+                QCOMPARE(numberAt(list.boards[j], k, picked), 1);
     }
 
 private:

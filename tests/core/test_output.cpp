@@ -72,21 +72,22 @@ class TestOutput : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    Selection picked;
 
 private slots:
     void init()
     {
         for (int p = 1; p <= kSlotCount; ++p)
-            selection().numbers[size_t(p)] = p;
+            picked.numbers[size_t(p)] = p;
     }
 
     void listLineEndsEveryNumberWithASpace()
     {
-        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}));
+        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}), picked);
         BoardList list;
         generate(3, list);
-        QCOMPARE(boardListLine(list, 1), QStringLiteral("5 9 14 21 27 33 38 "));
-        QCOMPARE(boardListLine(list, 4), QStringLiteral("5 9 14 21 38 40 44 "));
+        QCOMPARE(boardListLine(list, picked, 1), QStringLiteral("5 9 14 21 27 33 38 "));
+        QCOMPARE(boardListLine(list, picked, 4), QStringLiteral("5 9 14 21 38 40 44 "));
     }
 
     // Page breaks at the pitch: a new page as soon as y passes H - 3L after a line,
@@ -114,7 +115,7 @@ private slots:
         fakes.printLog->page = QSize(2400, pageHeight);
         auto device = platform().openDefaultPrinter();
         const BoardList list = syntheticList(boards);
-        printBoardList(*device, list, QStringLiteral("Liste des grilles à jouer"));
+        printBoardList(*device, list, picked, QStringLiteral("Liste des grilles à jouer"));
 
         QCOMPARE(fakes.printLog->documents.size(), 1);
         const PrintedDocument &doc = fakes.printLog->documents[0];
@@ -141,7 +142,7 @@ private slots:
                 QCOMPARE(ops[k].y, top + k * pitch);
                 QCOMPARE(ops[k].pointSize, 14);
                 QCOMPARE(ops[k].family, QStringLiteral("Times New Roman"));
-                QCOMPARE(ops[k].text, boardListLine(list, line));
+                QCOMPARE(ops[k].text, boardListLine(list, picked, line));
             }
             // The last line of a full page is the last that leaves y within H - 3L.
             if (p + 1 < doc.pages.size()) {
@@ -164,7 +165,7 @@ private slots:
         FakePlatform fakes;
         fakes.printLog->failBegin = true;
         auto device = platform().openDefaultPrinter();
-        QVERIFY_THROWS_EXCEPTION(QuillonError, printBoardList(*device, syntheticList(6), QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(QuillonError, printBoardList(*device, syntheticList(6), picked, QStringLiteral("x")));
         QVERIFY(fakes.printLog->documents.isEmpty());
     }
 
@@ -187,8 +188,8 @@ private slots:
         QFETCH(int, system);
         QFETCH(int, board);
         QFETCH(QByteArray, line);
-        readSelection(numbers);
-        QCOMPARE(exportLine(buildBoard(system, board)), line);
+        readSelection(numbers, picked);
+        QCOMPARE(exportLine(buildBoard(system, board), picked), line);
     }
 
     void exportWritesOneLinePerBoard_data()
@@ -202,7 +203,7 @@ private slots:
         QFETCH(int, system);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        generateExport(system, buffer);
+        generateExport(system, picked, buffer);
         const QByteArray data = buffer.data();
         const int count = systemDescriptor(system).boardCount;
         QCOMPARE(data.count("\r\n"), count);
@@ -211,7 +212,7 @@ private slots:
         const QList<QByteArray> lines = data.split('\n');
         for (int j = 1; j <= count; ++j) {
             QCOMPARE(lines[j - 1].count(','), 7);
-            QCOMPARE(lines[j - 1] + '\n', exportLine(buildBoard(system, j)));
+            QCOMPARE(lines[j - 1] + '\n', exportLine(buildBoard(system, j), picked));
         }
     }
 
@@ -219,7 +220,7 @@ private slots:
     {
         FailingDevice device(50);
         try {
-            generateExport(7, device);
+            generateExport(7, picked, device);
             QFAIL("no error");
         } catch (const QuillonError &error) {
             QCOMPARE(error.text(), QStringLiteral("No space left on device"));
@@ -236,7 +237,7 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write(QByteArray(5000, 'x'));
         }
-        exportBoards(1, path);
+        exportBoards(1, picked, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray first = file.readAll();
@@ -244,7 +245,7 @@ private slots:
         QVERIFY(!first.contains('x'));
         file.close();
         // The same export again gives the same bytes.
-        exportBoards(1, path);
+        exportBoards(1, picked, path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), first);
     }
@@ -253,7 +254,7 @@ private slots:
     {
         const QString path = dir.filePath(QStringLiteral("no/such/folder/boards.txt"));
         try {
-            exportBoards(1, path);
+            exportBoards(1, picked, path);
             QFAIL("no error");
         } catch (const QuillonError &error) {
             QVERIFY2(error.text().startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")),

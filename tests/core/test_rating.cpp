@@ -129,8 +129,9 @@ private slots:
 
     void comparingCountsEveryBoard()
     {
+        Selection picked;
         for (int p = 1; p <= kSlotCount; ++p)
-            selection().numbers[size_t(p)] = p;
+            picked.numbers[size_t(p)] = p;
         BoardList list;
         list.boardCount = 3;
         list.boardSize = 7;
@@ -138,7 +139,7 @@ private slots:
         DrawState state = drawOf({1, 2, 3, 4, 5, 6, 7, 8, 9});
         state.counters[4] = 99;
         readDraw({"1", "2", "3", "4", "5", "6", "7", "8", "9"}, state);
-        const Comparison c = compareBoards(list, state, kComp);
+        const Comparison c = compareBoards(list, picked, state, kComp);
         QCOMPARE(c.results, (QStringList{"7", "5 + 2 Comp", ""}));
         QCOMPARE(c.numbers.mid(7, 7), (QList<qint32>{1, 2, 3, 4, 5, 8, 9}));
         QCOMPARE(state.counters, (std::array<qint32, 14>{0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0}));

@@ -1,9 +1,7 @@
 // The text reader, the translation file, the settings file and the game file.
 #include "core/text/messages.h"
-#include "core/files/programfolder.h"
 #include "core/wheels/selection.h"
 #include "core/text/translationfile.h"
-#include "core/text/language.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 #include "core/files/textfilereader.h"
@@ -27,12 +25,6 @@ class TestStorage : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup()
-    {
-        setTranslationFile(std::make_unique<TranslationFile>());
-        settings() = defaultSettings();
-        setProgramFolder(QString());
-    }
 
     void readerSkipsBlankLines_data()
     {
@@ -108,11 +100,8 @@ private slots:
         auto manager = std::make_unique<TranslationFile>();
         manager->setFileName(writeFile(file("quillon.lg"), content));
         QVERIFY(manager->load());
-        setTranslationFile(std::move(manager));
-        for (qint32 language : {1, 2, 3, 4, 5, 6, 0, 99}) {
-            setCurrentLanguage(language);
-            QTEST(messageText(Msg(message)), "text");
-        }
+        for (qint32 language : {1, 2, 3, 4, 5, 6, 0, 99})
+            QTEST(Texts(manager.get(), Language(language))(Msg(message)), "text");
     }
 
     void translationDecodedWithTheLanguageCodePage()
@@ -120,8 +109,8 @@ private slots:
         auto manager = std::make_unique<TranslationFile>();
         manager->setFileName(writeFile(file("quillon.lg"), languageFile(40, "Aide;Pomo\xe8 \x80")));
         QVERIFY(manager->load());
-        QCOMPARE(manager->decodedText(21, French), QStringLiteral("Pomoè €"));
-        QCOMPARE(manager->decodedText(21, Croatian), QStringLiteral("Pomoč €"));
+        QCOMPARE(manager->decodedText(21, Language::French), QStringLiteral("Pomoè €"));
+        QCOMPARE(manager->decodedText(21, Language::Croatian), QStringLiteral("Pomoč €"));
         manager->setFileName(dir.path()); // a folder: not loaded, the catalogue speaks
         QVERIFY(!manager->load());
     }
@@ -148,11 +137,9 @@ private slots:
             namedPipe(path);
         else if (content != "<none>")
             writeFile(path, content);
-        settings().horizontalOffset = 77;
-        settings().languageCode = 0;
-        readSettingsFile(path);
-        QTEST(int(settings().horizontalOffset), "horizontal");
-        QCOMPARE(settings().languageCode, 1);
+        const SettingsRecord read = readSettingsFile(path);
+        QTEST(int(read.horizontalOffset), "horizontal");
+        QCOMPARE(read.languageCode, 1);
         QTEST(QFile::exists(path), "kept");
     }
 
@@ -177,32 +164,29 @@ private slots:
         record.replace(4, 4, int32(2));
         record.replace(8, 4, int32(horizontal));
         record.replace(12, 4, int32(vertical));
-        readSettingsFile(writeFile(file("QUILLON.PAR"), record));
-        QTEST(settings().horizontalOffset, "horizontalRead");
-        QTEST(settings().verticalOffset, "verticalRead");
-        QCOMPARE(settings().languageCode, 2);
+        const SettingsRecord read = readSettingsFile(writeFile(file("QUILLON.PAR"), record));
+        QTEST(read.horizontalOffset, "horizontalRead");
+        QTEST(read.verticalOffset, "verticalRead");
+        QCOMPARE(read.languageCode, 2);
     }
 
     void settingsWrittenWholeWhereTheyCanBe()
     {
         QTemporaryDir program;
-        setProgramFolder(program.path());
-        settings().verticalOffset = 12;
-        QVERIFY(writeSettingsFile());
+        SettingsRecord settings = defaultSettings();
+        settings.verticalOffset = 12;
+        QVERIFY(writeSettingsFile(settings, settingsFilePath(program.path())));
         QCOMPARE(readFile(program.filePath(QStringLiteral("QUILLON.PAR"))).mid(12, 4), int32(12));
         QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         // No file can be made under /proc, whoever runs the test: the user's folder is used.
-        setProgramFolder(QStringLiteral("/proc/"));
         const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        QCOMPARE(settingsFilePath(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
-        QVERIFY(writeSettingsFile());
+        QCOMPARE(settingsFilePath(QStringLiteral("/proc")), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        QVERIFY(writeSettingsFile(settings, settingsFilePath(QStringLiteral("/proc"))));
         // Back in a writable program folder, the user's file is read until one is
         // written next to the program.
         QTemporaryDir empty;
-        setProgramFolder(empty.path());
-        QCOMPARE(settingsFileToRead(), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
-        setProgramFolder(program.path());
-        QCOMPARE(settingsFileToRead(), program.filePath(QStringLiteral("QUILLON.PAR")));
+        QCOMPARE(settingsFileToRead(empty.path()), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        QCOMPARE(settingsFileToRead(program.path()), program.filePath(QStringLiteral("QUILLON.PAR")));
         QVERIFY(QFile::remove(QDir(config).filePath(QStringLiteral("QUILLON.PAR"))));
     }
 
@@ -228,13 +212,14 @@ private slots:
 
     void emptyBoxShiftsTheFollowingNumbers()
     {
-        selection().numbers[40] = 33; // left by an earlier reading
+        Selection picked;
+        picked.numbers[40] = 33; // left by an earlier reading
         QStringList boxes;
         for (int k = 1; k <= kBoxCount; ++k)
             boxes.append(QString::number(k + 5));
         boxes[4].clear();
         GameRecord record;
-        fillGameRecord(record, 1, boxes);
+        fillGameRecord(record, picked, 1, boxes);
         QCOMPARE(QByteArray(record.bytes.data(), 8), QByteArray("\x02QL\0\x01\0\0\0", 8));
         QCOMPARE(record.number(4), 9);
         QCOMPARE(record.number(5), 11);
@@ -282,7 +267,8 @@ private slots:
         loaded.replace(0, 3, "\x02QL");
         GameRecord record;
         QCOMPARE(readGameFile(writeFile(file("in.qz"), loaded), record), GameLoadResult::Loaded);
-        fillGameRecord(record, 3, QStringList(kBoxCount, QStringLiteral("9")));
+        Selection picked;
+        fillGameRecord(record, picked, 3, QStringList(kBoxCount, QStringLiteral("9")));
         QVERIFY(writeGameFile(file("out.qz"), record));
         const QByteArray saved = readFile(file("out.qz"));
         QCOMPARE(saved.size(), kGameRecordSize);

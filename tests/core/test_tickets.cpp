@@ -5,7 +5,8 @@
 #include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
-#include "core/files/settings.h"
+#include "core/text/messages.h"
+#include "core/text/translationfile.h"
 
 #include <QTest>
 
@@ -25,13 +26,21 @@ BoardList consecutiveBoards(int count)
         for (int p = i; p < i + 7; ++p)
             list.boards[i].append(char(64 + p));
     }
-    for (int p = 1; p <= kSlotCount; ++p)
-        selection().numbers[size_t(p)] = p;
     return list;
 }
 
+// Slot p holds the number p.
+Selection ownIndexSlots()
+{
+    Selection selection;
+    for (int p = 1; p <= kSlotCount; ++p)
+        selection.numbers[size_t(p)] = p;
+    return selection;
+}
+
 // The points where the run must mark each ticket's boards (listed slot by slot).
-QList<QList<QPoint>> expectedTickets(PrintDevice &device, int t, const QList<QList<int>> &tickets)
+QList<QList<QPoint>> expectedTickets(
+    PrintDevice &device, const PrintOffsets &offsets, int t, const QList<QList<int>> &tickets)
 {
     QList<QList<QPoint>> result;
     for (const QList<int> &boards : tickets) {
@@ -39,8 +48,8 @@ QList<QList<QPoint>> expectedTickets(PrintDevice &device, int t, const QList<QLi
         for (qsizetype s = 0; s < boards.size(); ++s) {
             for (int n = boards[s]; n < boards[s] + 7; ++n) {
                 const QPointF cm = markPosition(t, int(s + 1), n);
-                result.last().append({ cmToDevice(device, Axis::Horizontal, cm.x()),
-                    cmToDevice(device, Axis::Vertical, cm.y()) });
+                result.last().append({ cmToDevice(device, offsets, Axis::Horizontal, cm.x()),
+                    cmToDevice(device, offsets, Axis::Vertical, cm.y()) });
             }
         }
     }
@@ -75,12 +84,21 @@ class TestTickets : public QObject {
     Q_OBJECT
 
     std::shared_ptr<test::PrintLog> log;
+    PrintOffsets offsets;
+    const TranslationFile noTranslationFile;
+
+    // Prints boards first … last of twelve consecutive boards.
+    void print(PrintDevice &device, Prompts &prompts, int t, TicketMode mode, int first, int last)
+    {
+        printTickets(device, prompts, Texts(&noTranslationFile, Language::French), TicketRun{t, mode, first, last},
+            consecutiveBoards(12), ownIndexSlots(), offsets);
+    }
 
 private slots:
     void init()
     {
         log = std::make_shared<test::PrintLog>();
-        settings() = SettingsRecord{};
+        offsets = PrintOffsets{};
     }
 
     void markPosition_data()
@@ -152,17 +170,17 @@ private slots:
         log->dpiX = dpi.width();
         log->dpiY = dpi.height();
         log->offset = printerOffset;
-        settings().horizontalOffset = userOffset.x();
-        settings().verticalOffset = userOffset.y();
+        offsets = {userOffset.x(), userOffset.y()};
         test::RecordingPrintDevice device(log);
-        QCOMPARE(QPoint(cmToDevice(device, Axis::Horizontal, 1.6), cmToDevice(device, Axis::Vertical, 6.18)),
+        QCOMPARE(QPoint(cmToDevice(device, offsets, Axis::Horizontal, 1.6),
+                     cmToDevice(device, offsets, Axis::Vertical, 6.18)),
             mark);
 
         device.beginDocument();
         for (int kind : {0, 1, 2, 3, 4, 5})
-            drawMark(device, 10, 20, kind);
+            drawMark(device, offsets, 10, 20, MarkKind(kind));
         // A bar whose corner lies at the end of the coordinate range ends there too.
-        drawMark(device, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 2);
+        drawMark(device, offsets, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), MarkKind::Bar2mm);
         const QList<PrintOp> ops = log->documents.first().pages.first();
         QCOMPARE(ops.size(), 5); // kinds 0 and 5 draw nothing
         QCOMPARE(ops[0].text, QStringLiteral("X"));
@@ -197,12 +215,12 @@ private slots:
         QFETCH(int, last);
         QFETCH(QList<QList<int>>, tickets);
         log->offset = QPoint(20, 30);
-        settings().horizontalOffset = 2;
+        offsets.horizontalMm = 2;
         test::RecordingPrintDevice device(log);
         test::FakePrompts prompts;
-        printTickets(device, prompts, consecutiveBoards(12), t, TicketMode::PrintAll, first, last);
+        print(device, prompts, t, TicketMode::PrintAll, first, last);
         QVERIFY(prompts.calls.isEmpty());
-        QCOMPARE(printedTickets(*log), expectedTickets(device, t, tickets));
+        QCOMPARE(printedTickets(*log), expectedTickets(device, offsets, t, tickets));
         for (const test::PrintedDocument &doc : log->documents) {
             QVERIFY(doc.ended && !doc.aborted);
             const PrintOp &op = doc.pages.first().first();
@@ -231,13 +249,13 @@ private slots:
         WatchingPrompts prompts;
         prompts.log = log;
         prompts.answers.append(answers);
-        printTickets(device, prompts, consecutiveBoards(12), 1, TicketMode::StopEachTicket, 1, 12);
+        print(device, prompts, 1, TicketMode::StopEachTicket, 1, 12);
         // Asked before boards 6 and 11, once the full ticket was sent; a refused
         // ticket is never begun, so nothing else goes to the printer.
         QCOMPARE(prompts.documentsAtPrompt, documentsAtPrompt);
         QCOMPARE(prompts.calls.first().buttons, Prompts::Buttons::OkCancel);
         QCOMPARE(prompts.calls.first().icon, Prompts::Icon::Question);
-        QCOMPARE(printedTickets(*log), expectedTickets(device, 1, tickets));
+        QCOMPARE(printedTickets(*log), expectedTickets(device, offsets, 1, tickets));
         for (const test::PrintedDocument &doc : log->documents)
             QVERIFY(doc.ended && !doc.aborted);
     }
@@ -300,7 +318,7 @@ private slots:
         test::FakePrompts player;
         QString thrown;
         try {
-            printTickets(device, player, consecutiveBoards(12), 1, mode, 1, 12);
+            print(device, player, 1, mode, 1, 12);
         } catch (const QuillonError &e) {
             thrown = e.text();
         }

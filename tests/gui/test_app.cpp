@@ -3,7 +3,6 @@
 #include "core/text/messages.h"
 #include "support/fakeplatform.h"
 #include "core/text/translationfile.h"
-#include "core/text/language.h"
 
 #include <QTest>
 
@@ -12,10 +11,9 @@ using namespace quillon;
 class TestApp : public QObject {
     Q_OBJECT
 
-private slots:
-    void init() { setTranslationFile(std::make_unique<TranslationFile>()); }
-    void cleanup() { setCurrentLanguage(French); }
+    const TranslationFile noTranslationFile;
 
+private slots:
     void lookup_data()
     {
         QTest::addColumn<int>("language");
@@ -48,8 +46,7 @@ private slots:
         QFETCH(int, message);
         QFETCH(QString, text);
         test::FakePlatform fakes;
-        setCurrentLanguage(language);
-        QCOMPARE(messageText(Msg(message)), text);
+        QCOMPARE(Texts(&noTranslationFile, Language(language))(Msg(message)), text);
         QVERIFY(fakes.prompts.calls.isEmpty());
     }
 
@@ -60,16 +57,15 @@ private slots:
                             68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82,  83,  85,  86,  87,  88,
                             104, 105, 106, 107, 108, 109, 112, 113, 114, 115};
         for (int n : used) {
-            QVERIFY2(!catalogueText(n, French).isEmpty(), qPrintable(QString::number(n)));
-            QVERIFY2(!catalogueText(n, English).isEmpty(), qPrintable(QString::number(n)));
+            QVERIFY2(!catalogueText(n, Language::French).isEmpty(), qPrintable(QString::number(n)));
+            QVERIFY2(!catalogueText(n, Language::English).isEmpty(), qPrintable(QString::number(n)));
         }
     }
 
     void lookupWithoutManagerShowsTheErrorBox()
     {
         test::FakePlatform fakes;
-        setTranslationFile(nullptr);
-        QCOMPARE(messageText(Msg::Quit), QString());
+        QCOMPARE(Texts(nullptr, Language::French)(Msg::Quit), QString());
         const auto calls = fakes.prompts.messages();
         QCOMPARE(calls.size(), 1);
         QCOMPARE(calls[0].text, QStringLiteral("Erreur"));

@@ -1,8 +1,6 @@
 // The board list and compare windows and the main window's view, export and compare
 // commands, with real widgets under the offscreen platform and scripted prompts.
 #include "core/draw/rating.h"
-#include "core/files/programfolder.h"
-#include "core/text/language.h"
 #include "core/wheels/boardlist.h"
 #include "support/fakeplatform.h"
 #include "gui/application.h"
@@ -86,15 +84,13 @@ class TestBoardWindows : public QObject, test::ProgramFixture {
         QVERIFY(!dialog->isVisible());
     }
 
-    BoardListDialog *list() const { return windows().boardListDialog; }
-    CompareDialog *compare() const { return windows().compareDialog; }
+    BoardListDialog *list() const { return test::dialog<BoardListDialog>(w); }
+    CompareDialog *compare() const { return test::dialog<CompareDialog>(w); }
 
 private slots:
     void cleanup()
     {
         stopProgram();
-        setCurrentLanguage(French);
-        drawState() = DrawState{};
     }
 
     void viewShowsTheBoardsInTheGrid()
@@ -174,7 +170,7 @@ private slots:
     void printingTheListInEnglish()
     {
         start();
-        setCurrentLanguage(English);
+        session->settings.languageCode = qint32(Language::English);
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
             QCOMPARE(child<StringGrid>(list(), "grillecomb")->cell(0, 0), QStringLiteral("Board"));
             // Return in the grid prints nothing: "Imprimer" is not the default button.
@@ -374,8 +370,8 @@ private slots:
             typeInto(numberBox(f, 7), QString());
             typeInto(numberBox(f, 9), QString());
             child<QPushButton>(f, "bvoir")->click();
-            QCOMPARE(drawState().entries[7], 2);
-            QCOMPARE(drawState().entries[9], 0);
+            QCOMPARE(session->draw.entries[7], 2);
+            QCOMPARE(session->draw.entries[9], 0);
             QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 +  Comp"});
             QCOMPARE(f->summary(), QStringLiteral("1 X 6 numéros + Comp\r3 X 4 numéros + Comp\r"));
 

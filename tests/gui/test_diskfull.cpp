@@ -2,7 +2,6 @@
 // that takes no new file, a read-only program folder. The test mounts its own tmpfs,
 // so it runs as root (as CI does) and reports itself skipped (exit code 77) elsewhere.
 #include "core/files/export.h"
-#include "core/files/programfolder.h"
 #include "core/files/settingsfile.h"
 #include "support/fakeplatform.h"
 #include "gui/application.h"
@@ -114,8 +113,6 @@ private slots:
     void cleanup()
     {
         stopProgram();
-        setProgramFolder(QString());
-        settings() = defaultSettings();
     }
 
     // The player's file stays byte for byte as it was, nothing is left beside it, and
@@ -158,7 +155,7 @@ private slots:
             w->readBoxes();
             QBuffer exported;
             exported.open(QIODevice::WriteOnly);
-            generateExport(119, exported);
+            generateExport(119, session->selection, exported);
             leaveFree = exported.size() / 4096 * 4096;
             QVERIFY(leaveFree > 16384); // more than one buffer of writes goes through first
         }
@@ -205,8 +202,8 @@ private slots:
 
         start(program.path());
         QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quit"));
-        QCOMPARE(settings().horizontalOffset, 4);
-        QCOMPARE(settings().verticalOffset, -2);
+        QCOMPARE(session->settings.horizontalOffset, 4);
+        QCOMPARE(session->settings.verticalOffset, -2);
         child<QPushButton>(w, "bquit")->click();
         QVERIFY(fakes->prompts.calls.isEmpty());
         QCOMPARE(readFile(config), english);

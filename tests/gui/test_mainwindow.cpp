@@ -1,7 +1,5 @@
 // The main window with real widgets under the offscreen platform.
-#include "core/files/programfolder.h"
 #include "core/text/displaynames.h"
-#include "core/text/language.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
@@ -34,11 +32,11 @@ class TestMainWindow : public QObject, test::ProgramFixture {
     QTemporaryDir folder;
 
     // Starts the program afresh with an empty program folder and the given language.
-    void start(qint32 language = French)
+    void start(Language language = Language::French)
     {
         QVERIFY(startIn(folder.path()));
-        if (language != French) {
-            setCurrentLanguage(language);
+        if (language != Language::French) {
+            session->settings.languageCode = qint32(language);
             w->applyCaptions();
         }
     }
@@ -69,7 +67,6 @@ private slots:
     void cleanup()
     {
         stopProgram();
-        setCurrentLanguage(French);
     }
 
     void startsInFrenchWithTheTopSystemAndItsBoxes()
@@ -80,7 +77,7 @@ private slots:
         QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), 0);
         const int system = w->selectedSystem();
         QVERIFY(hasWheelTable(system));
-        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), displayName(system));
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), displayName(system, session->texts()));
         const int pool = systemDescriptor(system).poolSize;
         for (int tag = 1; tag <= kBoxCount; ++tag) {
             QCOMPARE(numberBox(w, tag)->isVisible(), tag <= pool);
@@ -127,7 +124,7 @@ private slots:
     void tooltipsOnlyOnFourButtons()
     {
         QFETCH(int, language);
-        start(language);
+        start(Language(language));
         QTEST(child<QPushButton>(w, "bquit")->text(), "quit");
         QTEST(child<QPushButton>(w, "bquit")->toolTip(), "quitTip");
         QTEST(child<QPushButton>(w, "baidegene")->toolTip(), "helpTip");
@@ -214,9 +211,9 @@ private slots:
         QTest::keyClick(numberBox(w, 2)->lineEdit(), Qt::Key_Backspace);
         typeInto(3, QStringLiteral("33"));
         w->readBoxes();
-        QCOMPARE(selection().numbers[1], 7);
-        QCOMPARE(selection().numbers[2], 33);
-        QCOMPARE(selection().numbers[3], 1);
+        QCOMPARE(session->selection.numbers[1], 7);
+        QCOMPARE(session->selection.numbers[2], 33);
+        QCOMPARE(session->selection.numbers[3], 1);
     }
 
     void switchingSystemsHidesBoxesAndKeepsTheirText()
@@ -278,9 +275,10 @@ private slots:
     {
         start();
         // The language changes behind the window's back; the next activation shows it.
-        setCurrentLanguage(English);
+        session->settings.languageCode = qint32(Language::English);
         QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quitter"));
-        QTimer::singleShot(0, windows().aboutDialog, [] { windows().aboutDialog->accept(); });
+        AboutDialog *about = test::dialog<AboutDialog>(w);
+        QTimer::singleShot(0, about, [about] { about->accept(); });
         child<QPushButton>(w, "binfos")->click();
         QTRY_COMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quit"));
     }

@@ -1,6 +1,5 @@
 // Settings, game files, help and the about box, through the real windows.
 #include "core/files/gamefile.h"
-#include "core/files/programfolder.h"
 #include "core/files/settingsfile.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
@@ -48,7 +47,7 @@ class TestStorageWindows : public QObject, ProgramFixture {
 
     SettingsDialog *openSettings()
     {
-        SettingsDialog *dialog = windows().settingsDialog;
+        SettingsDialog *dialog = test::dialog<SettingsDialog>(w);
         return test::showActive(dialog) ? dialog : nullptr;
     }
 
@@ -69,21 +68,18 @@ private slots:
     {
         folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon folder-XXXXXX"));
         QVERIFY(folder->isValid());
-        gameRecord() = GameRecord{};
     }
     void cleanup()
     {
         stopProgram();
-        setProgramFolder(QString());
-        settings() = defaultSettings();
     }
 
     void firstStartIsFrenchAndQuitWritesTheSettings()
     {
         start();
         QCOMPARE(child<QPushButton>(w, "bquit")->text(), QStringLiteral("Quitter"));
-        QCOMPARE(settings().horizontalOffset, 0);
-        QCOMPARE(settings().verticalOffset, 0);
+        QCOMPARE(session->settings.horizontalOffset, 0);
+        QCOMPARE(session->settings.verticalOffset, 0);
         QVERIFY(!QFile::exists(path(QStringLiteral("QUILLON.PAR"))));
         child<QPushButton>(w, "bquit")->click();
         QVERIFY(!w->isVisible());
@@ -107,7 +103,7 @@ private slots:
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 4, -2));
         start();
         QTEST(child<QPushButton>(w, "bquit")->text(), "quit");
-        QCOMPARE(settings().horizontalOffset, 4);
+        QCOMPARE(session->settings.horizontalOffset, 4);
         QVERIFY(fakes->prompts.calls.isEmpty());
         child<QPushButton>(w, "bquit")->click();
         QCOMPARE(get(QStringLiteral("QUILLON.PAR")), settingsBytes(language, 4, -2));
@@ -167,8 +163,8 @@ private slots:
         child<QLineEdit>(dialog, "edecv")->selectAll();
         QTest::keyClicks(child<QLineEdit>(dialog, "edecv"), QStringLiteral("12"));
         dialog->close();
-        QCOMPARE(settings().horizontalOffset, 7);
-        QCOMPARE(settings().verticalOffset, -9999);
+        QCOMPARE(session->settings.horizontalOffset, 7);
+        QCOMPARE(session->settings.verticalOffset, -9999);
 
         dialog = openSettings();
         QVERIFY(dialog);
@@ -182,8 +178,8 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(dialog, "edecv"), QStringLiteral("12-3"));
         QTest::keyClick(child<QLineEdit>(dialog, "edecv"), Qt::Key_Return); // the default button
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(settings().horizontalOffset, -5);
-        QCOMPARE(settings().verticalOffset, 12);
+        QCOMPARE(session->settings.horizontalOffset, -5);
+        QCOMPARE(session->settings.verticalOffset, 12);
         w->close(); // the close box, not "Quitter"
         QCOMPARE(get(QStringLiteral("QUILLON.PAR")), file);
     }
@@ -202,7 +198,7 @@ private slots:
         QFETCH(int, language);
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 0, 0));
         start();
-        AboutDialog *about = windows().aboutDialog;
+        AboutDialog *about = test::dialog<AboutDialog>(w);
         w->move(0, 0); // the box centres on the screen, not over the main window
         QVERIFY(test::showActive(about));
         QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));

@@ -1,5 +1,4 @@
 // The ticket printing dialog with real widgets under the offscreen platform.
-#include "core/files/programfolder.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
@@ -31,9 +30,9 @@ class TestTicketPrintDialog : public QObject, test::ProgramFixture {
     {
         if (!fakes) {
             QVERIFY(startIn(folder.path()));
-            d = windows().ticketPrintDialog;
+            d = test::dialog<TicketPrintDialog>(w);
         }
-        generate(system);
+        generate(system, session->boards);
         QVERIFY(test::showActive(d));
     }
 

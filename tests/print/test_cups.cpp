@@ -1,7 +1,6 @@
 // End to end: the board list window prints through a private CUPS whose default
 // printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).
-#include "core/files/programfolder.h"
 #include "core/tickets/listprint.h"
 #include "core/tickets/tickettypes.h"
 #include "core/wheels/boardlist.h"
@@ -39,6 +38,7 @@ class TestCups : public QObject {
     QString script;
     QString socket;
     std::unique_ptr<FakePlatform> fakes;
+    std::unique_ptr<Session> session;
 
     QProcessEnvironment cupsEnvironment() const
     {
@@ -63,13 +63,13 @@ class TestCups : public QObject {
     // Opens the board list on system 3 and presses "Imprimer" once.
     void printFromTheWindow()
     {
-        MainWindow *w = test::startProgram();
+        std::unique_ptr<MainWindow> w = test::startProgram(*session);
         QVERIFY(w);
         w->selectSystemByIndex(3);
         const QStringList numbers = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
-            numberBox(w, tag)->setEditText(numbers[tag - 1]);
-        BoardListDialog *list = windows().boardListDialog;
+            numberBox(w.get(), tag)->setEditText(numbers[tag - 1]);
+        BoardListDialog *list = test::dialog<BoardListDialog>(w.get());
         bool printed = false;
         QTimer::singleShot(0, list, [&] {
             if (QTest::qWaitForWindowActive(list)) {
@@ -78,8 +78,8 @@ class TestCups : public QObject {
             }
             list->close();
         });
-        child<QPushButton>(w, "bvoirtick")->click();
-        destroyWindows();
+        child<QPushButton>(w.get(), "bvoirtick")->click();
+        w.reset();
         QVERIFY(printed);
     }
 
@@ -96,14 +96,14 @@ class TestCups : public QObject {
     // the answer asked for. Returns where the marks of the first ticket go, in points.
     QList<QPointF> printTicketsFromTheWindow(Prompts::Answer atThePrompt)
     {
-        MainWindow *w = test::startProgram();
+        std::unique_ptr<MainWindow> w = test::startProgram(*session);
         if (!w)
             return {};
         w->selectSystemByIndex(2);
         const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
         for (int tag = 1; tag <= numbers.size(); ++tag)
-            numberBox(w, tag)->setEditText(numbers[tag - 1]);
-        TicketPrintDialog *dialog = windows().ticketPrintDialog;
+            numberBox(w.get(), tag)->setEditText(numbers[tag - 1]);
+        TicketPrintDialog *dialog = test::dialog<TicketPrintDialog>(w.get());
         fakes->prompts.answers.enqueue(atThePrompt);
         QTimer::singleShot(0, dialog, [dialog] {
             const auto close = qScopeGuard([dialog] { dialog->reject(); });
@@ -111,12 +111,12 @@ class TestCups : public QObject {
             child<QRadioButton>(dialog, "bimpunbull")->setChecked(true);
             child<QPushButton>(dialog, "boutlancer")->click();
         });
-        child<QPushButton>(w, "bimprimetickets")->click();
-        destroyWindows();
+        child<QPushButton>(w.get(), "bimprimetickets")->click();
+        w.reset();
         QList<QPointF> marks;
         for (int s = 1; s <= 5; ++s) {
             for (int j = 1; j <= 7; ++j)
-                marks.append(markPosition(1, s, numberAt(boardList().boards[s], j)) * 72 / 2.54);
+                marks.append(markPosition(1, s, numberAt(session->boards.boards[s], j, session->selection)) * 72 / 2.54);
         }
         return marks;
     }
@@ -140,12 +140,13 @@ private slots:
         socket = QString::fromLocal8Bit(setup.readAllStandardOutput()).trimmed();
         // The Qt printing plugin asks the CUPS named here.
         qputenv("CUPS_SERVER", socket.toLocal8Bit());
-        setProgramFolder(dir.path());
     }
 
     void init()
     {
         fakes = std::make_unique<FakePlatform>();
+        session = std::make_unique<Session>();
+        session->programFolder = dir.path();
         platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
     }
 

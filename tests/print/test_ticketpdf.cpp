@@ -6,6 +6,8 @@
 #include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
+#include "core/text/messages.h"
+#include "core/text/translationfile.h"
 #include "platform/qtprintdevice.h"
 #include "support/pdfwords.h"
 
@@ -29,8 +31,9 @@ class TestTicketPdf : public QObject {
     QString printTicket(int t, int dpi, double marginMm, QList<QPoint> &marks)
     {
         constexpr int kHighest[] = {0, 49, 47, 39, 27, 36};
+        Selection picked;
         for (int p = 1; p <= kSlotCount; ++p)
-            selection().numbers[size_t(p)] = p;
+            picked.numbers[size_t(p)] = p;
         const int count = ticketType(t).boardsPerTicket;
         BoardList boards{{QByteArray()}, count, 7};
         for (int s = 1; s <= count; ++s) {
@@ -45,7 +48,9 @@ class TestTicketPdf : public QObject {
         const QString path = dir.filePath(QStringLiteral("ticket%1-%2.pdf").arg(t).arg(dpi));
         QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
         FakePrompts prompts;
-        printTickets(device, prompts, boards, t, TicketMode::PrintAll, 1, count);
+        const TranslationFile noTranslationFile;
+        printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
+            TicketRun{t, TicketMode::PrintAll, 1, count}, boards, picked, PrintOffsets{});
         return path;
     }
 

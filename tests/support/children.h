@@ -21,6 +21,15 @@ template <class T> T *child(const QObject *window, const char *name)
     return found;
 }
 
+// The secondary window of type T: the main window owns one of each.
+template <class T> T *dialog(const QObject *mainWindow)
+{
+    T *found = mainWindow->findChild<T *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!found)
+        qFatal("%s has no %s", qPrintable(mainWindow->objectName()), T::staticMetaObject.className());
+    return found;
+}
+
 // Number box c<tag> of the main window (1 … 40) or of the compare window (1 … 9).
 inline QComboBox *numberBox(const QObject *window, int tag)
 {

@@ -1,6 +1,5 @@
 #include "support/program.h"
 
-#include "core/files/programfolder.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 
@@ -10,12 +9,11 @@
 
 namespace quillon::test {
 
-MainWindow *startProgram()
+std::unique_ptr<MainWindow> startProgram(Session &session)
 {
-    createWindows();
-    MainWindow *main = windows().mainWindow;
+    std::unique_ptr<MainWindow> main = createWindows(session);
     main->show();
-    if (!QTest::qWaitForWindowActive(main) || main->startupPending())
+    if (!QTest::qWaitForWindowActive(main.get()) || main->startupPending())
         return nullptr;
     return main;
 }
@@ -29,15 +27,18 @@ bool showActive(QWidget *window)
 bool ProgramFixture::startIn(const QString &programFolder)
 {
     fakes = std::make_unique<FakePlatform>();
-    setProgramFolder(programFolder);
-    w = startProgram();
+    session = std::make_unique<Session>();
+    session->programFolder = programFolder;
+    mainWindow = startProgram(*session);
+    w = mainWindow.get();
     return w != nullptr;
 }
 
 void ProgramFixture::stopProgram()
 {
-    destroyWindows();
     w = nullptr;
+    mainWindow.reset();
+    session.reset();
     fakes.reset();
 }
 

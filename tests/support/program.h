@@ -1,6 +1,8 @@
 // Starting the real program in a window test, and typing into it.
 #pragma once
 
+#include "core/session.h"
+#include "gui/mainwindow.h"
 #include "support/fakeplatform.h"
 
 #include <QString>
@@ -8,21 +10,20 @@
 
 class QComboBox;
 class QWidget;
-class MainWindow;
 
 namespace quillon::test {
 
-// Creates the six windows and shows the main window; returns it once it is active and
-// has run its one-time initialisation, or null when it never became active.
-MainWindow *startProgram();
+// Creates the windows on the session and shows the main window; returns it once it is
+// active and has run its one-time initialisation, or null when it never became active.
+std::unique_ptr<MainWindow> startProgram(Session &session);
 
 // Shows a secondary window and waits until it is the application's active window, so
 // that its activation handler has run. Under the offscreen platform a modal dialog
 // counts as active as soon as its parent is, which is why the window itself is asked.
 bool showActive(QWidget *window);
 
-// The program run by one window test: the scripted platform, the program folder and the
-// main window. A test class derives from it (after QObject), calls startIn() in each test
+// The program run by one window test: the scripted platform, a fresh session on the
+// program folder, and the main window. A test class derives from it (after QObject), calls startIn() in each test
 // and stopProgram() from cleanup().
 class ProgramFixture {
 protected:
@@ -33,7 +34,9 @@ protected:
     void stopProgram();
 
     std::unique_ptr<FakePlatform> fakes;
-    MainWindow *w = nullptr;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainWindow> mainWindow;
+    MainWindow *w = nullptr; // mainWindow, for short
 };
 
 // Types into a number box as the window system does: to the combo box, which holds the

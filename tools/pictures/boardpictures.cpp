@@ -3,6 +3,7 @@
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
 #include "core/platform.h"
+#include "core/session.h"
 #include "core/wheels/catalogue.h"
 #include "gui/application.h"
 #include "gui/boardlistdialog.h"
@@ -43,8 +44,9 @@ int main(int argc, char *argv[])
     platform().shell = &shell;
     platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
-    createWindows();
-    MainWindow *main = windows().mainWindow;
+    Session session;
+    const std::unique_ptr<MainWindow> window = createWindows(session);
+    MainWindow *main = window.get();
     main->show();
     if (!QTest::qWaitForWindowExposed(main))
         return 1;
@@ -62,7 +64,7 @@ int main(int argc, char *argv[])
     bool ok = true;
     bool listSaved = false;
     QTimer::singleShot(0, [&] {
-        BoardListDialog *list = windows().boardListDialog;
+        BoardListDialog *list = main->findChild<BoardListDialog *>();
         if (!QTest::qWaitForWindowActive(list))
             qWarning("the board list did not become active");
         QTest::qWait(300);
@@ -74,7 +76,7 @@ int main(int argc, char *argv[])
 
     bool compareSaved = false;
     QTimer::singleShot(0, [&] {
-        CompareDialog *compare = windows().compareDialog;
+        CompareDialog *compare = main->findChild<CompareDialog *>();
         if (!QTest::qWaitForWindowActive(compare))
             qWarning("the compare window did not become active");
         for (int tag = 1; tag <= 9; ++tag)
@@ -88,6 +90,5 @@ int main(int argc, char *argv[])
     child<QPushButton>(main, "bcompar")->click();
     ok = ok && compareSaved;
 
-    destroyWindows();
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png and <folder>/about.png
 #include "core/platform.h"
+#include "core/session.h"
 #include "gui/aboutdialog.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
@@ -51,17 +52,17 @@ int main(int argc, char *argv[])
     quillon::platform().prompts = &prompts;
     quillon::platform().shell = &shell;
 
-    quillon::createWindows();
-    MainWindow *main = quillon::windows().mainWindow;
+    quillon::Session session;
+    const std::unique_ptr<MainWindow> window = quillon::createWindows(session);
+    MainWindow *main = window.get();
     main->show();
     main->activateWindow();
     if (!QTest::qWaitFor([main] { return !main->startupPending(); }, 5000))
         return 1;
-    bool ok = shoot(child<QPushButton>(main, "bparametre"), quillon::windows().settingsDialog,
+    bool ok = shoot(child<QPushButton>(main, "bparametre"), main->findChild<SettingsDialog *>(),
         QDir(folder).filePath(QStringLiteral("settings.png")));
-    ok = shoot(child<QPushButton>(main, "binfos"), quillon::windows().aboutDialog,
+    ok = shoot(child<QPushButton>(main, "binfos"), main->findChild<AboutDialog *>(),
              QDir(folder).filePath(QStringLiteral("about.png")))
         && ok;
-    quillon::destroyWindows();
     return ok ? 0 : 1;
 }

@@ -8,6 +8,8 @@
 #include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
+#include "core/text/messages.h"
+#include "core/text/translationfile.h"
 #include "platform/qtprintdevice.h"
 
 #include <QApplication>
@@ -31,8 +33,6 @@ constexpr int kHighest[kTicketTypeCount + 1] = {0, 49, 47, 39, 27, 36};
 // A full ticket of type t: board s holds seven numbers spread over the grid.
 BoardList fullTicket(int t)
 {
-    for (int p = 1; p <= kSlotCount; ++p)
-        selection().numbers[size_t(p)] = p;
     const int boards = ticketType(t).boardsPerTicket;
     BoardList list;
     list.boardCount = boards;
@@ -54,7 +54,12 @@ bool picture(int t, const QString &work, const QString &target)
     {
         QtPrintDevice device(pdf, kPrintDpi, QPageSize(QPageSize::A4));
         test::FakePrompts prompts;
-        printTickets(device, prompts, boards, t, TicketMode::PrintAll, 1, boards.boardCount);
+        Selection ownIndex;
+        for (int p = 1; p <= kSlotCount; ++p)
+            ownIndex.numbers[size_t(p)] = p;
+        const TranslationFile noTranslationFile;
+        printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
+            TicketRun{t, TicketMode::PrintAll, 1, boards.boardCount}, boards, ownIndex, PrintOffsets{});
     }
 
     // The part of the sheet from its top-left corner to 1 cm past the last box.
@@ -91,8 +96,8 @@ bool picture(int t, const QString &work, const QString &target)
     painter.drawLine(0, 0, 0, sheet.height());
     // Each box's number under the middle of its mark: the letter X's cell is about
     // 0.21 × 0.4 cm, a bar 0.35 cm wide and 0.2 or 0.1 cm high.
-    const int kind = ticketType(t).markKind;
-    const QSizeF mark = kind == 1 ? QSizeF(0.21, 0.4) : QSizeF(0.35, kind == 2 ? 0.2 : 0.1);
+    const MarkKind kind = ticketType(t).markKind;
+    const QSizeF mark = kind == MarkKind::LetterX ? QSizeF(0.21, 0.4) : QSizeF(0.35, kind == MarkKind::Bar2mm ? 0.2 : 0.1);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(int(toPixels(0.2)));
     painter.setFont(font);

@@ -4,12 +4,6 @@
 
 namespace quillon {
 
-DrawState &drawState()
-{
-    static DrawState state;
-    return state;
-}
-
 void readDraw(const QStringList &boxTexts, DrawState &state)
 {
     state.entries[kDrawEntries] = 0;
@@ -92,7 +86,8 @@ QString summaryText(const DrawState &state, const QString &numbersWord, const QS
     return text;
 }
 
-Comparison compareBoards(const BoardList &list, DrawState &state, const QString &bonusWord)
+Comparison compareBoards(const BoardList &list, const Selection &selection, DrawState &state,
+    const QString &bonusWord)
 {
     Comparison result;
     result.boardCount = list.boardCount;
@@ -103,7 +98,7 @@ Comparison compareBoards(const BoardList &list, DrawState &state, const QString 
     for (int r = 1; r <= list.boardCount; ++r) {
         qint32 *numbers = result.numbers.data() + qsizetype(r - 1) * list.boardSize;
         for (int p = 1; p <= list.boardSize; ++p)
-            numbers[p - 1] = numberAt(list.boards.at(r), p);
+            numbers[p - 1] = numberAt(list.boards.at(r), p, selection);
         const BoardRating rating = rateBoard(numbers, rated, state);
         if (const int c = categoryOf(rating))
             ++state.counters[size_t(c)];

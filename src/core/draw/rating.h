@@ -25,11 +25,9 @@ struct DrawState {
     std::array<qint32, kCategoryCount + 1> counters{}; // 1 … 13; [0] unused
 };
 
-DrawState &drawState();
-
 // Starts a comparison: entry 9 and every counter go to 0, then each box text
 // (boxTexts[t - 1] for entry t) that is a whole number replaces its entry.
-void readDraw(const QStringList &boxTexts, DrawState &state = drawState());
+void readDraw(const QStringList &boxTexts, DrawState &state);
 
 // True when the nine entries are pairwise different.
 bool drawIsDistinct(const DrawState &state);
@@ -59,7 +57,9 @@ struct Comparison {
     QStringList results;   // one per board
 };
 
-// Rates every board of the list and counts it in its category.
-Comparison compareBoards(const BoardList &list, DrawState &state, const QString &bonusWord);
+// Rates every board of the list, its numbers read from the selection, and counts it
+// in its category.
+Comparison compareBoards(const BoardList &list, const Selection &selection, DrawState &state,
+    const QString &bonusWord);
 
 } // namespace quillon

@@ -51,13 +51,7 @@ qint32 GameRecord::number(int k) const
     return getInt(*this, kNumbersOffset + 4 * (k - 1));
 }
 
-GameRecord &gameRecord()
-{
-    static GameRecord record;
-    return record;
-}
-
-void fillGameRecord(GameRecord &record, int system, const QStringList &boxTexts)
+void fillGameRecord(GameRecord &record, Selection &selection, int system, const QStringList &boxTexts)
 {
     std::memcpy(record.bytes.data(), kSignature, sizeof kSignature);
     putInt(record, kFormatOffset, kFormatNumber);
@@ -71,8 +65,8 @@ void fillGameRecord(GameRecord &record, int system, const QStringList &boxTexts)
     putInt(record, kPoolSizeOffset, poolSize);
     putInt(record, kKeyCountOffset, keyCount);
 
-    Selection &picked = selection();
-    readSelection(boxTexts, keyCount, picked);
+    const Selection &picked = selection;
+    readSelection(boxTexts, selection, keyCount);
     for (int k = 1; k <= kGameNumberCount; ++k) {
         const qint32 value = k <= keyCount ? picked.keys[size_t(k)] : picked.numbers[size_t(k - keyCount)];
         putInt(record, kNumbersOffset + 4 * (k - 1), value);

@@ -15,6 +15,8 @@
 
 namespace quillon {
 
+struct Selection;
+
 constexpr qsizetype kGameRecordSize = 228;
 constexpr int kGameNumberCount = 40;
 
@@ -27,13 +29,10 @@ struct GameRecord {
     qint32 number(int k) const;
 };
 
-// The game record of this run.
-GameRecord &gameRecord();
-
 // Fills the named fields of the record for the given system from the texts of the
-// boxes c1 … c40. The boxes are read into the selected-number slots as for any
-// command, so a box without a number shifts the following ones down a slot.
-void fillGameRecord(GameRecord &record, int system, const QStringList &boxTexts);
+// boxes c1 … c40. The boxes are read into the selection's slots as for any command,
+// so a box without a number shifts the following ones down a slot.
+void fillGameRecord(GameRecord &record, Selection &selection, int system, const QStringList &boxTexts);
 
 // Writes the record; the file is replaced only once the whole record is written.
 bool writeGameFile(const QString &path, const GameRecord &record);

@@ -17,7 +17,4 @@ struct SettingsRecord {
     std::array<char, 12> reserved20{};
 };
 
-// The application's one settings record.
-SettingsRecord &settings();
-
 } // namespace quillon

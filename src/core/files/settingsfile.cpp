@@ -1,6 +1,5 @@
 #include "core/files/settingsfile.h"
 
-#include "core/files/programfolder.h"
 #include "core/files/replacefile.h"
 
 #include <QDir>
@@ -33,7 +32,7 @@ qint32 getInt(const QByteArray &bytes, int offset)
 // say too little for the superuser or for read-only mounts.
 bool canCreateFilesIn(const QString &folder)
 {
-    QTemporaryFile probe(folder + QStringLiteral(".quillon-probe-XXXXXX"));
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".quillon-probe-XXXXXX")));
     return probe.open();
 }
 
@@ -80,36 +79,32 @@ SettingsRecord defaultSettings()
     return record;
 }
 
-QString settingsFilePath()
+QString settingsFilePath(const QString &programFolder)
 {
-    const QString inProgramFolder = programFolder() + kSettingsFileName;
-    return canCreateFilesIn(programFolder()) ? inProgramFolder : userSettingsFilePath();
+    const QString inProgramFolder = QDir(programFolder).filePath(kSettingsFileName);
+    return canCreateFilesIn(programFolder) ? inProgramFolder : userSettingsFilePath();
 }
 
-QString settingsFileToRead()
+QString settingsFileToRead(const QString &programFolder)
 {
-    const QString written = settingsFilePath();
+    const QString written = settingsFilePath(programFolder);
     if (QFileInfo::exists(written))
         return written;
-    const QString inProgramFolder = programFolder() + kSettingsFileName;
+    const QString inProgramFolder = QDir(programFolder).filePath(kSettingsFileName);
     const QString other = written == inProgramFolder ? userSettingsFilePath() : inProgramFolder;
     return QFileInfo::exists(other) ? other : written;
 }
 
-void readSettingsFile(const QString &path)
+SettingsRecord readSettingsFile(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
-        settings() = defaultSettings();
-        return;
-    }
+    if (!QFileInfo::exists(path))
+        return defaultSettings();
     QFile file(path);
-    bool ok = false;
     // Regular files only: opening a named pipe would wait for a writer forever.
     if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.read(kSettingsRecordSize);
         SettingsRecord record;
-        ok = decodeSettings(bytes, record);
-        if (ok) {
+        if (decodeSettings(bytes, record)) {
             // An offset the dialog cannot give came from a damaged or hand-edited
             // file. Brought to the nearest bound it would still throw every mark off
             // the ticket; 0 prints where a first start does. The rest of the record
@@ -118,22 +113,20 @@ void readSettingsFile(const QString &path)
                 if (*offset < kLowestOffset || *offset > kHighestOffset)
                     *offset = 0;
             }
-            settings() = record;
+            return record;
         }
     }
     file.close();
-    if (!ok) {
-        QFile::remove(path);
-        settings() = defaultSettings();
-    }
+    QFile::remove(path);
+    return defaultSettings();
 }
 
-bool writeSettingsFile(const QString &path)
+bool writeSettingsFile(const SettingsRecord &record, const QString &path)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
-    return replaceFile(path, encodeSettings(settings())).isEmpty();
+    return replaceFile(path, encodeSettings(record)).isEmpty();
 }
 
 QString settingsWriteFailureText()

@@ -28,20 +28,20 @@ SettingsRecord defaultSettings();
 
 // Where the settings file is written: the program folder when a file can be made
 // in it, otherwise the user's configuration folder.
-QString settingsFilePath();
+QString settingsFilePath(const QString &programFolder);
 // Where it is read: the file where it will be written when there is one, otherwise
 // the one in the other place, so that a file left in a read-only program folder is
 // still read.
-QString settingsFileToRead();
+QString settingsFileToRead(const QString &programFolder);
 
-// Reads the settings file into settings(). A missing file gives the defaults; a file
-// that cannot be read whole is deleted and the defaults are used. An offset outside
-// the dialog's range is read as 0.
-void readSettingsFile(const QString &path = settingsFileToRead());
+// Reads the settings file. A missing file gives the defaults; a file that cannot be
+// read whole is deleted and the defaults are used. An offset outside the dialog's
+// range is read as 0.
+SettingsRecord readSettingsFile(const QString &path);
 
-// Writes settings() to the file, replacing it only once the whole record is on
+// Writes the record to the file, replacing it only once the whole record is on
 // disk. False when the write failed; the file the user had is then untouched.
-bool writeSettingsFile(const QString &path = settingsFilePath());
+bool writeSettingsFile(const SettingsRecord &record, const QString &path);
 
 // The two fixed texts shown when the settings cannot be written.
 QString settingsWriteFailureText();

@@ -17,22 +17,22 @@ QString padded(qint32 value, int width)
 
 } // namespace
 
-QString displayName(int index)
+QString displayName(int index, const Texts &text)
 {
     const SystemDescriptor &d = systemDescriptor(index);
     const QLatin1Char space(' ');
-    return space + padded(d.guarantee, 2) + space + messageText(Msg::NumbersWord) + space
-        + messageText(Msg::IfWord) + space + padded(d.condition, 2) + space + messageText(Msg::AmongWord) + space
-        + padded(d.poolSize, 2) + space + messageText(Msg::InWord) + space + padded(d.boardCount, 5) + space
-        + messageText(Msg::BoardsWord);
+    return space + padded(d.guarantee, 2) + space + text(Msg::NumbersWord) + space
+        + text(Msg::IfWord) + space + padded(d.condition, 2) + space + text(Msg::AmongWord) + space
+        + padded(d.poolSize, 2) + space + text(Msg::InWord) + space + padded(d.boardCount, 5) + space
+        + text(Msg::BoardsWord);
 }
 
-QList<SystemListItem> systemListItems()
+QList<SystemListItem> systemListItems(const Texts &text)
 {
     QList<SystemListItem> items;
     for (int index = 1; index <= kSystemCount; ++index) {
         if (hasWheelTable(index))
-            items.append({displayName(index), index});
+            items.append({displayName(index, text), index});
     }
     std::stable_sort(items.begin(), items.end(),
                      [](const SystemListItem &a, const SystemListItem &b) { return a.text < b.text; });

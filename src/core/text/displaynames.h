@@ -1,13 +1,15 @@
-// The systems' names in the current language, and the system list built from them.
+// The systems' names in a language, and the system list built from them.
 #pragma once
+
+#include "core/text/messages.h"
 
 #include <QList>
 #include <QString>
 
 namespace quillon {
 
-// The system's name in the current language, e.g. "  5 numéros si  7 parmi 12 en     6 grilles".
-QString displayName(int index);
+// The system's name in the texts' language, e.g. "  5 numéros si  7 parmi 12 en     6 grilles".
+QString displayName(int index, const Texts &text);
 
 struct SystemListItem {
     QString text; // the display name
@@ -16,6 +18,6 @@ struct SystemListItem {
 
 // The system list: one item per system with a wheel table, sorted by text, which
 // orders the systems by N, then K, then M, then G.
-QList<SystemListItem> systemListItems();
+QList<SystemListItem> systemListItems(const Texts &text);
 
 } // namespace quillon

@@ -1,11 +1,12 @@
-// The current language code, held in the settings record and fixed for a run.
+// The interface languages, by the code the settings record stores for each.
 #pragma once
 
 #include <QtGlobal>
 
 namespace quillon {
 
-enum LanguageCode : qint32 {
+// A code read from a settings file may be any number: one outside these has no texts.
+enum class Language : qint32 {
     French = 1,
     English = 2,
     Portuguese = 3,
@@ -13,8 +14,5 @@ enum LanguageCode : qint32 {
     Italian = 5,
     Croatian = 6,
 };
-
-qint32 currentLanguage();
-void setCurrentLanguage(qint32 code);
 
 } // namespace quillon

@@ -3,7 +3,6 @@
 #include "core/errors.h"
 #include "core/platform.h"
 #include "core/text/translationfile.h"
-#include "core/text/language.h"
 
 #include <array>
 
@@ -93,30 +92,29 @@ const Entry kCatalogue[] = {
 
 } // namespace
 
-QString catalogueText(int n, int language)
+QString catalogueText(int n, Language language)
 {
-    if (language < 1 || language > kLanguageColumns)
+    const int column = int(language);
+    if (column < 1 || column > kLanguageColumns)
         return {};
     for (const Entry &e : kCatalogue) {
         if (e.number == n)
-            return QString::fromUtf16(e.texts[size_t(language - 1)]);
+            return QString::fromUtf16(e.texts[size_t(column - 1)]);
     }
     return {};
 }
 
-QString messageText(Msg message)
+QString Texts::operator()(Msg message) const
 {
     const int n = int(message);
     QString result;
     try {
-        const TranslationFile *manager = translationFile();
-        if (!manager)
+        if (!m_file)
             throw QuillonError(QStringLiteral("no language manager"));
-        const qint32 language = currentLanguage();
-        if (manager->loaded())
-            result = manager->decodedText(n, language);
+        if (m_file->loaded())
+            result = m_file->decodedText(n, m_language);
         else
-            result = catalogueText(n, language);
+            result = catalogueText(n, m_language);
     } catch (...) {
         if (Prompts *prompts = platform().prompts) {
             prompts->message(QStringLiteral("Erreur"), QStringLiteral("Erreur dans pgloretlibmessage"),

@@ -1,6 +1,8 @@
 // The message catalogue: every language-dependent text, fetched by its message.
 #pragma once
 
+#include "core/text/language.h"
+
 #include <QString>
 
 namespace quillon {
@@ -85,11 +87,26 @@ enum class Msg : int {
 };
 
 // Entry (n, language) of the compiled-in catalogue; empty outside 1 … 128 × 1 … 6.
-QString catalogueText(int n, int language);
+QString catalogueText(int n, Language language);
 
-// Text of a message in the current language: from the translation file when one is
-// loaded, else from the catalogue. Never throws; a failing lookup shows the box
-// "Erreur" / "Erreur dans pgloretlibmessage" and yields the empty text.
-QString messageText(Msg message);
+class TranslationFile;
+
+// The message texts in one language: from the translation file when one was loaded,
+// else from the catalogue.
+class Texts {
+public:
+    // file is null before the one-time initialisation has created it.
+    Texts(const TranslationFile *file, Language language) : m_file(file), m_language(language) { }
+
+    Language language() const { return m_language; }
+
+    // Never throws; a lookup with no translation file set up shows the box "Erreur" /
+    // "Erreur dans pgloretlibmessage" and yields the empty text.
+    QString operator()(Msg message) const;
+
+private:
+    const TranslationFile *m_file;
+    Language m_language;
+};
 
 } // namespace quillon

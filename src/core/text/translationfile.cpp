@@ -1,6 +1,5 @@
 #include "core/text/translationfile.h"
 
-#include "core/text/language.h"
 #include "core/files/textfilereader.h"
 
 #include <QFileInfo>
@@ -9,12 +8,6 @@
 namespace quillon {
 
 namespace {
-
-std::unique_ptr<TranslationFile> &managerSlot()
-{
-    static std::unique_ptr<TranslationFile> manager;
-    return manager;
-}
 
 constexpr int kHeaderLines = 10;
 
@@ -67,29 +60,19 @@ QByteArray TranslationFile::text(int n) const
     return m_texts[size_t(n)];
 }
 
-QString TranslationFile::decodedText(int n, int language) const
+QString TranslationFile::decodedText(int n, Language language) const
 {
     return decodeEightBit(text(n), language);
 }
 
-QString decodeEightBit(const QByteArray &bytes, int language)
+QString decodeEightBit(const QByteArray &bytes, Language language)
 {
     if (bytes.isEmpty())
         return {};
-    QStringDecoder decoder(language == Croatian ? "windows-1250" : "windows-1252");
+    QStringDecoder decoder(language == Language::Croatian ? "windows-1250" : "windows-1252");
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
     return decoder.decode(bytes);
-}
-
-TranslationFile *translationFile()
-{
-    return managerSlot().get();
-}
-
-void setTranslationFile(std::unique_ptr<TranslationFile> manager)
-{
-    managerSlot() = std::move(manager);
 }
 
 } // namespace quillon

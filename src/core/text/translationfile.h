@@ -6,11 +6,12 @@
 // which language is current.
 #pragma once
 
+#include "core/text/language.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <array>
-#include <memory>
 
 namespace quillon {
 
@@ -31,7 +32,7 @@ public:
     // Text of message n as stored (1 … 300); empty when the file held no line for n.
     QByteArray text(int n) const;
     // Text of message n decoded with the code page of the given language.
-    QString decodedText(int n, int language) const;
+    QString decodedText(int n, Language language) const;
 
 private:
     QString m_fileName;
@@ -41,10 +42,6 @@ private:
 
 // 8-bit text in the code page of a language: Windows-1250 for Croatian,
 // Windows-1252 for the others.
-QString decodeEightBit(const QByteArray &bytes, int language);
-
-// The application's language manager; null until the one-time initialisation.
-TranslationFile *translationFile();
-void setTranslationFile(std::unique_ptr<TranslationFile> manager);
+QString decodeEightBit(const QByteArray &bytes, Language language);
 
 } // namespace quillon

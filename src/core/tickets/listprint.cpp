@@ -9,19 +9,20 @@ constexpr int kTitleTop = 50;
 constexpr int kLeft = 10;
 } // namespace
 
-QString boardListLine(const BoardList &list, int i)
+QString boardListLine(const BoardList &list, const Selection &selection, int i)
 {
     const QByteArray &board = list.boards.at(i);
     QString line;
     line.reserve(list.boardSize * 3);
     for (int k = 1; k <= list.boardSize; ++k) {
-        line += QString::number(numberAt(board, k));
+        line += QString::number(numberAt(board, k, selection));
         line += QLatin1Char(' ');
     }
     return line;
 }
 
-void printBoardList(PrintDevice &device, const BoardList &list, const QString &titleMeasure)
+void printBoardList(PrintDevice &device, const BoardList &list, const Selection &selection,
+    const QString &titleMeasure)
 {
     const QSize page = device.pageSize();
     device.beginDocument();
@@ -34,7 +35,7 @@ void printBoardList(PrintDevice &device, const BoardList &list, const QString &t
         const int pitch = device.textHeight(QStringLiteral("WWWW")) + 10;
         y += 4 * pitch;
         for (int i = 1; i <= list.boardCount; ++i) {
-            device.drawText(kLeft, y, boardListLine(list, i));
+            device.drawText(kLeft, y, boardListLine(list, selection, i));
             y += pitch;
             // A page break only when a line follows, so no blank sheet comes out last.
             if (y > page.height() - 3 * pitch && i < list.boardCount) {

@@ -9,18 +9,20 @@
 
 #include "core/platform.h"
 #include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 
 #include <QStringList>
 
 namespace quillon {
 
-// The line of board i (1 … board count): its numbers in position order, each one
-// followed by one space.
-QString boardListLine(const BoardList &list, int i);
+// The line of board i (1 … board count): its numbers, read from the selection, in
+// position order, each one followed by one space.
+QString boardListLine(const BoardList &list, const Selection &selection, int i);
 
 // Prints the list of the boards on the device as one document. titleMeasure is the
 // text whose height sets the gap under the title (Msg::BoardListTitle). When anything fails
 // after the document began, the document is dropped and the error passed on.
-void printBoardList(PrintDevice &device, const BoardList &list, const QString &titleMeasure);
+void printBoardList(PrintDevice &device, const BoardList &list, const Selection &selection,
+    const QString &titleMeasure);
 
 } // namespace quillon

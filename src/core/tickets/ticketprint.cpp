@@ -5,7 +5,7 @@
 #include "core/platform.h"
 #include "core/wheels/boardlist.h"
 #include "core/tickets/tickettypes.h"
-#include "core/files/settings.h"
+#include "core/wheels/selection.h"
 
 #include <QCoreApplication>
 
@@ -93,32 +93,33 @@ int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm)
     return saturatedInt(std::nearbyint(dots));
 }
 
-int cmToDevice(PrintDevice &device, Axis axis, double v)
+int cmToDevice(PrintDevice &device, const PrintOffsets &offsets, Axis axis, double v)
 {
-    const SettingsRecord &s = settings();
     const QPoint offset = device.printingOffset();
     if (axis == Axis::Horizontal)
-        return cmToDots(v, device.dpiX(), offset.x(), s.horizontalOffset);
-    return cmToDots(v, device.dpiY(), offset.y(), s.verticalOffset);
+        return cmToDots(v, device.dpiX(), offset.x(), offsets.horizontalMm);
+    return cmToDots(v, device.dpiY(), offset.y(), offsets.verticalMm);
 }
 
-void drawMark(PrintDevice &device, int x, int y, int kind)
+void drawMark(PrintDevice &device, const PrintOffsets &offsets, int x, int y, MarkKind kind)
 {
     switch (kind) {
-    case 1:
+    case MarkKind::LetterX:
         device.drawText(x, y, QStringLiteral("X"));
         break;
-    case 2:
-    case 3:
-    case 4: {
+    case MarkKind::Bar2mm:
+    case MarkKind::Bar1mm:
+    case MarkKind::Bar1mmToo: {
         // Sizes come from the same conversion as the positions, so that a bar covers
         // the dots a ruler on the sheet would give it.
-        const int w = cmToDevice(device, Axis::Horizontal, 10.35) - cmToDevice(device, Axis::Horizontal, 10);
-        const double bottom = kind == 2 ? 10.2 : 10.1;
-        const int h = cmToDevice(device, Axis::Vertical, bottom) - cmToDevice(device, Axis::Vertical, 10);
+        const int w = cmToDevice(device, offsets, Axis::Horizontal, 10.35)
+            - cmToDevice(device, offsets, Axis::Horizontal, 10);
+        const double bottom = kind == MarkKind::Bar2mm ? 10.2 : 10.1;
+        const int h = cmToDevice(device, offsets, Axis::Vertical, bottom) - cmToDevice(device, offsets, Axis::Vertical, 10);
         device.fillRect(x, y, saturatedSum(x, w), saturatedSum(y, h));
         break;
     }
+    case MarkKind::None:
     default:
         break;
     }
@@ -142,12 +143,12 @@ bool isPrintableRange(int first, int last, int boardCount)
     return first >= 1 && last <= boardCount && last >= first;
 }
 
-void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, TicketMode mode,
-    int first, int last)
+void printTickets(PrintDevice &device, Prompts &prompts, const Texts &text, const TicketRun &run,
+    const BoardList &boards, const Selection &selection, const PrintOffsets &offsets)
 {
-    const TicketType &type = ticketType(t);
-    first = std::max(first, 1);
-    last = std::min({last, int(boards.boardCount), int(boards.boards.size()) - 1});
+    const TicketType &type = ticketType(run.type);
+    const int first = std::max(run.first, 1);
+    const int last = std::min({run.last, int(boards.boardCount), int(boards.boards.size()) - 1});
     // Nothing to mark: feed no ticket at all.
     if (first > last)
         return;
@@ -186,8 +187,8 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
             // The next document is begun only once the player has said OK: a print
             // queue may send even a dropped document through the printer, and a
             // refused ticket must feed no blank sheet.
-            if (mode == TicketMode::StopEachTicket
-                && prompts.message(messageText(Msg::InsertNextTicket), messageText(Msg::NextTicketCaption),
+            if (run.mode == TicketMode::StopEachTicket
+                && prompts.message(text(Msg::InsertNextTicket), text(Msg::NextTicketCaption),
                        Prompts::Buttons::OkCancel, Prompts::Icon::Question)
                     != Prompts::Answer::Ok)
                 return;
@@ -196,23 +197,12 @@ void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards
         const QByteArray &board = boards.boards[i];
         const int size = std::min(int(boards.boardSize), int(board.size()));
         for (int j = 1; j <= size; ++j) {
-            const QPointF mark = markPosition(t, slot, numberAt(board, j));
-            drawMark(device, cmToDevice(device, Axis::Horizontal, mark.x()),
-                cmToDevice(device, Axis::Vertical, mark.y()), type.markKind);
+            const QPointF mark = markPosition(run.type, slot, numberAt(board, j, selection));
+            drawMark(device, offsets, cmToDevice(device, offsets, Axis::Horizontal, mark.x()),
+                cmToDevice(device, offsets, Axis::Vertical, mark.y()), type.markKind);
         }
     }
     endTicket();
-}
-
-void printTickets(int t, TicketMode mode, int first, int last)
-{
-    PlatformServices &services = platform();
-    if (!services.openDefaultPrinter || !services.prompts)
-        throw QuillonError(QStringLiteral("No printer available"));
-    const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
-    if (!device)
-        throw QuillonError(QStringLiteral("No printer available"));
-    printTickets(*device, *services.prompts, boardList(), t, mode, first, last);
 }
 
 } // namespace quillon

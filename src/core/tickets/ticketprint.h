@@ -4,8 +4,10 @@
 // ticket's slots in order, the first board of the range in slot 1; a full ticket is
 // sent to the printer and the next board starts a new ticket at slot 1. Each number
 // of a board is marked at markPosition() converted to printer dots, corrected by the
-// printer's own margins and by the player's offsets from the settings.
+// printer's own margins and by the player's offsets.
 #pragma once
+
+#include "core/tickets/tickettypes.h"
 
 #include <QString>
 
@@ -13,7 +15,9 @@ namespace quillon {
 
 class PrintDevice;
 class Prompts;
+class Texts;
 struct BoardList;
+struct Selection;
 
 enum class TicketMode {
     PrintAll = 1, // every ticket in one go
@@ -23,20 +27,35 @@ enum class TicketMode {
 // Axes of cmToDevice.
 enum class Axis { Horizontal = 1, Vertical = 2 };
 
+// The player's correction of where the printer puts the marks: millimetres added to
+// every x and every y.
+struct PrintOffsets {
+    int horizontalMm = 0;
+    int verticalMm = 0;
+};
+
+// What one printing run prints: boards first … last of the list on tickets of type
+// type (1 … 5, in the order the printing dialog lists them).
+struct TicketRun {
+    int type = 1;
+    TicketMode mode = TicketMode::PrintAll;
+    int first = 1;
+    int last = 0;
+};
+
 // v cm from the sheet's edge as a device coordinate: dots from the corner of the
 // printable area, which lies printerOffset dots into the sheet, moved by
 // userOffsetMm millimetres. Rounded to the nearest dot, an exact half to even, and
 // held at the nearest end of the range of int when it lies beyond.
 int cmToDots(double v, int dpi, int printerOffset, int userOffsetMm);
 
-// cmToDots with the printer's figures and the settings' offset for the axis, read
-// at each call.
-int cmToDevice(PrintDevice &device, Axis axis, double v);
+// cmToDots with the printer's figures and the player's offset for the axis.
+int cmToDevice(PrintDevice &device, const PrintOffsets &offsets, Axis axis, double v);
 
 // Draws one mark of the given kind with its top-left corner at (x, y): the letter X
 // in the current font, or a black bar 3.5 mm wide and 2 mm (kind 2) or 1 mm (kinds
 // 3 and 4) high. Any other kind draws nothing.
-void drawMark(PrintDevice &device, int x, int y, int kind);
+void drawMark(PrintDevice &device, const PrintOffsets &offsets, int x, int y, MarkKind kind);
 
 // The decimal value of the digits at the start of text; 0 when there are none.
 int leadingNumber(const QString &text);
@@ -44,17 +63,15 @@ int leadingNumber(const QString &text);
 // A range of boards the dialog may print: 1 <= first <= last <= boardCount.
 bool isPrintableRange(int first, int last, int boardCount);
 
-// Prints boards first … last of boards on tickets of type t, one document per
-// ticket. In mode TicketMode::StopEachTicket the player is asked before each later ticket, after
+// Prints the run's boards, their numbers read from the selection, one document per
+// ticket. In mode TicketMode::StopEachTicket the player is asked, in the texts'
+// language, before each later ticket, after
 // the previous one was sent; a Cancel ends the run without beginning another
 // document, so no blank ticket is fed. A failure of the device drops the document
 // it left open and is thrown on. Before each ticket the printer must be ready, and
 // after it its queue must have taken the document; otherwise the run stops with a
 // QuillonError that gives the printer's reason and names the ticket not printed.
-void printTickets(PrintDevice &device, Prompts &prompts, const BoardList &boards, int t, TicketMode mode,
-    int first, int last);
-
-// The same on the default printer with the application's board list and prompts.
-void printTickets(int t, TicketMode mode, int first, int last);
+void printTickets(PrintDevice &device, Prompts &prompts, const Texts &text, const TicketRun &run,
+    const BoardList &boards, const Selection &selection, const PrintOffsets &offsets);
 
 } // namespace quillon

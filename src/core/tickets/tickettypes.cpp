@@ -8,11 +8,11 @@ namespace {
 
 // The first name keeps its trailing space: the list shows it as it stands.
 constexpr TicketTypeTable kTicketTypes {{
-    {"QUEBEC LOTTO MAX ", 1.02, 6.18, 0.58, 0.48, 0, 2.4, 5, 1, 5, 1},
-    {"ONTARIO LOTTO SUPER7", 4.0, 3.4, 0.4, 0.5, 2.4, 0, 5, 1, 1, 1},
-    {"HRVATSKA LOTO 7-39", 2.8, 2.3, 0.4, 0.4, 1.27, 0, 10, 10, 1, 1},
-    {"UK DAILY PLAY", 1.1, 9.35, 0.635, 0.38, 0, 1.65, 4, 1, 3, 2},
-    {"DANSK LOTTO", 3.51, 0.91, 0.4, 0.4, 2.38, 2.78, 10, 5, 2, 1},
+    {"QUEBEC LOTTO MAX ", 1.02, 6.18, 0.58, 0.48, 0, 2.4, 5, 1, 5, MarkKind::LetterX},
+    {"ONTARIO LOTTO SUPER7", 4.0, 3.4, 0.4, 0.5, 2.4, 0, 5, 1, 1, MarkKind::LetterX},
+    {"HRVATSKA LOTO 7-39", 2.8, 2.3, 0.4, 0.4, 1.27, 0, 10, 10, 1, MarkKind::LetterX},
+    {"UK DAILY PLAY", 1.1, 9.35, 0.635, 0.38, 0, 1.65, 4, 1, 3, MarkKind::Bar2mm},
+    {"DANSK LOTTO", 3.51, 0.91, 0.4, 0.4, 2.38, 2.78, 10, 5, 2, MarkKind::LetterX},
 }};
 
 } // namespace

@@ -14,11 +14,13 @@ namespace quillon {
 
 constexpr int kTicketTypeCount = 5;
 
-// Marks drawn in a number's box.
-enum MarkKind : qint32 {
-    MarkLetterX = 1, // the letter X
-    MarkBar2mm = 2,  // a filled bar 2 mm high
-    MarkBar1mm = 3,  // a filled bar 1 mm high (4 draws the same)
+// Marks drawn in a number's box; any other value marks nothing.
+enum class MarkKind : qint32 {
+    None = 0,
+    LetterX = 1,   // the letter X
+    Bar2mm = 2,    // a filled bar 2 mm high
+    Bar1mm = 3,    // a filled bar 1 mm high
+    Bar1mmToo = 4, // the same bar
 };
 
 struct TicketType {
@@ -32,7 +34,7 @@ struct TicketType {
     qint32 boardsPerTicket = 0;
     qint32 boardsPerRow = 0; // read only when arrangement is neither 0 nor 1
     qint32 arrangement = 0;  // 0 or 1: one row of boards side by side; else rows of boardsPerRow
-    qint32 markKind = 0;     // MarkKind; any other value marks nothing
+    MarkKind markKind = MarkKind::None;
 };
 
 // Types 1 … 5 in the order the printing dialog lists them.

@@ -5,12 +5,6 @@
 
 namespace quillon {
 
-BoardList &boardList()
-{
-    static BoardList list;
-    return list;
-}
-
 QByteArray buildBoard(int system, int j)
 {
     const std::string_view letters = wheelBoard(system, j);
@@ -36,11 +30,6 @@ qint32 numberAt(const QByteArray &board, int k, const Selection &from)
     if (slot < 1 || slot > kSlotCount)
         return 0;
     return from.numbers[size_t(slot)];
-}
-
-qint32 numberAt(const QByteArray &board, int k)
-{
-    return numberAt(board, k, selection());
 }
 
 } // namespace quillon

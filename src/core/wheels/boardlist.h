@@ -18,17 +18,13 @@ struct BoardList {
     qint32 boardSize = 0;
 };
 
-// The application's one board list.
-BoardList &boardList();
-
 // Board j (1 … G) of system s as its position letters.
 QByteArray buildBoard(int system, int j);
 
 // Replaces target with the boards of system s.
-void generate(int system, BoardList &target = boardList());
+void generate(int system, BoardList &target);
 
 // The number at column k (1-based) of a board string, from the selected-number slots.
-qint32 numberAt(const QByteArray &board, int k);
 qint32 numberAt(const QByteArray &board, int k, const Selection &from);
 
 } // namespace quillon

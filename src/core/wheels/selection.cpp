@@ -4,12 +4,6 @@
 
 namespace quillon {
 
-Selection &selection()
-{
-    static Selection s;
-    return s;
-}
-
 bool isWholeNumber(const QString &text, qint32 *value)
 {
     int i = 0;
@@ -41,7 +35,7 @@ bool isWholeNumber(const QString &text, qint32 *value)
     return true;
 }
 
-int readSelection(const QStringList &boxTexts, int keyCount, Selection &target)
+int readSelection(const QStringList &boxTexts, Selection &target, int keyCount)
 {
     int i = 1;
     for (int box = 0; box < boxTexts.size() && box < kSlotCount; ++box) {

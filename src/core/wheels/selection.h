@@ -22,9 +22,6 @@ struct Selection {
     std::array<qint32, kSlotCount + 1> keys{};    // key-number slots, never filled in practice
 };
 
-// The application's one selection.
-Selection &selection();
-
 // True when text is a decimal whole number, optionally preceded by spaces and a
 // sign, with nothing after the digits, within the 32-bit range.
 bool isWholeNumber(const QString &text, qint32 *value = nullptr);
@@ -32,7 +29,7 @@ bool isWholeNumber(const QString &text, qint32 *value = nullptr);
 // Reads the box texts (c1 … c40 in order) into the selection: the first keyCount
 // counting boxes go to the key slots, the rest to the selected-number slots.
 // Returns how many boxes counted.
-int readSelection(const QStringList &boxTexts, int keyCount = 0, Selection &target = selection());
+int readSelection(const QStringList &boxTexts, Selection &target, int keyCount = 0);
 
 // Selection-box rule: box t (1 … 40) is visible exactly when t <= poolSize.
 inline bool boxVisible(int tag, int poolSize) { return tag >= 1 && tag <= poolSize; }
