@@ -251,6 +251,7 @@ void MainWindow::showModal(QDialog *dialog)
 void MainWindow::fillSystemList()
 {
     m_systemList->clear();
+    m_listLanguage = m_session.language();
     for (const SystemListItem &item : systemListItems(m_session.texts()))
         m_systemList->addItem(item.text, item.index);
     m_systemList->setCurrentIndex(m_systemList->count() > 0 ? 0 : -1);
@@ -322,6 +323,13 @@ void MainWindow::applySelectionBoxRule()
 
 void MainWindow::applyCaptions()
 {
+    m_qtTranslations.use(m_session.language());
+    if (m_systemList->count() > 0 && m_listLanguage != m_session.language()) {
+        const int system = selectedSystem();
+        fillSystemList();
+        selectSystemByIndex(system);
+    }
+
     struct Caption {
         QWidget *control;
         Msg caption;

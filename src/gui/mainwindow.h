@@ -6,6 +6,7 @@
 
 #include "core/platform.h"
 #include "core/text/messages.h"
+#include "gui/qttranslations.h"
 
 #include <QWidget>
 #include <array>
@@ -45,7 +46,9 @@ public:
     void showNumberInBox(int n, int tag);
     // Shows exactly the boxes c1 … cM of the selected system.
     void applySelectionBoxRule();
-    // Sets the language-dependent captions and hints.
+    // Sets the language-dependent captions and hints, Qt's own texts, and the system
+    // list's names when the language changed since the list was filled, keeping the
+    // selected system.
     void applyCaptions();
 
     bool startupPending() const { return m_startupPending; }
@@ -120,4 +123,7 @@ private:
     // The file name last chosen in the open dialog (game load).
     QString m_openFileName;
     bool m_startupPending = true;
+    // The language the system list's names are in.
+    quillon::Language m_listLanguage = quillon::Language::French;
+    QtTranslations m_qtTranslations;
 };

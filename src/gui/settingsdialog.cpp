@@ -6,6 +6,7 @@
 #include "core/files/settings.h"
 #include "core/files/settingsfile.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +64,21 @@ SettingsDialog::SettingsDialog(Session &session, QWidget *parent)
     m_verticalBox = makeOffsetBox(m_offsetGroup, "edecv", 131, 58);
     m_verticalUnit = makeLabel(m_offsetGroup, "Label3", QStringLiteral("mm"), 204, 63);
 
+    m_languageGroup = new QGroupBox(this);
+    m_languageGroup->setObjectName(QStringLiteral("GroupBox2"));
+    m_languageGroup->setGeometry(32, 138, 366, 52);
+    m_languageList = new QComboBox(m_languageGroup);
+    m_languageList->setObjectName(QStringLiteral("clangue"));
+    m_languageList->setGeometry(17, 20, 180, 22);
+    ignoreWheelUnlessFocused(m_languageList);
+    // Each language by its own name, whatever the current one.
+    for (Language language : kChoosableLanguages) {
+        const AddedText name = language == Language::French ? AddedText::FrenchName
+            : language == Language::English                 ? AddedText::EnglishName
+                                                            : AddedText::CroatianName;
+        m_languageList->addItem(addedText(name, language), int(language));
+    }
+
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("bok"));
     m_okButton->setGeometry(176, 197, 77, 46);
@@ -71,7 +87,7 @@ SettingsDialog::SettingsDialog(Session &session, QWidget *parent)
     m_okButton->setFont(bold);
     m_okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     m_okButton->setDefault(true);
-    connectClick(m_okButton, this, &SettingsDialog::storeOffsets);
+    connectClick(m_okButton, this, &SettingsDialog::storeSettings);
 }
 
 void SettingsDialog::applyCaptions()
@@ -82,6 +98,10 @@ void SettingsDialog::applyCaptions()
     m_horizontalLabel->adjustSize();
     m_verticalLabel->setText(text(Msg::VerticalOffset));
     m_verticalLabel->adjustSize();
+    // The way back to a language must be readable by a player who cannot read the
+    // current one, or who chose a code without texts.
+    const QString label = text(Msg::Language);
+    m_languageGroup->setTitle(label.isEmpty() ? text(AddedText::LanguageLabelAllLanguages) : label);
 }
 
 void SettingsDialog::showOffset(QLineEdit *box, qint32 offset)
@@ -97,6 +117,8 @@ void SettingsDialog::onShown()
     // program keeps what was typed, and OK never reads boxes left unfilled.
     showOffset(m_horizontalBox, m_session.settings.horizontalOffset);
     showOffset(m_verticalBox, m_session.settings.verticalOffset);
+    // A code outside the three choosable languages shows no choice and is kept.
+    m_languageList->setCurrentIndex(m_languageList->findData(int(m_session.settings.languageCode)));
     applyCaptions();
 }
 
@@ -105,9 +127,11 @@ void SettingsDialog::onActivated()
     applyCaptions();
 }
 
-void SettingsDialog::storeOffsets()
+void SettingsDialog::storeSettings()
 {
     m_session.settings.horizontalOffset = offsetFromText(m_horizontalBox->text());
     m_session.settings.verticalOffset = offsetFromText(m_verticalBox->text());
+    if (m_languageList->currentIndex() >= 0)
+        m_session.settings.languageCode = m_languageList->currentData().toInt();
     accept();
 }

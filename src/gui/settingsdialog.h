@@ -1,9 +1,11 @@
-// SettingsDialog, the settings dialog: the two printer offsets in millimetres.
-// OK stores them in the settings record at once; the close box leaves them alone.
+// SettingsDialog, the settings dialog: the two printer offsets in millimetres and the
+// interface language. OK stores them in the settings record at once; the close box
+// leaves them alone.
 #pragma once
 
 #include "gui/dialogframe.h"
 
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -18,8 +20,9 @@ protected:
     void onShown() override;
 
 private slots:
-    // Stores the typed offsets in the settings record and closes the dialog.
-    void storeOffsets();
+    // Stores the typed offsets and the chosen language in the settings record and
+    // closes the dialog.
+    void storeSettings();
 
 private:
     void applyCaptions();
@@ -27,7 +30,7 @@ private:
     static void showOffset(QLineEdit *box, qint32 offset);
 
     // Object names: fparametre's Image4, GroupBox1, ldecalh, edech, Label4, ldecalv,
-    // edecv, Label3, bok.
+    // edecv, Label3, GroupBox2, clangue, bok.
     QLabel *m_picture;
     QGroupBox *m_offsetGroup;
     QLabel *m_horizontalLabel;
@@ -36,5 +39,7 @@ private:
     QLabel *m_verticalLabel;
     QLineEdit *m_verticalBox;
     QLabel *m_verticalUnit;
+    QGroupBox *m_languageGroup;
+    QComboBox *m_languageList;
     QPushButton *m_okButton;
 };

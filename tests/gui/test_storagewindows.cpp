@@ -23,6 +23,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QAbstractItemView>
 
 using namespace quillon;
 using test::child;
@@ -182,6 +184,73 @@ private slots:
         QCOMPARE(session->settings.verticalOffset, 12);
         w->close(); // the close box, not "Quitter"
         QCOMPARE(get(QStringLiteral("QUILLON.PAR")), file);
+    }
+
+    // The player picks each language in turn in the real dialog; the main window speaks it
+    // as soon as the dialog closes, keeping the chosen system and the typed numbers, and
+    // "Quitter" files the last one chosen.
+    void languageChosenInTheSettingsDialog()
+    {
+        start();
+        w->selectSystemByIndex(3);
+        typeInto(1, QStringLiteral("17"));
+        const int systemRow = child<QComboBox>(w, "clistesystemes")->currentIndex();
+        struct Step {
+            int row;
+            qint32 code;
+            const char *quit;
+            const char *tickets;
+            const char *numbersGroup;
+            const char *system3;
+            const char *qtYes;
+        };
+        const Step steps[] = {
+            {1, 2, "Quit", "Print the tickets", "Select the numbers you want to play",
+                "  6 numbers if  7 in  9 in     4 boards", "&Yes"},
+            {2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
+                "  6  /  7 od  9 u     4 kombinacija", "&Da"},
+            {0, 1, "Quitter", "Imprimer les tickets", "Selection des numéros à jouer",
+                "  6 numéros si  7 parmi  9 en     4 grilles", "&Oui"},
+            {2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
+                "  6  /  7 od  9 u     4 kombinacija", "&Da"},
+        };
+        for (const Step &step : steps) {
+            SettingsDialog *dialog = test::dialog<SettingsDialog>(w);
+            QTimer::singleShot(0, dialog, [dialog, &step] {
+                QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+                auto *list = child<QComboBox>(dialog, "clangue");
+                list->showPopup();
+                list->view()->setCurrentIndex(list->model()->index(step.row, 0));
+                QTest::keyClick(list->view(), Qt::Key_Return);
+                child<QPushButton>(dialog, "bok")->click();
+            });
+            child<QPushButton>(w, "bparametre")->click();
+            QCOMPARE(session->settings.languageCode, step.code);
+            QTRY_COMPARE(child<QPushButton>(w, "bquit")->text(), QString::fromUtf8(step.quit));
+            QCOMPARE(child<QPushButton>(w, "bimprimetickets")->text(), QString::fromUtf8(step.tickets));
+            QCOMPARE(child<QGroupBox>(w, "gnumeros")->title(), QString::fromUtf8(step.numbersGroup));
+            QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), QString::fromUtf8(step.system3));
+            QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), systemRow);
+            QCOMPARE(w->selectedSystem(), 3);
+            QCOMPARE(numberBox(w, 1)->currentText(), QStringLiteral("17"));
+            // Qt's own buttons and dialogs follow.
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(step.qtYes));
+        }
+        child<QPushButton>(w, "bquit")->click();
+        QCOMPARE(get(QStringLiteral("QUILLON.PAR")), settingsBytes(6, 0, 0));
+    }
+
+    // A code without a choice (Portuguese, or damaged) is shown as none and kept by OK.
+    void languageWithoutAChoiceIsKept()
+    {
+        put(QStringLiteral("QUILLON.PAR"), settingsBytes(4, 0, 0));
+        start();
+        SettingsDialog *dialog = openSettings();
+        QVERIFY(dialog);
+        QCOMPARE(child<QComboBox>(dialog, "clangue")->currentIndex(), -1);
+        QCOMPARE(child<QGroupBox>(dialog, "GroupBox2")->title(), QStringLiteral("Langue / Language / Jezik"));
+        child<QPushButton>(dialog, "bok")->click();
+        QCOMPARE(session->settings.languageCode, 4);
     }
 
     void aboutBox_data()
