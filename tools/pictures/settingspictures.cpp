@@ -1,6 +1,7 @@
-// Takes pictures of the settings dialog and the about box as the running program
-// shows them. Run under an X server (scripts/screenshots starts Xvfb):
-//   quillon-settings-pictures <folder>   writes <folder>/settings.png and <folder>/about.png
+// Takes pictures of the settings dialog, the about box and a question box as the
+// running program shows them. Run under an X server (scripts/screenshots starts Xvfb):
+//   quillon-settings-pictures <folder>   writes <folder>/settings.png, <folder>/about.png
+//                                        and <folder>/message-box.png
 #include "core/platform.h"
 #include "core/session.h"
 #include "gui/aboutdialog.h"
@@ -12,6 +13,7 @@
 #include "support/children.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -36,6 +38,26 @@ bool shoot(QPushButton *button, QDialog *dialog, const QString &file)
         dialog->reject();
     });
     button->click();
+    return saved;
+}
+
+// The overwrite question of the game save, as the prompts show it, with Qt's own
+// buttons in the current language.
+bool shootQuestion(quillon::Prompts &prompts, const quillon::Session &session, const QString &file)
+{
+    bool saved = false;
+    QTimer::singleShot(0, [&] {
+        QMessageBox *box = nullptr;
+        QTest::qWaitFor([&box] { return (box = qobject_cast<QMessageBox *>(QApplication::activeWindow())); }, 5000);
+        if (!box)
+            return;
+        QTest::qWait(300);
+        const QRect area = box->frameGeometry();
+        saved = box->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
+        box->reject();
+    });
+    prompts.message(session.text(quillon::Msg::OverwriteGameQuestion), session.text(quillon::Msg::GameFileExists),
+        quillon::Prompts::Buttons::YesNo, quillon::Prompts::Icon::Question);
     return saved;
 }
 
@@ -64,5 +86,6 @@ int main(int argc, char *argv[])
     ok = shoot(child<QPushButton>(main, "binfos"), main->findChild<AboutDialog *>(),
              QDir(folder).filePath(QStringLiteral("about.png")))
         && ok;
+    ok = shootQuestion(prompts, session, QDir(folder).filePath(QStringLiteral("message-box.png"))) && ok;
     return ok ? 0 : 1;
 }
