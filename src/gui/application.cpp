@@ -3,9 +3,13 @@
 #include "gui/dialogframe.h"
 #include "core/errors.h"
 #include "gui/mainwindow.h"
+#include "core/files/helpfile.h"
 #include "core/platform.h"
+#include "core/session.h"
 
+#include <QDir>
 #include <QGuiApplication>
+#include <QShortcut>
 
 QuillonApplication::QuillonApplication(int &argc, char **argv)
     : QApplication(argc, argv)
@@ -48,6 +52,18 @@ void runGuarded(const std::function<void()> &command)
     } catch (...) {
         showUnhandledError(QStringLiteral("Erreur"));
     }
+}
+
+void openHelpPage(const Session &session)
+{
+    if (Shell *shell = platform().shell)
+        shell->openFile(QDir(session.programFolder).filePath(helpFileName()));
+}
+
+void addHelpKey(QWidget *window, const Session &session)
+{
+    auto *key = new QShortcut(QKeySequence::HelpContents, window);
+    QObject::connect(key, &QShortcut::activated, window, [&session] { runGuarded([&session] { openHelpPage(session); }); });
 }
 
 std::unique_ptr<MainWindow> createWindows(Session &session)

@@ -35,6 +35,12 @@ void connectClick(QAbstractButton *button, Window *window, void (Window::*handle
 
 struct Session;
 
+// Opens the help page next to the program in the desktop's viewer. The viewer is a
+// program of its own: nothing is waited for or reported.
+void openHelpPage(const Session &session);
+// F1 (the platform's help key) opens the help page from the window.
+void addHelpKey(QWidget *window, const Session &session);
+
 // Sets the layouts' font as the application's and creates the main window, which
 // creates the five secondary windows as its children.
 std::unique_ptr<MainWindow> createWindows(Session &session);

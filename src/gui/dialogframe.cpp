@@ -1,5 +1,6 @@
 #include "gui/dialogframe.h"
 
+#include "gui/application.h"
 #include "gui/gradientbackground.h"
 #include "core/text/keyfilters.h"
 
@@ -92,6 +93,7 @@ DialogFrame::DialogFrame(
     m_background->setObjectName(QStringLiteral("DegradeClass1"));
     m_background->setStartColor(quillon::kWindowStartColor);
     m_background->setEndColor(quillon::kWindowEndColor);
+    addHelpKey(this, session);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("labtitre"));
     m_title->setFont(designFont(QStringLiteral("Times New Roman"), 19, true));

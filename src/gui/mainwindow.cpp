@@ -13,7 +13,6 @@
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "gui/aboutdialog.h"
-#include "core/files/helpfile.h"
 #include "core/files/export.h"
 #include "gui/ticketprintdialog.h"
 #include "gui/boardlistdialog.h"
@@ -23,7 +22,6 @@
 #include "core/files/settingsfile.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QDialog>
 #include <QEvent>
 #include <QFileInfo>
@@ -194,6 +192,7 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
     m_settingsDialog = new SettingsDialog(session, this);
     m_ticketPrintDialog = new TicketPrintDialog(session, this);
 
+    addHelpKey(this, session);
     connectClick(m_aboutButton, this, &MainWindow::showAbout);
     connectClick(m_settingsButton, this, &MainWindow::showSettings);
     connectClick(m_helpButton, this, &MainWindow::showHelp);
@@ -381,9 +380,7 @@ void MainWindow::showSettings()
 
 void MainWindow::showHelp()
 {
-    // The viewer is a program of its own: nothing is waited for or reported.
-    if (Shell *shell = platform().shell)
-        shell->openFile(QDir(m_session.programFolder).filePath(helpFileName()));
+    openHelpPage(m_session);
 }
 
 void MainWindow::saveGame()

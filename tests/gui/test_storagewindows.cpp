@@ -291,6 +291,14 @@ private slots:
         child<QPushButton>(w, "baidegene")->click();
         const QString page = QDir(folder->path()).filePath(QStringLiteral("quillon.html"));
         QCOMPARE(fakes->shell.opened, QStringList({page, page}));
+        // F1 opens it from the main window and from every secondary window.
+        QTest::keyClick(w, Qt::Key_F1);
+        for (QDialog *window : w->findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly)) {
+            QVERIFY(test::showActive(window));
+            QTest::keyClick(window, Qt::Key_F1);
+            window->reject();
+        }
+        QCOMPARE(fakes->shell.opened, QStringList(8, page));
         QVERIFY(page.contains(QLatin1Char(' ')));
         QVERIFY(fakes->prompts.calls.isEmpty());
         QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
