@@ -125,7 +125,8 @@ private slots:
         QTest::addColumn<bool>("folderTakesNoNewFile");
         QTest::addColumn<bool>("beep");
         QTest::addColumn<QString>("message");
-        const QString noSpace = QStringLiteral("No space left on device");
+        // The program runs in French, and so does Qt's wording of the system's reason.
+        const QString noSpace = QStringLiteral("Aucun espace disponible sur le disque");
         QTest::newRow("game, disk full") << "game" << 0LL << false << true << "Erreur lors de l'écriture";
         QTest::newRow("settings, disk full") << "settings" << 0LL << false << true << "Il y a eu un problème";
         QTest::newRow("export, disk full") << "export" << 0LL << false << false << noSpace;
