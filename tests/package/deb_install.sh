@@ -37,6 +37,7 @@ fi
 work=$(mktemp -d)
 app= ours=
 cleanup() {
+    set +e # every step runs, whatever failed before
     [ -n "$app" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
     [ -n "$ours" ] && installed && apt purge quillon >/dev/null 2>&1
     rm -rf "$work"
