@@ -20,7 +20,7 @@ for tool in cpack apt-get dpkg-deb dpkg-shlibdeps setpriv flock; do
 done
 
 # Two build folders testing at once would install and remove the same package.
-exec 9>/run/lock/quillon-deb-install.lock
+exec 9>/tmp/quillon-deb-install.lock
 flock -w 240 9 || fail "another run of this test holds the lock"
 
 installed() { dpkg-query -W -f='${Status}' quillon 2>/dev/null | grep -q 'install ok installed'; }
