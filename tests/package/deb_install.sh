@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build folder, installs it into this machine with apt-get as
 # a player would, starts the installed program as an ordinary user, checks that every file
-# landed where the desktop looks for it, then removes the package and checks that nothing is
+# landed where the desktop looks for it and that "Aide" shows the installed help page, then removes the package and checks that nothing is
 # left. It changes the machine, so it runs as root only: skipped (exit 77) for other users,
 # except under CI, where that is a failure. Whatever happens, the package is removed again.
 #   deb_install.sh BUILD_DIR VERSION
@@ -35,10 +35,11 @@ if installed; then
 fi
 
 work=$(mktemp -d)
-app= ours=
+app= ours= xvfb=
 cleanup() {
     set +e # every step runs, whatever failed before
     [ -n "$app" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
     [ -n "$ours" ] && installed && apt purge quillon >/dev/null 2>&1
     rm -rf "$work"
 }
@@ -95,6 +96,35 @@ kill -0 "$app" 2>/dev/null || { cat "$work/quillon.log"; app=; fail "quillon end
 kill "$app"
 wait "$app" 2>/dev/null || true
 app=
+
+# "Aide" on a private X server: the page the program asks the desktop to show must be the
+# installed one, found next to the program although it was started through /usr/bin.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+    mkdir "$work/bin"
+    printf '#!/bin/sh\necho "$@" >>%s\n' "$home/opened" >"$work/bin/xdg-open"
+    chmod 755 "$work/bin" "$work/bin/xdg-open"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    display=:$(head -n1 "$work/display")
+    setpriv --reuid=nobody --regid=nogroup --clear-groups \
+        env -i PATH="$work/bin:/usr/bin:/bin" HOME="$home" XDG_RUNTIME_DIR="$home/runtime" DISPLAY="$display" \
+        quillon >"$work/quillon.log" 2>&1 &
+    app=$!
+    main=$(DISPLAY=$display timeout 20 xdotool search --sync --onlyvisible --name '^Quillon$' | head -n1) \
+        || { cat "$work/quillon.log"; fail "no main window on the X server"; }
+    sleep 0.5
+    DISPLAY=$display xdotool mousemove --window "$main" 641 28 click 1
+    for _ in $(seq 50); do [ -s "$home/opened" ] && break; sleep 0.1; done
+    [ "$(cat "$home/opened" 2>/dev/null)" = file:///usr/lib/quillon/quillon.html ] \
+        || fail "Aide opened '$(cat "$home/opened" 2>/dev/null)' instead of the installed help page"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=
+else
+    echo "Xvfb or xdotool missing: the help page was not opened"
+fi
 
 apt purge quillon >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get purge failed"; }
 ours=
