@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes the Debian package from a build folder, installs it into this machine with apt-get as
 # a player would, starts the installed program as an ordinary user, checks that every file
-# landed where the desktop looks for it and that "Aide" shows the installed help page, then removes the package and checks that nothing is
-# left. It changes the machine, so it runs as root only: skipped (exit 77) for other users,
-# except under CI, where that is a failure. Whatever happens, the package is removed again.
+# landed where the desktop looks for it and that "Aide" shows the installed help page, then
+# removes the package and checks that nothing is left. It changes the machine, so it runs as
+# root only: skipped (exit 77) for other users, except under CI, where that is a failure.
+# Whatever happens, the package is removed again.
 #   deb_install.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$(realpath "$1")
