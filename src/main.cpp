@@ -8,10 +8,19 @@
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
 
+#include <QIcon>
+
 int main(int argc, char *argv[])
 {
     QuillonApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QUILLON"));
+    // Ties the windows to the installed menu entry, and gives them the theme's icon, or the
+    // copy built in when the program runs from the build folder.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillon.Quillon"));
+    QIcon builtInIcon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        builtInIcon.addFile(QStringLiteral(":/icons/%1/quillon.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quillon"), builtInIcon));
 
     QtPrompts prompts;
     QtShell shell;

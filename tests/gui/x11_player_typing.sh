@@ -12,6 +12,7 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or x
 work=$(mktemp -d)
 xvfb= app=
 cleanup() {
+    set +e # every step runs, whatever failed before
     [ -n "$app" ] && kill "$app" 2>/dev/null
     [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null

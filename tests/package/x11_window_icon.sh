@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The program's windows carry its icon on a real X server, from the copy built into the
+# program: no icon theme can be found here, as on a desktop where the package is not
+# installed. The window manager reads the icons from _NET_WM_ICON and matches the window to
+# the menu entry by WM_CLASS.
+#   x11_window_icon.sh QUILLON_EXECUTABLE DESKTOP_FILE
+# Exits 77 (skipped) where Xvfb, xdotool or xprop is missing.
+set -euo pipefail
+exe=$(realpath "$1")
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$2")
+for tool in Xvfb xdotool xprop; do
+    command -v "$tool" >/dev/null || { echo "$tool missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb= app=
+cleanup() {
+    set +e # every step runs, whatever failed before
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$work/display")
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work XDG_DATA_DIRS=$work/no-data XDG_DATA_HOME=$work/no-data
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+cp "$exe" "$work/quillon"
+(cd "$work" && exec ./quillon) >"$work/quillon.log" 2>&1 &
+app=$!
+main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillon$' | head -n1) || { cat "$work/quillon.log"; fail "no main window"; }
+
+icons=$(xprop -id "$main" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+for size in 16 32 48; do
+    grep -q "Icon ($size x $size)" <<<"$icons" || fail "the main window has no ${size}×${size} icon (has: ${icons:-none})"
+done
+class=$(xprop -id "$main" WM_CLASS)
+grep -q "\"$wm_class\"" <<<"$class" || fail "the menu entry's StartupWMClass=$wm_class does not match $class"
+echo "PASS: icons $icons; $class"
