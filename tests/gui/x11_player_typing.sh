@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program through a private X server, as a player's keyboard and mouse
 # do: typing into the number boxes, turning the mouse wheel over controls that do not
-# have the focus, pressing Return, then exporting the boards and quitting. The files the
-# program writes must hold exactly what was typed.
+# have the focus, pressing Return and F1, then exporting the boards and quitting. The
+# files the program writes must hold exactly what was typed.
 #   player_typing.sh QUILLON_EXECUTABLE
 # Exits 77 (skipped) where Xvfb or xdotool is missing.
 set -euo pipefail
@@ -33,6 +33,12 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 # No print server: a stray print command shows up as an error box, not as paper.
 export CUPS_SERVER=$work/no-cups.sock
+# A stand-in for the desktop's viewer notes each page it is asked to open.
+mkdir "$work/bin"
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
+helpOpened() { grep -c 'quillon.html$' "$work/opened" 2>/dev/null || true; }
 
 cd "$work"
 ./quillon &
@@ -103,7 +109,15 @@ opened=$(comm -13 <(echo "$before") <(visibleWindows))
 xdotool key Return
 sleep 1
 [ "$(comm -13 <(echo "$before") <(visibleWindows) | grep -c .)" = 1 ] || fail "Return in the board list started a command"
+# F1 opens the help page from the board list, then from the main window.
+xdotool key F1
+for _ in $(seq 30); do [ "$(helpOpened)" = 1 ] && break; sleep 0.1; done
+[ "$(helpOpened)" = 1 ] || fail "F1 in the board list opened no help page"
 xdotool key Escape
+sleep 0.5
+xdotool key F1
+for _ in $(seq 30); do [ "$(helpOpened)" = 2 ] && break; sleep 0.1; done
+[ "$(helpOpened)" = 2 ] || fail "F1 in the main window opened no help page"
 sleep 0.5
 
 # "Quitter" writes the settings file next to the program and ends it.
@@ -112,4 +126,4 @@ for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not quit"
 app=
 [ "$(stat -c %s "$work/QUILLON.PAR")" = 32 ] || fail "QUILLON.PAR was not written"
-echo "PASS: typing, wheel and Return through the X server"
+echo "PASS: typing, wheel, Return and F1 through the X server"
