@@ -31,4 +31,7 @@ void generate(int system, BoardList &target = boardList());
 qint32 numberAt(const QByteArray &board, int k);
 qint32 numberAt(const QByteArray &board, int k, const Selection &from);
 
+// The numbers of boards 1 … boardCount, boardSize per board, board by board.
+QList<qint32> boardNumbers(const BoardList &list, const Selection &from);
+
 } // namespace quillon
