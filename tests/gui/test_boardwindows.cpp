@@ -198,6 +198,9 @@ private slots:
             QCOMPARE(cellColour(grid, 7, 3), white);
             QCOMPARE(cellColour(grid, 1, 2), mint);
             QCOMPARE(cellColour(grid, 5, 4), mint);
+            // Past the last column the header row is blank.
+            QWidget *header = grid->horizontalHeader()->viewport();
+            QCOMPARE(header->grab().toImage().pixelColor(header->width() - 3, 10), white);
             // Scrolled down, the header row and column stay and the stripes follow the row number.
             grid->verticalScrollBar()->setValue(99);
             QCOMPARE(grid->rowAt(0), 99);
