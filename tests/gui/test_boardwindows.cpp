@@ -212,7 +212,7 @@ private slots:
         });
     }
 
-    void copyingTheSelectedCells()
+    void keyboardSelectsCopiesAndLeavesTheGrid()
     {
         start();
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
@@ -226,6 +226,11 @@ private slots:
             QCOMPARE(cellColour(grid, 4, 2), QColor(225, 255, 244));
             QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
             QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9\t14\n21\t27"));
+            // Tab leaves the grid for the next control.
+            grid->setFocus();
+            QVERIFY(grid->hasFocus());
+            QTest::keyClick(grid, Qt::Key_Tab);
+            QVERIFY(!grid->hasFocus());
         });
     }
 
