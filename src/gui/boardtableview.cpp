@@ -83,7 +83,8 @@ public:
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int section) const override
     {
-        paintHeaderCell(*painter, rect, parentWidget()->font(), model()->headerData(section, orientation()).toString());
+        paintHeaderCell(
+            *painter, rect, parentWidget()->font(), model()->headerData(section, orientation()).toString());
     }
 
     void paintEvent(QPaintEvent *event) override
@@ -153,7 +154,7 @@ QString BoardTableView::selectedText() const
         rows.append(cell.row());
         cols.append(cell.column());
     }
-    for (QList<int> *list : {&rows, &cols}) {
+    for (QList<int> *list : { &rows, &cols }) {
         std::sort(list->begin(), list->end());
         list->erase(std::unique(list->begin(), list->end()), list->end());
     }
