@@ -4,8 +4,10 @@
 #include "core/errors.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
-#include "gui/stringgrid.h"
+#include "gui/boardtablemodel.h"
+#include "gui/boardtableview.h"
 #include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "core/tickets/listprint.h"
 
 #include <QGroupBox>
@@ -24,13 +26,10 @@ BoardListDialog::BoardListDialog(Session &session, QWidget *parent)
     m_picture = makeHeading(
         "Image1", QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31), 72);
 
-    m_grid = new StringGrid(this);
+    m_boards = new BoardTableModel(this);
+    m_grid = new BoardTableView(m_boards, this);
     m_grid->setObjectName(QStringLiteral("grillecomb"));
     m_grid->setGeometry(0, 46, 393, 257);
-    m_grid->setDrawCell(
-        [this](QPainter &painter, int col, int row, const QRect &rect, StringGrid::CellState state) {
-            paintBoardCell(painter, *m_grid, col, row, rect, state);
-        });
 
     m_countGroup = new QGroupBox(this);
     m_countGroup->setObjectName(QStringLiteral("GroupBox1"));
@@ -62,24 +61,8 @@ void BoardListDialog::onActivated()
     m_countGroup->setTitle(text(Msg::BoardCountGroup));
 
     const BoardList &list = m_session.boards;
-    const int g = list.boardCount;
-    const int n = list.boardSize;
-    m_grid->setColCount(n + 1);
-    m_grid->setColWidth(0, 60);
-    for (int j = 1; j <= n; ++j)
-        m_grid->setColWidth(j, 40);
-    m_grid->setRowCount(g + 1);
-    m_grid->setCell(0, 0, text(Msg::BoardHeader));
-    for (int j = 1; j <= n; ++j)
-        m_grid->setCell(j, 0, QString());
-    m_boardCount->setText(QString::number(g));
-
-    for (int i = 1; i <= g; ++i) {
-        m_grid->setCell(0, i, QString::number(i));
-        const QByteArray &board = list.boards.at(i);
-        for (int j = 1; j <= n; ++j)
-            m_grid->setCell(j, i, QString::number(numberAt(board, j, m_session.selection)));
-    }
+    m_boards->setBoards(boardNumbers(list, m_session.selection), list.boardSize, text(Msg::BoardHeader));
+    m_boardCount->setText(QString::number(list.boardCount));
 }
 
 void BoardListDialog::printList()

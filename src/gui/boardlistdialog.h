@@ -1,13 +1,18 @@
 // BoardListDialog, the board list window: the boards of the last generation, one row
 // per board, their count, and the printed list on the default printer. Each time it
-// becomes active it rebuilds its texts and grid from the current BoardList.
+// becomes active it rebuilds its texts and refills its grid's model from the current
+// BoardList.
 #pragma once
 
 #include "gui/dialogframe.h"
 
 class QGroupBox;
 class QPushButton;
-class StringGrid;
+
+namespace quillon {
+class BoardTableModel;
+class BoardTableView;
+} // namespace quillon
 
 class BoardListDialog : public DialogFrame {
     Q_OBJECT
@@ -24,7 +29,8 @@ private slots:
 private:
     // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, bimprime, bquit.
     QLabel *m_picture;
-    StringGrid *m_grid;
+    quillon::BoardTableModel *m_boards;
+    quillon::BoardTableView *m_grid;
     QGroupBox *m_countGroup;
     QLabel *m_boardCount;
     QPushButton *m_printButton;

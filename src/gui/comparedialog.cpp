@@ -4,7 +4,8 @@
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
-#include "gui/stringgrid.h"
+#include "gui/boardtablemodel.h"
+#include "gui/boardtableview.h"
 #include "core/draw/rating.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
@@ -51,13 +52,10 @@ CompareDialog::CompareDialog(Session &session, QWidget *parent)
         = makePictureButton(m_drawGroup, "bvoir", QStyle::SP_FileDialogContentsView, QRect(472, 9, 145, 41));
     m_compareButton->setProperty("Tag", 0);
 
-    m_grid = new StringGrid(this);
+    m_results = new ComparisonTableModel(this);
+    m_grid = new BoardTableView(m_results, this);
     m_grid->setObjectName(QStringLiteral("grillecomb"));
     m_grid->setGeometry(16, 105, 481, 257);
-    m_grid->setDrawCell(
-        [this](QPainter &painter, int col, int row, const QRect &rect, StringGrid::CellState state) {
-            paintBoardCell(painter, *m_grid, col, row, rect, state);
-        });
 
     m_resultGroup = new QGroupBox(this);
     m_resultGroup->setObjectName(QStringLiteral("GroupBox2"));
@@ -124,26 +122,8 @@ void CompareDialog::compareWithDraw()
 
     const BusyCursor busy;
     const QString bonusWord = text(Msg::BonusWord);
-    const Comparison result = compareBoards(m_session.boards, m_session.selection, draw, bonusWord);
-    const int g = result.boardCount;
-    const int s = result.boardSize;
-
-    m_grid->setColCount(s + 2);
-    m_grid->setColWidth(0, 60);
-    for (int p = 1; p <= s; ++p)
-        m_grid->setColWidth(p, 40);
-    m_grid->setColWidth(s + 1, 100);
-    m_grid->setRowCount(g >= 2 ? g + 1 : 2);
-    m_grid->setCell(0, 0, text(Msg::BoardHeader));
-    for (int p = 1; p <= s; ++p)
-        m_grid->setCell(p, 0, QString());
-    for (int r = 1; r <= g; ++r) {
-        m_grid->setCell(0, r, QString::number(r));
-        const qint32 *numbers = result.numbers.constData() + qsizetype(r - 1) * s;
-        for (int p = 1; p <= s; ++p)
-            m_grid->setCell(p, r, QString::number(numbers[p - 1]));
-        m_grid->setCell(s + 1, r, result.results.at(r - 1));
-    }
+    m_results->setComparison(
+        compareBoards(m_session.boards, m_session.selection, draw, bonusWord), text(Msg::BoardHeader));
 
     m_summary = summaryText(draw, text(Msg::NumbersWord), bonusWord);
     // The label breaks lines on line feeds; the summary ends each line with a carriage return.

@@ -7,16 +7,21 @@
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
 #include "gui/mainwindow.h"
-#include "gui/stringgrid.h"
+#include "gui/boardtablemodel.h"
 #include "support/children.h"
 #include "support/program.h"
 
+#include <QAbstractButton>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -30,21 +35,50 @@ namespace {
 
 const QStringList kExample = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
 
-QStringList row(const StringGrid *grid, int r, int from, int to)
+// The grid as the player reads it: row 0 is the header row (the corner text, then the
+// column headers), row r the vertical header of board r and then its cells; column 0 is
+// the header column.
+QString cell(const QTableView *grid, int col, int r)
+{
+    const QAbstractItemModel *model = grid->model();
+    if (r == 0 && col == 0)
+        return qobject_cast<const BoardTableModel *>(model)->cornerText();
+    if (r == 0)
+        return model->headerData(col - 1, Qt::Horizontal).toString();
+    if (col == 0)
+        return model->headerData(r - 1, Qt::Vertical).toString();
+    return model->index(r - 1, col - 1).data().toString();
+}
+
+QStringList row(const QTableView *grid, int r, int from, int to)
 {
     QStringList cells;
     for (int col = from; col <= to; ++col)
-        cells.append(grid->cell(col, r));
+        cells.append(cell(grid, col, r));
     return cells;
 }
 
-// The colour a cell was painted with, away from its text.
-QColor cellColour(StringGrid *grid, int col, int r)
+// The colour cell (col, r), counted as in cell(), was painted with, away from its text
+// and its grid lines; invalid when the cell is scrolled out of sight.
+QColor cellColour(QTableView *grid, int col, int r)
 {
-    const QRect rect = grid->cellRect(col, r);
-    if (rect.isEmpty())
+    QWidget *surface = grid->viewport();
+    QRect rect;
+    if (r == 0 && col == 0) {
+        surface = grid->findChild<QAbstractButton *>();
+        rect = surface->rect();
+    } else if (r == 0) {
+        surface = grid->horizontalHeader()->viewport();
+        rect = QRect(grid->columnViewportPosition(col - 1), 0, grid->columnWidth(col - 1), surface->height());
+    } else if (col == 0) {
+        surface = grid->verticalHeader()->viewport();
+        rect = QRect(0, grid->rowViewportPosition(r - 1), surface->width(), grid->rowHeight(r - 1));
+    } else {
+        rect = grid->visualRect(grid->model()->index(r - 1, col - 1));
+    }
+    if (!surface->rect().contains(rect))
         return {};
-    return grid->viewport()->grab().toImage().pixelColor(rect.right() - 2, rect.bottom() - 2);
+    return surface->grab().toImage().pixelColor(rect.right() - 3, rect.bottom() - 3);
 }
 
 } // namespace
@@ -97,17 +131,19 @@ private slots:
     {
         start();
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
-            StringGrid *grid = child<StringGrid>(list(), "grillecomb");
+            QTableView *grid = child<QTableView>(list(), "grillecomb");
             QCOMPARE(list()->size(), QSize(671, 353));
             QCOMPARE(list()->windowTitle(), QStringLiteral("Liste des grilles à jouer"));
             QCOMPARE(child<QLabel>(list(), "lnbtickets")->text(), QStringLiteral("4"));
             QCOMPARE(grid->geometry(), QRect(0, 46, 393, 257));
-            QCOMPARE(grid->colCount(), 8);
-            QCOMPARE(grid->rowCount(), 5);
-            QCOMPARE(grid->colWidth(0), 60);
-            for (int col = 1; col <= 7; ++col)
-                QCOMPARE(grid->colWidth(col), 40);
-            QCOMPARE(grid->rowHeight(), 24);
+            QCOMPARE(grid->model()->columnCount(), 7);
+            QCOMPARE(grid->model()->rowCount(), 4);
+            // Cell sizes with the one-pixel grid line that follows each cell.
+            QCOMPARE(grid->verticalHeader()->width(), 61);
+            QCOMPARE(grid->horizontalHeader()->height(), 25);
+            for (int col = 0; col < 7; ++col)
+                QCOMPARE(grid->columnWidth(col), 41);
+            QCOMPARE(grid->rowHeight(3), 25);
             QCOMPARE(row(grid, 0, 0, 7), (QStringList{"Grille", "", "", "", "", "", "", ""}));
             QCOMPARE(row(grid, 1, 0, 7), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38"}));
             QCOMPARE(row(grid, 4, 0, 7), (QStringList{"4", "5", "9", "14", "21", "38", "40", "44"}));
@@ -120,7 +156,7 @@ private slots:
         typeInto(numberBox(w, 1), QStringLiteral("44"));
         typeInto(numberBox(w, 9), QStringLiteral("5"));
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
-            StringGrid *grid = child<StringGrid>(list(), "grillecomb");
+            QTableView *grid = child<QTableView>(list(), "grillecomb");
             QCOMPARE(row(grid, 1, 1, 7), (QStringList{"44", "9", "14", "21", "27", "33", "38"}));
             QCOMPARE(row(grid, 2, 1, 7), (QStringList{"44", "21", "27", "33", "38", "40", "5"}));
             QCOMPARE(row(grid, 4, 1, 7), (QStringList{"44", "9", "14", "21", "38", "40", "5"}));
@@ -131,15 +167,16 @@ private slots:
     {
         start(7);
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
-            QCOMPARE(child<StringGrid>(list(), "grillecomb")->rowCount(), 139);
+            QCOMPARE(child<QTableView>(list(), "grillecomb")->model()->rowCount(), 138);
             QCOMPARE(child<QLabel>(list(), "lnbtickets")->text(), QStringLiteral("138"));
         });
         w->selectSystemByIndex(1);
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
-            QCOMPARE(child<StringGrid>(list(), "grillecomb")->rowCount(), 7);
-            QCOMPARE(child<StringGrid>(list(), "grillecomb")->colCount(), 8);
+            QTableView *grid = child<QTableView>(list(), "grillecomb");
+            QCOMPARE(grid->model()->rowCount(), 6);
+            QCOMPARE(grid->model()->columnCount(), 7);
             QCOMPARE(child<QLabel>(list(), "lnbtickets")->text(), QStringLiteral("6"));
-            QCOMPARE(child<StringGrid>(list(), "grillecomb")->cell(0, 6), QStringLiteral("6"));
+            QCOMPARE(cell(grid, 0, 6), QStringLiteral("6"));
         });
     }
 
@@ -147,7 +184,7 @@ private slots:
     {
         start(7);
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
-            StringGrid *grid = child<StringGrid>(list(), "grillecomb");
+            QTableView *grid = child<QTableView>(list(), "grillecomb");
             const QColor lilac(199, 185, 200), white(255, 255, 255), mint(225, 255, 244);
             QCOMPARE(cellColour(grid, 0, 0), lilac);
             QCOMPARE(cellColour(grid, 3, 0), lilac);
@@ -157,13 +194,39 @@ private slots:
             QCOMPARE(cellColour(grid, 7, 3), white);
             QCOMPARE(cellColour(grid, 1, 2), mint);
             QCOMPARE(cellColour(grid, 5, 4), mint);
+            // Past the last column the header row is blank.
+            QWidget *header = grid->horizontalHeader()->viewport();
+            QCOMPARE(header->grab().toImage().pixelColor(header->width() - 3, 10), white);
             // Scrolled down, the header row and column stay and the stripes follow the row number.
-            grid->setTopRow(100);
-            QCOMPARE(grid->cellRect(1, 1), QRect());
+            grid->verticalScrollBar()->setValue(99);
+            QCOMPARE(grid->rowAt(0), 99);
+            QCOMPARE(cellColour(grid, 1, 1), QColor());
             QCOMPARE(cellColour(grid, 2, 0), lilac);
             QCOMPARE(cellColour(grid, 2, 100), mint);
             QCOMPARE(cellColour(grid, 2, 101), white);
             QCOMPARE(cellColour(grid, 0, 101), lilac);
+        });
+    }
+
+    void keyboardSelectsCopiesAndLeavesTheGrid()
+    {
+        start();
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
+            QTableView *grid = child<QTableView>(list(), "grillecomb");
+            grid->setCurrentIndex(grid->model()->index(0, 0));
+            // The arrows move the current cell; with Shift they widen the selection.
+            QTest::keyClick(grid, Qt::Key_Right);
+            QTest::keyClick(grid, Qt::Key_Right, Qt::ShiftModifier);
+            QTest::keyClick(grid, Qt::Key_Down, Qt::ShiftModifier);
+            QCOMPARE(cellColour(grid, 3, 2), grid->palette().color(QPalette::Highlight));
+            QCOMPARE(cellColour(grid, 4, 2), QColor(225, 255, 244));
+            QTest::keyClick(grid, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("9\t14\n21\t27"));
+            // Tab leaves the grid for the next control.
+            grid->setFocus();
+            QVERIFY(grid->hasFocus());
+            QTest::keyClick(grid, Qt::Key_Tab);
+            QVERIFY(!grid->hasFocus());
         });
     }
 
@@ -172,9 +235,9 @@ private slots:
         start();
         session->settings.languageCode = qint32(Language::English);
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
-            QCOMPARE(child<StringGrid>(list(), "grillecomb")->cell(0, 0), QStringLiteral("Board"));
+            QCOMPARE(cell(child<QTableView>(list(), "grillecomb"), 0, 0), QStringLiteral("Board"));
             // Return in the grid prints nothing: "Imprimer" is not the default button.
-            QTest::keyClick(child<StringGrid>(list(), "grillecomb"), Qt::Key_Return);
+            QTest::keyClick(child<QTableView>(list(), "grillecomb"), Qt::Key_Return);
             QVERIFY(fakes->printLog->documents.isEmpty());
             child<QPushButton>(list(), "bimprime")->click();
             QVERIFY(list()->isVisible());
@@ -328,7 +391,10 @@ private slots:
             QCOMPARE(messages[0].text, QStringLiteral("Numéros selectionnés incorrects"));
             QCOMPARE(messages[0].caption, QStringLiteral("Problème !!"));
             QCOMPARE(messages[0].buttons, Prompts::Buttons::Ok);
-            QCOMPARE(child<StringGrid>(compare(), "grillecomb")->rowCount(), 0);
+            QTableView *grid = child<QTableView>(compare(), "grillecomb");
+            QCOMPARE(grid->model()->rowCount(), 0);
+            // With nothing to show the grid is blank, without an empty header row or column.
+            QCOMPARE(grid->grab().toImage().pixelColor(10, 10), QColor(Qt::white));
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
             // What the player typed is still there after the message.
             QCOMPARE(numberBox(compare(), 9)->currentText(), QStringLiteral("12"));
@@ -350,12 +416,12 @@ private slots:
             for (int tag = 1; tag <= 9; ++tag)
                 typeInto(numberBox(f, tag), draw[tag - 1]);
             child<QPushButton>(f, "bvoir")->click();
-            StringGrid *grid = child<StringGrid>(f, "grillecomb");
-            QCOMPARE(grid->colCount(), 9);
-            QCOMPARE(grid->rowCount(), 5);
-            QCOMPARE(grid->colWidth(0), 60);
-            QCOMPARE(grid->colWidth(7), 40);
-            QCOMPARE(grid->colWidth(8), 100);
+            QTableView *grid = child<QTableView>(f, "grillecomb");
+            QCOMPARE(grid->model()->columnCount(), 8);
+            QCOMPARE(grid->model()->rowCount(), 4);
+            QCOMPARE(grid->verticalHeader()->width(), 61);
+            QCOMPARE(grid->columnWidth(6), 41);
+            QCOMPARE(grid->columnWidth(7), 101);
             QCOMPARE(row(grid, 0, 0, 8), (QStringList{"Grille", "", "", "", "", "", "", "", ""}));
             QCOMPARE(row(grid, 1, 0, 8), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38", "6 +  Comp"}));
             QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 + 2 Comp"});

@@ -32,4 +32,16 @@ qint32 numberAt(const QByteArray &board, int k, const Selection &from)
     return from.numbers[size_t(slot)];
 }
 
+QList<qint32> boardNumbers(const BoardList &list, const Selection &from)
+{
+    QList<qint32> numbers;
+    numbers.reserve(qsizetype(list.boardCount) * list.boardSize);
+    for (int i = 1; i <= list.boardCount; ++i) {
+        const QByteArray &board = list.boards.at(i);
+        for (int k = 1; k <= list.boardSize; ++k)
+            numbers.append(numberAt(board, k, from));
+    }
+    return numbers;
+}
+
 } // namespace quillon

@@ -27,4 +27,7 @@ void generate(int system, BoardList &target);
 // The number at column k (1-based) of a board string, from the selected-number slots.
 qint32 numberAt(const QByteArray &board, int k, const Selection &from);
 
+// The numbers of boards 1 … boardCount, boardSize per board, board by board.
+QList<qint32> boardNumbers(const BoardList &list, const Selection &from);
+
 } // namespace quillon
