@@ -11,25 +11,11 @@ for tool in Xvfb xdotool "$cmd"; do
     command -v "$tool" >/dev/null || { echo "$tool missing" >&2; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb= app=
-cleanup() {
-    set +e # every step runs, whatever failed before
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/../support/private-x.sh"
 
 # -noreset: the server would otherwise reset, refusing connections, each time the program ends.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+start_private_x -noreset
+export HOME=$work
 
 times=()
 for run in $(seq "$runs"); do

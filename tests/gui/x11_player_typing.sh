@@ -9,28 +9,11 @@ set -euo pipefail
 exe=$(realpath "$1")
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
 
-work=$(mktemp -d)
-xvfb= app=
-cleanup() {
-    set +e # every step runs, whatever failed before
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/private-x.sh"
 
 # The program folder is the executable's: the settings file lands in the work folder.
 cp "$exe" "$work/quillon"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+start_private_x
 # No print server: a stray print command shows up as an error box, not as paper.
 export CUPS_SERVER=$work/no-cups.sock
 # A stand-in for the desktop's viewer notes each page it is asked to open.

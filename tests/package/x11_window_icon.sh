@@ -12,26 +12,10 @@ for tool in Xvfb xdotool xprop; do
     command -v "$tool" >/dev/null || { echo "$tool missing"; exit 77; }
 done
 
-work=$(mktemp -d)
-xvfb= app=
-cleanup() {
-    set +e # every step runs, whatever failed before
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../support/private-x.sh"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n1 "$work/display")
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work XDG_DATA_DIRS=$work/no-data XDG_DATA_HOME=$work/no-data
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+start_private_x
+export HOME=$work XDG_DATA_DIRS=$work/no-data XDG_DATA_HOME=$work/no-data
 
 cp "$exe" "$work/quillon"
 (cd "$work" && exec ./quillon) >"$work/quillon.log" 2>&1 &

@@ -1,0 +1,25 @@
+# Sourced by the scripts that drive the program on a private X server. It makes the work
+# folder, a cleanup that stops the program ($app) and the server whatever happened, and
+#   start_private_x [Xvfb options]   starts the server and points DISPLAY at it.
+work=$(mktemp -d)
+xvfb= app=
+cleanup() {
+    set +e # every step runs, whatever failed before
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_private_x() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$work/display")
+    export XDG_RUNTIME_DIR=$work/runtime
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM
+}
