@@ -16,7 +16,7 @@ class PrintDevice;
 struct PrintOffsets;
 
 // Half the length of a cross's arm, in cm.
-constexpr double kCrossArmCm = 0.15;
+constexpr double kCrossArmCm = 0.3;
 
 // Prints the sheet for ticket type t (1 … 5) as one document, with caption written
 // under the cells. Like a ticket, the document is printed only when the printer is

@@ -16,8 +16,8 @@ constexpr double kCellShare = 0.8;
 
 int highestSlipNumber(int t)
 {
-    // The lotteries' highest numbers: 7 of 50, 7 of 47, 7 of 39, 7 of 27, 7 of 36.
-    constexpr int kHighest[kTicketTypeCount] = {50, 47, 39, 27, 36};
+    // The lotteries' highest numbers: 7 of 49, 7 of 47, 7 of 39, 7 of 27, 7 of 36.
+    constexpr int kHighest[kTicketTypeCount] = {49, 47, 39, 27, 36};
     if (t < 1 || t > kTicketTypeCount)
         throw QuillonError(QStringLiteral("Ticket type %1 does not exist").arg(t));
     return kHighest[t - 1];
