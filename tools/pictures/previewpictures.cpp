@@ -1,67 +1,100 @@
 // Draws the documentation's pictures of the ticket preview and the calibration sheet:
-// the real preview window on a run of three QUEBEC LOTTO MAX tickets, and the
-// calibration sheet of that type printed onto a PDF and rasterised at 60 dpi.
-//   quillon-preview-pictures <folder>   (writes preview.png, calibration-sheet.png
-//                                        and calibration-detail.png)
-#include "core/text/messages.h"
-#include "core/text/translationfile.h"
+// the real program's ticket dialog and the preview it opens, on the boards of a system
+// printed on QUEBEC LOTTO MAX tickets, and the calibration sheet of that type printed
+// onto a PDF and rasterised.
+//   quillon-preview-pictures <folder>   (run under a display, e.g. scripts/screenshots;
+//   writes ticket-dialog.png, preview.png, calibration-sheet.png, calibration-detail.png)
+#include "core/platform.h"
+#include "core/session.h"
 #include "core/tickets/calibration.h"
-#include "core/tickets/slipgrid.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
-#include "core/wheels/boardlist.h"
-#include "core/wheels/selection.h"
+#include "core/wheels/catalogue.h"
+#include "gui/application.h"
+#include "gui/mainwindow.h"
 #include "gui/ticketpreviewwindow.h"
-#include "platform/pictureprintdevice.h"
+#include "gui/ticketprintdialog.h"
 #include "platform/qtprintdevice.h"
-#include "support/fakeplatform.h"
+#include "platform/qtprompts.h"
+#include "platform/qtshell.h"
+#include "support/children.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
 using namespace quillon;
+using test::child;
+using test::numberBox;
+
+namespace {
+
+constexpr int kSystem = 7;
+constexpr int kNumbers[] = {3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QuillonApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUILLON"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     constexpr int t = 1;
-    const TranslationFile noTranslationFile;
-    const Texts texts(&noTranslationFile, Language::English);
 
-    // Twelve boards, seven numbers each spread over the grid: three tickets.
-    BoardList boards;
-    boards.boardCount = 12;
-    boards.boardSize = 7;
-    boards.boards.resize(13);
-    for (int s = 1; s <= 12; ++s) {
-        for (int k = 0; k < 7; ++k)
-            boards.boards[s].append(char(64 + ((s - 1) * 3 + 5 * k) % highestSlipNumber(t) + 1));
-    }
-    Selection ownIndex;
-    for (int p = 1; p <= kSlotCount; ++p)
-        ownIndex.numbers[size_t(p)] = p;
+    QtPrompts prompts;
+    QtShell shell;
+    platform().prompts = &prompts;
+    platform().shell = &shell;
+    platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
-    PicturePrintDevice pictures(300, QPageSize(QPageSize::A4).sizePixels(300), QPoint(50, 50));
-    test::FakePrompts prompts;
-    printTickets(pictures, prompts, texts, TicketRun{t, TicketMode::PrintAll, 1, 12}, boards, ownIndex, PrintOffsets{});
-    QList<QPicture> tickets;
-    for (const auto &document : pictures.documents())
-        tickets.append(document.value(0));
-    TicketPreviewWindow window(texts, t, tickets, 300, QPoint(50, 50), QString(), nullptr);
-    window.resize(560, 760);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
+    Session session;
+    const std::unique_ptr<MainWindow> window = createWindows(session);
+    MainWindow *main = window.get();
+    main->show();
+    if (!QTest::qWaitForWindowExposed(main))
         return 1;
-    window.zoomToFit();
-    QTest::qWait(300);
-    if (!window.grab().save(out.filePath(QStringLiteral("preview.png")))) {
-        std::fprintf(stderr, "could not save the preview\n");
+    // Without a window manager nobody hands out the focus; ask for it.
+    main->activateWindow();
+    if (!QTest::qWaitForWindowActive(main)) {
+        std::fprintf(stderr, "the main window did not become active\n");
+        return 1;
+    }
+    main->selectSystemByIndex(kSystem);
+    main->applySelectionBoxRule();
+    for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
+        numberBox(main, tag)->setEditText(QString::number(kNumbers[tag - 1]));
+
+    bool dialogSaved = false;
+    bool previewSaved = false;
+    QTimer::singleShot(0, [&] {
+        TicketPrintDialog *dialog = main->findChild<TicketPrintDialog *>();
+        if (!QTest::qWaitForWindowActive(dialog))
+            std::fprintf(stderr, "the ticket dialog did not become active\n");
+        child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(t - 1);
+        QTest::qWait(300);
+        dialogSaved = dialog->grab().save(out.filePath(QStringLiteral("ticket-dialog.png")));
+        QTimer::singleShot(0, [&] {
+            auto *preview = qobject_cast<TicketPreviewWindow *>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            preview->resize(560, 780);
+            QTest::qWait(300);
+            previewSaved = preview->grab().save(out.filePath(QStringLiteral("preview.png")));
+            preview->close();
+        });
+        child<QPushButton>(dialog, "bapercu")->click();
+        dialog->reject();
+    });
+    child<QPushButton>(main, "bimprimetickets")->click();
+    if (!dialogSaved || !previewSaved) {
+        std::fprintf(stderr, "could not save the ticket dialog or the preview\n");
         return 1;
     }
 
@@ -69,7 +102,7 @@ int main(int argc, char *argv[])
     const QString pdf = work.filePath(QStringLiteral("sheet.pdf"));
     {
         QtPrintDevice printer(pdf, 600, QPageSize(QPageSize::A4), QMarginsF(4, 4, 4, 4));
-        printCalibrationSheet(printer, t, PrintOffsets{}, texts(AddedText::CalibrationCaption)
+        printCalibrationSheet(printer, t, PrintOffsets{}, session.texts()(AddedText::CalibrationCaption)
             .arg(QString::fromLatin1(ticketType(t).name).trimmed()).arg(0).arg(0));
     }
     const QString stem = out.filePath(QStringLiteral("calibration-sheet"));
