@@ -1,10 +1,10 @@
 #include "platform/pictureprintdevice.h"
 
+#include "platform/qtprintdevice.h"
+
 #include <QFontMetricsF>
-#include <QPageLayout>
+#include <QPageSize>
 #include <QPainterPath>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -33,23 +33,13 @@ PicturePrintDevice::PicturePrintDevice(int dpi, QSize page, QPoint printingOffse
 
 std::unique_ptr<PicturePrintDevice> PicturePrintDevice::likeDefaultPrinter()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
+    // The printing device set up as for printing gives the figures.
+    QtPrintDevice printer;
+    if (!printer.installed()) {
         constexpr int dpi = 300;
-        const QSize a4 = QPageSize(QPageSize::A4).sizePixels(dpi);
-        return std::make_unique<PicturePrintDevice>(dpi, a4, QPoint());
+        return std::make_unique<PicturePrintDevice>(dpi, QPageSize(QPageSize::A4).sizePixels(dpi), QPoint());
     }
-    // The same set-up as the printing device: the printer's page, its minimum margins.
-    QPrinter printer(info, QPrinter::HighResolution);
-    const QPageSize size = info.defaultPageSize();
-    if (size.isValid())
-        printer.setPageSize(size);
-    printer.setFullPage(false);
-    printer.setPageMargins(printer.pageLayout().minimumMargins(), printer.pageLayout().units());
-    const QRectF page = printer.pageRect(QPrinter::DevicePixel);
-    auto device = std::make_unique<PicturePrintDevice>(printer.resolution(),
-        QSize(int(std::floor(page.width())), int(std::floor(page.height()))),
-        QPoint(int(std::lround(page.left())), int(std::lround(page.top()))));
+    auto device = std::make_unique<PicturePrintDevice>(printer.dpiX(), printer.pageSize(), printer.printingOffset());
     device->m_fromPrinter = true;
     return device;
 }
