@@ -82,7 +82,7 @@ PrintedDocument &RecordingPrintDevice::current()
 
 void RecordingPrintDevice::beginDocument()
 {
-    if (m_log->failBegin || m_log->noPrinter)
+    if (m_log->failBegin)
         throw QuillonError(QStringLiteral("No printer available"));
     m_log->documents.append(PrintedDocument{});
 }

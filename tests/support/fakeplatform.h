@@ -71,8 +71,6 @@ struct PrintLog {
     int dpiY = 300;
     QPoint offset{0, 0};
     bool failBegin = false;
-    // No printer is installed: installed() says no and beginDocument() throws.
-    bool noPrinter = false;
     // The printer goes away once this many documents were ended: ready() says no
     // from then on. -1: it stays.
     int goneAfter = -1;
@@ -107,7 +105,6 @@ public:
     QPoint printingOffset() override { return m_log->offset; }
     bool ready(QString *why) override;
     bool lastDocumentTaken(QString *why) override;
-    bool installed() override { return !m_log->noPrinter; }
 
 private:
     PrintedDocument &current();
