@@ -40,6 +40,10 @@ public:
     // Distance in dots from the sheet's corner to the printable area's corner.
     virtual QPoint printingOffset() = 0;
 
+    // Whether there is a printer behind the device at all. Without one every document
+    // fails, and the windows offer to write PDF files instead.
+    virtual bool installed() { return true; }
+
     // Whether the printer can take a document now: it still exists, is not stopped
     // and accepts jobs. When it cannot, *why says what is wrong. A device that
     // cannot tell answers true.

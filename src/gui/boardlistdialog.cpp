@@ -1,6 +1,7 @@
 #include "gui/boardlistdialog.h"
 
 #include "gui/application.h"
+#include "gui/pdffallback.h"
 #include "core/errors.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
@@ -69,7 +70,13 @@ void BoardListDialog::printList()
 {
     if (!platform().openDefaultPrinter)
         throw QuillonError(QStringLiteral("No printer is installed."));
-    BusyCursor busy;
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
-    printBoardList(*printer, m_session.boards, m_session.selection, text(Msg::BoardListTitle));
+    const auto print = [this](PrintDevice &device) {
+        BusyCursor busy;
+        printBoardList(device, m_session.boards, m_session.selection, text(Msg::BoardListTitle));
+    };
+    if (!printer->installed())
+        printToPdfInstead(m_session.texts(), false, print);
+    else
+        print(*printer);
 }

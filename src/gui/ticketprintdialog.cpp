@@ -1,6 +1,10 @@
 #include "gui/ticketprintdialog.h"
 
 #include "gui/application.h"
+#include "gui/pdffallback.h"
+#include "gui/ticketpreviewwindow.h"
+#include "core/tickets/calibration.h"
+#include "platform/pictureprintdevice.h"
 #include "core/errors.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
@@ -159,7 +163,18 @@ TicketPrintDialog::TicketPrintDialog(Session &session, QWidget *parent)
         QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_DialogOkButton)),
         243, 161);
 
+    m_previewButton = makeButton(this, "bapercu",
+        QIcon::fromTheme(QStringLiteral("document-print-preview"), style()->standardIcon(QStyle::SP_FileDialogContentsView)),
+        10, 161);
+    m_previewButton->resize(114, 47);
+    m_calibrationButton = makeButton(this, "bcalage",
+        QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)),
+        354, 161);
+    m_calibrationButton->resize(146, 47);
+
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connectClick(m_previewButton, this, &TicketPrintDialog::previewTickets);
+    connectClick(m_calibrationButton, this, &TicketPrintDialog::printCalibrationSheet);
     connectClick(m_printButton, this, &TicketPrintDialog::printTickets);
 }
 
@@ -176,6 +191,8 @@ void TicketPrintDialog::applyCaptions()
     m_oneAtATimeButton->setText(text(Msg::PrintOneAtATime));
     m_cancelButton->setText(text(Msg::Cancel));
     m_printButton->setText(text(Msg::Print));
+    m_previewButton->setText(text(AddedText::PreviewButton));
+    m_calibrationButton->setText(text(AddedText::CalibrationButton));
 }
 
 void TicketPrintDialog::onShown()
@@ -196,29 +213,99 @@ void TicketPrintDialog::onActivated()
     applyCaptions();
 }
 
-void TicketPrintDialog::printTickets()
+bool TicketPrintDialog::chosenRun(TicketRun &run)
 {
-    TicketRun run;
     run.type = m_typeList->currentIndex() + 1;
     if (run.type < 1)
-        return;
+        return false;
     run.mode = m_allAtOnceButton->isChecked() ? TicketMode::PrintAll : TicketMode::StopEachTicket;
     run.first = leadingNumber(m_firstBox->text());
     run.last = leadingNumber(m_lastBox->text());
-    PlatformServices &services = platform();
     if (!isPrintableRange(run.first, run.last, m_session.boards.boardCount)) {
-        if (services.prompts)
-            services.prompts->message(
+        if (Prompts *prompts = platform().prompts)
+            prompts->message(
                 text(Msg::BadPrintRange), text(Msg::Problem), Prompts::Buttons::Ok, Prompts::Icon::Warning);
-        return;
+        return false;
     }
+    return true;
+}
+
+PrintOffsets TicketPrintDialog::offsets() const
+{
+    return { m_session.settings.horizontalOffset, m_session.settings.verticalOffset };
+}
+
+void TicketPrintDialog::printTickets()
+{
+    TicketRun run;
+    if (!chosenRun(run))
+        return;
+    PlatformServices &services = platform();
     if (!services.openDefaultPrinter || !services.prompts)
         throw QuillonError(QStringLiteral("No printer available"));
     const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
     if (!device)
         throw QuillonError(QStringLiteral("No printer available"));
-    const PrintOffsets offsets { m_session.settings.horizontalOffset, m_session.settings.verticalOffset };
+    if (!device->installed()) {
+        // Files need no ticket fed between them: all of them in one go.
+        run.mode = TicketMode::PrintAll;
+        if (printToPdfInstead(m_session.texts(), true, [&](PrintDevice &files) {
+                quillon::printTickets(files, *services.prompts, m_session.texts(), run, m_session.boards,
+                    m_session.selection, offsets());
+            }))
+            accept();
+        return;
+    }
     quillon::printTickets(
-        *device, *services.prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets);
+        *device, *services.prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets());
     accept();
+}
+
+void TicketPrintDialog::previewTickets()
+{
+    TicketRun run;
+    if (!chosenRun(run))
+        return;
+    run.mode = TicketMode::PrintAll;
+    // The very run that prints, recorded on pictures at the printer's resolution.
+    const std::unique_ptr<PicturePrintDevice> pictures = PicturePrintDevice::likeDefaultPrinter();
+    {
+        BusyCursor busy;
+        Prompts *prompts = platform().prompts;
+        if (!prompts)
+            throw QuillonError(QStringLiteral("No prompts available"));
+        quillon::printTickets(
+            *pictures, *prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets());
+    }
+    QList<QPicture> tickets;
+    for (const QList<QPicture> &document : pictures->documents())
+        tickets.append(document.value(0));
+    const QString note
+        = pictures->fromPrinter() ? QString() : text(AddedText::PreviewWithoutPrinter).arg(pictures->dpiX());
+    TicketPreviewWindow preview(
+        m_session.texts(), run.type, tickets, pictures->dpiX(), pictures->printingOffset(), note, this);
+    preview.exec();
+}
+
+void TicketPrintDialog::printCalibrationSheet()
+{
+    const int type = m_typeList->currentIndex() + 1;
+    if (type < 1)
+        return;
+    PlatformServices &services = platform();
+    if (!services.openDefaultPrinter)
+        throw QuillonError(QStringLiteral("No printer available"));
+    const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
+    if (!device)
+        throw QuillonError(QStringLiteral("No printer available"));
+    const PrintOffsets shift = offsets();
+    const QString caption = text(AddedText::CalibrationCaption)
+                                .arg(QString::fromLatin1(ticketType(type).name).trimmed())
+                                .arg(shift.horizontalMm)
+                                .arg(shift.verticalMm);
+    const auto print = [&](PrintDevice &on) { quillon::printCalibrationSheet(on, type, shift, caption); };
+    if (!device->installed())
+        printToPdfInstead(m_session.texts(), false, print);
+    else
+        print(*device);
 }

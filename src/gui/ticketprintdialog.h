@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/dialogframe.h"
+#include "core/tickets/ticketprint.h"
 
 class QComboBox;
 class QGroupBox;
@@ -24,10 +25,17 @@ protected:
 private slots:
     // Checks the range and prints the boards on tickets; the dialog closes after a run.
     void printTickets();
+    // Shows the tickets of the range as they will print, without printing.
+    void previewTickets();
+    // Prints the calibration sheet of the chosen ticket type; the dialog stays open.
+    void printCalibrationSheet();
 
 private:
     // Sets the texts of the current language.
     void applyCaptions();
+    // The run the player chose; false, after the warning, when the range is not valid.
+    bool chosenRun(quillon::TicketRun &run);
+    quillon::PrintOffsets offsets() const;
 
     // Object names: fimprime's Image1, Label3, ComboBox1, GroupBox3, Label1, Gpremier,
     // Label2, gdernier, GroupBox2, bimptsbull, bimpunbull, boutannule, boutlancer.
@@ -44,4 +52,7 @@ private:
     QRadioButton *m_oneAtATimeButton;
     QPushButton *m_cancelButton;
     QPushButton *m_printButton;
+    // Object names bapercu and bcalage.
+    QPushButton *m_previewButton;
+    QPushButton *m_calibrationButton;
 };

@@ -45,6 +45,7 @@ public:
     QPoint printingOffset() override;
     bool ready(QString *why) override;
     bool lastDocumentTaken(QString *why) override;
+    bool installed() override { return m_hasPrinter; }
 
     // The name of the printer in use (empty for a PDF file or when there is none).
     QString printerName() const;

@@ -5,15 +5,18 @@
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "gui/ticketprintdialog.h"
+#include "gui/ticketpreviewwindow.h"
 #include "support/children.h"
 #include "support/program.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace quillon;
 using test::child;
@@ -129,6 +132,57 @@ private slots:
         QCOMPARE(d->isVisible(), documents == 0);
         QCOMPARE(child<QLineEdit>(d, "Gpremier")->text() + '-' + child<QLineEdit>(d, "gdernier")->text(),
             first + '-' + last);
+    }
+    // The preview pages through the tickets of the range as printing would fill
+    // them, and feeds no ticket; a range refused for printing is refused here too.
+    void previewButton_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QStringList>("pages"); // the ticket label at each page, paging forward
+        QTest::addColumn<QString>("message");
+        // UK DAILY PLAY takes four boards: 3 … 6, 7 … 10, 11 … 14.
+        QTest::newRow("three tickets")
+            << "3" << "14" << QStringList{"Ticket 1 sur 3", "Ticket 2 sur 3", "Ticket 3 sur 3"} << QString();
+        QTest::newRow("last below first") << "7" << "3" << QStringList{}
+                                          << QStringLiteral("Numéros des grilles à imprimer incorrect");
+    }
+    void previewButton()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QStringList, pages);
+        QFETCH(QString, message);
+        open();
+        child<QComboBox>(d, "ComboBox1")->setCurrentIndex(3);
+        child<QRadioButton>(d, "bimpunbull")->setChecked(true);
+        child<QLineEdit>(d, "Gpremier")->setText(first);
+        child<QLineEdit>(d, "gdernier")->setText(last);
+        QStringList seen;
+        bool lastPageEndsPaging = false;
+        QTimer::singleShot(0, d, [&] {
+            auto *preview = qobject_cast<TicketPreviewWindow *>(QApplication::activeModalWidget());
+            if (!preview)
+                return;
+            auto *next = child<QPushButton>(preview, "nextTicket");
+            seen.append(child<QLabel>(preview, "ticketNumber")->text());
+            while (next->isEnabled()) {
+                next->click();
+                seen.append(child<QLabel>(preview, "ticketNumber")->text());
+            }
+            child<QPushButton>(preview, "previousTicket")->click();
+            lastPageEndsPaging = preview->currentTicket() == seen.size() - 2;
+            preview->close();
+        });
+        QTest::mouseClick(child<QPushButton>(d, "bapercu"), Qt::LeftButton);
+        QCOMPARE(seen, pages);
+        QCOMPARE(lastPageEndsPaging, !pages.isEmpty());
+        QStringList shown;
+        for (const auto &call : fakes->prompts.messages())
+            shown.append(call.text);
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(fakes->printLog->devicesOpened, 0);
+        QVERIFY(d->isVisible());
     }
 };
 

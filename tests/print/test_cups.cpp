@@ -3,6 +3,8 @@
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).
 #include "core/tickets/listprint.h"
 #include "core/tickets/tickettypes.h"
+#include "core/tickets/slipgrid.h"
+#include "core/tickets/ticketprint.h"
 #include "core/wheels/boardlist.h"
 #include "support/fakeplatform.h"
 #include "gui/application.h"
@@ -16,6 +18,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -91,6 +94,49 @@ class TestCups : public QObject {
         return setup.waitForFinished(60000) && setup.exitCode() == 0;
     }
 
+    // Opens the ticket dialog on system 2's ten boards with the offsets given, runs act
+    // on it, then closes it.
+    void withTheTicketDialog(int horizontalMm, int verticalMm, const std::function<void(TicketPrintDialog *)> &act)
+    {
+        std::unique_ptr<MainWindow> w = test::startProgram(*session);
+        QVERIFY(w);
+        session->settings.horizontalOffset = horizontalMm;
+        session->settings.verticalOffset = verticalMm;
+        w->selectSystemByIndex(2);
+        const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
+        for (int tag = 1; tag <= numbers.size(); ++tag)
+            numberBox(w.get(), tag)->setEditText(numbers[tag - 1]);
+        TicketPrintDialog *dialog = test::dialog<TicketPrintDialog>(w.get());
+        bool acted = false;
+        QTimer::singleShot(0, dialog, [&] {
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
+            QTRY_COMPARE_WITH_TIMEOUT(QApplication::activeWindow(), static_cast<QWidget *>(dialog), 5000);
+            act(dialog);
+            acted = true;
+        });
+        child<QPushButton>(w.get(), "bimprimetickets")->click();
+        w.reset();
+        QVERIFY(acted);
+    }
+
+    // The crosses of a calibration sheet of type t, printed with the offsets given,
+    // each where the ticket table puts its cell moved by the offsets, within one dot.
+    void verifyCrosses(const QString &pdf, int t, int dpi, int horizontalMm, int verticalMm)
+    {
+        const QImage page = pdfPageImage(pdf, dpi);
+        QVERIFY(!page.isNull());
+        for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
+            for (int n : {1, highestSlipNumber(t)}) {
+                const QPointF cm = markPosition(t, s, n);
+                const QPoint expected(cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
+                const QPoint found = findCross(page, expected, 6, int(0.05 / 2.54 * dpi));
+                QVERIFY2(qAbs(found.x() - expected.x()) <= 1 && qAbs(found.y() - expected.y()) <= 1,
+                    qPrintable(QStringLiteral("slot %1, number %2: cross expected at %3, %4, found at %5, %6")
+                                   .arg(s).arg(n).arg(expected.x()).arg(expected.y()).arg(found.x()).arg(found.y())));
+            }
+        }
+    }
+
     // Prints system 2's ten boards from the ticket dialog on QUEBEC LOTTO MAX tickets,
     // five boards a ticket, stopping before the second ticket, where the player gives
     // the answer asked for. Returns where the marks of the first ticket go, in points.
@@ -130,6 +176,7 @@ private slots:
                                               | QFile::ReadGroup | QFile::ReadOther);
         if (!havePdfToText())
             QSKIP("pdftotext is not installed (poppler-utils)");
+        QImageReader::setAllocationLimit(1024); // a whole sheet at the printer's resolution
         script = qEnvironmentVariable("QUILLON_SOURCE_DIR") + QStringLiteral("/scripts/cups-pdf-setup");
         QProcess setup;
         setup.start(script, {QStringLiteral("start"), dir.filePath(QStringLiteral("cups"))});
@@ -277,17 +324,76 @@ private slots:
         QCOMPARE(pdfs().size(), before.size() + 1);
     }
 
-    // With CUPS gone there is no printer: the error handler says so and the window stays.
-    void withoutCupsTheErrorIsShown()
+    // The calibration sheet of DANSK LOTTO, printed with offsets of 3 mm right and
+    // 2 mm up, comes out of the printer with every cross moved by exactly that.
+    void theCalibrationSheetComesOutOfTheDefaultPrinter()
+    {
+        const QStringList before = pdfs();
+        withTheTicketDialog(3, -2, [](TicketPrintDialog *dialog) {
+            child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(4);
+            child<QPushButton>(dialog, "bcalage")->click();
+        });
+        QVERIFY(fakes->prompts.messages().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
+        QtPrintDevice printer;
+        verifyCrosses(dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast()), 5, printer.dpiX(), 3, -2);
+    }
+
+    // With CUPS gone there is no printer: the list and the tickets are offered as PDF
+    // files instead, written where the player says, one a ticket, and readable.
+    // Declining prints nothing.
+    void withoutCupsThePagesGoToPdfFiles()
     {
         QProcess::execute(script, {QStringLiteral("stop"), dir.filePath(QStringLiteral("cups"))});
         socket.clear();
         const QStringList before = pdfs();
+        const QString question = QStringLiteral("Aucune imprimante n'est installée. Enregistrer les pages en PDF ?");
+
+        fakes->prompts.answers.enqueue(Prompts::Answer::No);
         printFromTheWindow();
-        const auto messages = fakes->prompts.messages();
+        auto messages = fakes->prompts.messages();
         QCOMPARE(messages.size(), 1);
-        QCOMPARE(messages[0].icon, Prompts::Icon::Error);
-        QVERIFY(!messages[0].text.isEmpty());
+        QCOMPARE(messages[0].text, question);
+        QCOMPARE(messages[0].buttons, Prompts::Buttons::YesNo);
+
+        fakes->prompts.calls.clear();
+        fakes->prompts.answers.enqueue(Prompts::Answer::Yes);
+        const QString list = dir.filePath(QStringLiteral("saved/list.pdf"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("saved"))));
+        fakes->prompts.fileNames.enqueue(list);
+        printFromTheWindow();
+        messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 2);
+        QVERIFY2(messages[1].text.endsWith(list), qPrintable(messages[1].text));
+        const QList<PdfPage> listPages = readPdfWords(list);
+        QCOMPARE(listPages.size(), 1);
+        QCOMPARE(pdfLines(listPages[0]), (QStringList{"LISTE DES PARIS", "5 9 14 21 27 33 38", "5 21 27 33 38 40 44",
+                                                      "9 14 27 33 38 40 44", "5 9 14 21 38 40 44"}));
+
+        // Ten boards, five a ticket: two files, the X of each board where the ruler
+        // puts it; no ticket to put in between, so no prompt for one.
+        fakes->prompts.calls.clear();
+        fakes->prompts.fileNames.enqueue(dir.filePath(QStringLiteral("saved/tickets.pdf")));
+        QList<QPointF> marks = printTicketsFromTheWindow(Prompts::Answer::Yes);
+        messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0].text, question);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("saved"))).entryList({QStringLiteral("tickets*")}),
+            (QStringList{"tickets-1.pdf", "tickets-2.pdf"}));
+        for (const QString &file : {QStringLiteral("tickets-1.pdf"), QStringLiteral("tickets-2.pdf")}) {
+            const QList<PdfPage> pages = readPdfWords(dir.filePath(QStringLiteral("saved/") + file));
+            QCOMPARE(pages.size(), 1);
+            QCOMPARE(pages[0].words.size(), 35);
+            if (file.endsWith(QLatin1String("1.pdf"))) {
+                for (const PdfWord &word : pages[0].words) {
+                    const auto match = std::find_if(marks.begin(), marks.end(), [&](QPointF m) {
+                        return qAbs(word.box.left() - m.x()) < 1.0 && qAbs(word.box.top() - m.y()) < 3.0;
+                    });
+                    QVERIFY2(word.text == QLatin1String("X") && match != marks.end(), qPrintable(QString::number(word.box.left())));
+                    marks.erase(match);
+                }
+            }
+        }
         QCOMPARE(pdfs(), before);
     }
 };

@@ -6,6 +6,10 @@
 #include "support/fakeplatform.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
+#include "core/tickets/calibration.h"
+#include "core/tickets/slipgrid.h"
+#include "gui/ticketpreviewwindow.h"
+#include "platform/pictureprintdevice.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
 #include "platform/qtprintdevice.h"
@@ -26,12 +30,10 @@ class TestTicketPdf : public QObject {
 
     QTemporaryDir dir;
 
-    // Prints a full ticket of type t, board s holding seven numbers spread over the
-    // grid; returns the PDF and the marks' points in dots from the sheet's corner.
-    QString printTicket(int t, int dpi, double marginMm, QList<QPoint> &marks)
+    // A full ticket of type t, board s holding seven numbers spread over the grid, and
+    // the marks' points in dots from the sheet's corner with the offsets applied.
+    static BoardList fullTicket(int t, int dpi, const PrintOffsets &offsets, Selection &picked, QList<QPoint> &marks)
     {
-        constexpr int kHighest[] = {0, 49, 47, 39, 27, 36};
-        Selection picked;
         for (int p = 1; p <= kSlotCount; ++p)
             picked.numbers[size_t(p)] = p;
         const int count = ticketType(t).boardsPerTicket;
@@ -39,19 +41,40 @@ class TestTicketPdf : public QObject {
         for (int s = 1; s <= count; ++s) {
             boards.boards.append(QByteArray());
             for (int k = 0; k < 7; ++k) {
-                const int n = ((s - 1) * 3 + 5 * k) % kHighest[t] + 1;
+                const int n = ((s - 1) * 3 + 5 * k) % highestSlipNumber(t) + 1;
                 boards.boards[s].append(char(64 + n));
                 const QPointF cm = markPosition(t, s, n);
-                marks.append({cmToDots(cm.x(), dpi, 0, 0), cmToDots(cm.y(), dpi, 0, 0)});
+                marks.append({cmToDots(cm.x(), dpi, 0, offsets.horizontalMm), cmToDots(cm.y(), dpi, 0, offsets.verticalMm)});
             }
         }
+        return boards;
+    }
+
+    // Prints a full ticket of type t on a PDF; returns the PDF and the marks' points.
+    QString printTicket(int t, int dpi, double marginMm, QList<QPoint> &marks)
+    {
+        Selection picked;
+        const BoardList boards = fullTicket(t, dpi, PrintOffsets{}, picked, marks);
         const QString path = dir.filePath(QStringLiteral("ticket%1-%2.pdf").arg(t).arg(dpi));
         QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
         FakePrompts prompts;
         const TranslationFile noTranslationFile;
         printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
-            TicketRun{t, TicketMode::PrintAll, 1, count}, boards, picked, PrintOffsets{});
+            TicketRun{t, TicketMode::PrintAll, 1, int(boards.boardCount)}, boards, picked, PrintOffsets{});
         return path;
+    }
+
+    // The smallest rectangle holding the dark dots of the image within area.
+    static QRect inkWithin(const QImage &image, const QRect &area)
+    {
+        QRect ink;
+        for (int y = std::max(0, area.top()); y <= std::min(image.height() - 1, area.bottom()); ++y) {
+            for (int x = std::max(0, area.left()); x <= std::min(image.width() - 1, area.right()); ++x) {
+                if (image.constScanLine(y)[x] < 128)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        return ink;
     }
 
 private slots:
@@ -116,6 +139,109 @@ private slots:
             for (int x = 0; x < page.width(); ++x) {
                 if ((page.constScanLine(y)[x] < 128) != (expected.constScanLine(y)[x] == 0))
                     QFAIL(qPrintable(QStringLiteral("dot %1, %2").arg(x).arg(y)));
+            }
+        }
+    }
+    // The preview window shows the run's own drawing: every mark of a ticket, seen on
+    // the window at one screen pixel a printer dot, covers the dots the same run puts
+    // on a PDF, within one dot, the printer's margins and the player's offsets applied.
+    void thePreviewShowsWhatPrints_data()
+    {
+        QTest::addColumn<int>("t");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<double>("marginMm");
+        QTest::addColumn<int>("horizontalMm");
+        QTest::addColumn<int>("verticalMm");
+        QTest::newRow("QUEBEC letters, 600 dpi, 4.2 mm margins, offsets 3, -2") << 1 << 600 << 4.2 << 3 << -2;
+        QTest::newRow("UK DAILY PLAY bars, 300 dpi, 5 mm margins, offsets -4, 5") << 4 << 300 << 5.0 << -4 << 5;
+    }
+    void thePreviewShowsWhatPrints()
+    {
+        QFETCH(int, t);
+        QFETCH(int, dpi);
+        QFETCH(double, marginMm);
+        QFETCH(int, horizontalMm);
+        QFETCH(int, verticalMm);
+        const PrintOffsets offsets{horizontalMm, verticalMm};
+        Selection picked;
+        QList<QPoint> marks;
+        const BoardList boards = fullTicket(t, dpi, offsets, picked, marks);
+        const TicketRun run{t, TicketMode::PrintAll, 1, int(boards.boardCount)};
+        FakePrompts prompts;
+        const TranslationFile noTranslationFile;
+        const Texts texts(&noTranslationFile, Language::English);
+
+        const QString pdf = dir.filePath(QStringLiteral("preview%1.pdf").arg(t));
+        QtPrintDevice printer(pdf, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
+        PicturePrintDevice pictures(dpi, printer.pageSize(), printer.printingOffset());
+        printTickets(printer, prompts, texts, run, boards, picked, offsets);
+        printTickets(pictures, prompts, texts, run, boards, picked, offsets);
+        QCOMPARE(pictures.documents().size(), 1);
+
+        TicketPreviewWindow window(texts, t, {pictures.documents()[0].value(0)}, dpi, printer.printingOffset(), {}, nullptr);
+        window.zoomTo(1.0);
+        auto *view = window.findChild<QWidget *>(QStringLiteral("slipView"));
+        QVERIFY(view);
+        QImage shown(view->size(), QImage::Format_RGB32);
+        view->render(&shown);
+        shown = shown.convertToFormat(QImage::Format_Grayscale8);
+        const QImage printed = pdfPageImage(pdf, dpi);
+        QVERIFY(!printed.isNull());
+
+        const TicketType &type = ticketType(t);
+        const QSize cell(int(type.cellStepX / 2.54 * dpi * 0.9), int(type.cellStepY / 2.54 * dpi * 0.9));
+        for (const QPoint &m : marks) {
+            const QRect area(m - QPoint(2, 2), cell);
+            const QRect onScreen = inkWithin(shown, area);
+            const QRect onPaper = inkWithin(printed, area);
+            const QString where = QStringLiteral("mark at %1, %2: shown %3,%4 %5x%6, printed %7,%8 %9x%10")
+                                      .arg(m.x()).arg(m.y())
+                                      .arg(onScreen.x()).arg(onScreen.y()).arg(onScreen.width()).arg(onScreen.height())
+                                      .arg(onPaper.x()).arg(onPaper.y()).arg(onPaper.width()).arg(onPaper.height());
+            QVERIFY2(!onPaper.isEmpty() && !onScreen.isEmpty(), qPrintable(where));
+            QVERIFY2(qAbs(onScreen.left() - onPaper.left()) <= 1 && qAbs(onScreen.top() - onPaper.top()) <= 1
+                         && qAbs(onScreen.right() - onPaper.right()) <= 1
+                         && qAbs(onScreen.bottom() - onPaper.bottom()) <= 1,
+                qPrintable(where));
+        }
+    }
+
+    // The calibration sheet's crosses stand on the mark points of the first and last
+    // cell of every board area, moved by exactly the offsets, whatever the margins.
+    void calibrationCrossesSitOnTheCells_data()
+    {
+        QTest::addColumn<int>("t");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<double>("marginMm");
+        QTest::addColumn<int>("horizontalMm");
+        QTest::addColumn<int>("verticalMm");
+        QTest::newRow("QUEBEC, 300 dpi, 5 mm margins, no offsets") << 1 << 300 << 5.0 << 0 << 0;
+        QTest::newRow("DANSK, 600 dpi, 3 mm margins, offsets 3, -2") << 5 << 600 << 3.0 << 3 << -2;
+        QTest::newRow("UK DAILY PLAY, 300 dpi, offsets -4, 5") << 4 << 300 << 0.0 << -4 << 5;
+    }
+    void calibrationCrossesSitOnTheCells()
+    {
+        QFETCH(int, t);
+        QFETCH(int, dpi);
+        QFETCH(double, marginMm);
+        QFETCH(int, horizontalMm);
+        QFETCH(int, verticalMm);
+        const QString pdf = dir.filePath(QStringLiteral("calibration%1.pdf").arg(t));
+        {
+            QtPrintDevice printer(pdf, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
+            printCalibrationSheet(printer, t, PrintOffsets{horizontalMm, verticalMm}, QStringLiteral("sheet"));
+        }
+        const QImage page = pdfPageImage(pdf, dpi);
+        QVERIFY(!page.isNull());
+        const int reach = int(0.05 / 2.54 * dpi);
+        for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
+            for (int n : {1, highestSlipNumber(t)}) {
+                const QPointF cm = markPosition(t, s, n);
+                const QPoint expected(cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
+                const QPoint found = findCross(page, expected, 6, reach);
+                QVERIFY2(qAbs(found.x() - expected.x()) <= 1 && qAbs(found.y() - expected.y()) <= 1,
+                    qPrintable(QStringLiteral("slot %1, number %2: cross expected at %3, %4, found at %5, %6")
+                                   .arg(s).arg(n).arg(expected.x()).arg(expected.y()).arg(found.x()).arg(found.y())));
             }
         }
     }

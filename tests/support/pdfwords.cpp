@@ -1,11 +1,13 @@
 #include "support/pdfwords.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quillon::test {
 
@@ -68,6 +70,44 @@ QStringList pdfLines(const PdfPage &page)
         lines.append(texts.join(QLatin1Char(' ')));
     }
     return lines;
+}
+
+QImage pdfPageImage(const QString &path, int dpi)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("page"));
+    if (QProcess::execute(QStringLiteral("pdftoppm"),
+            {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile",
+                "-png", path, png})
+        != 0)
+        return {};
+    return QImage(png + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+QPoint findCross(const QImage &page, QPoint near, int search, int reach)
+{
+    const auto dark = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < page.width() && y < page.height() && page.constScanLine(y)[x] < 128;
+    };
+    QPoint best(-1, -1);
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int y = near.y() - search; y <= near.y() + search; ++y) {
+        for (int x = near.x() - search; x <= near.x() + search; ++x) {
+            bool cross = dark(x, y);
+            for (int k = 1; cross && k <= reach; ++k)
+                cross = dark(x - k, y) && dark(x + k, y) && dark(x, y - k) && dark(x, y + k);
+            for (int dx : {-3, 3}) {
+                for (int dy : {-3, 3})
+                    cross = cross && !dark(x + dx, y + dy);
+            }
+            const int distance = std::abs(x - near.x()) + std::abs(y - near.y());
+            if (cross && distance < bestDistance) {
+                best = {x, y};
+                bestDistance = distance;
+            }
+        }
+    }
+    return best;
 }
 
 } // namespace quillon::test

@@ -1,6 +1,7 @@
 // Reads the words of a PDF back with their places (pdftotext -bbox), in points.
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -23,5 +24,14 @@ bool havePdfToText();
 QList<PdfPage> readPdfWords(const QString &path);
 // Words grouped into lines by their vertical place, each line's words joined by one blank.
 QStringList pdfLines(const PdfPage &page);
+
+// The first page rasterised by pdftoppm at dpi, without smoothing, in grey; a null
+// image when it cannot be made.
+QImage pdfPageImage(const QString &path, int dpi);
+
+// The centre of a fine cross (a dark horizontal and vertical line crossing, light in
+// the four corners between its arms) within search dots of near, whose arms reach at
+// least reach dots; the one nearest near, or (-1, -1) when there is none.
+QPoint findCross(const QImage &page, QPoint near, int search, int reach);
 
 } // namespace quillon::test

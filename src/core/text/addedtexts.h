@@ -14,6 +14,24 @@ enum class AddedText {
     FrenchName,                // each language by its own name
     EnglishName,
     CroatianName,
+    // The ticket dialog's preview and calibration sheet
+    PreviewButton,
+    CalibrationButton,
+    PreviewTitle,
+    PreviewTicketOf,      // %1 = ticket shown, %2 = ticket count
+    PreviewPrevious,
+    PreviewNext,
+    PreviewFit,
+    PreviewActualSize,
+    PreviewClose,
+    PreviewWithoutPrinter, // %1 = the resolution the preview assumes
+    CalibrationCaption,    // %1 = ticket name, %2 = horizontal, %3 = vertical offset in mm
+    // Saving as PDF when no printer is installed
+    NoPrinterSavePdf,
+    NoPrinterCaption,
+    SavePdfTitle,
+    PdfFilterName,
+    PdfSaved,              // %1 = the files written, one a line
 };
 
 QString addedText(AddedText text, Language language);

@@ -1,0 +1,202 @@
+#include "gui/ticketpreviewwindow.h"
+
+#include "core/tickets/slipgrid.h"
+#include "core/tickets/ticketprint.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace quillon;
+
+// The sheet from its corner to a little past the slip's last box, in printer dots
+// scaled to the screen.
+class SlipView : public QWidget {
+public:
+    SlipView(int ticketType, int dpi, QPoint printingOffset, QWidget *parent)
+        : QWidget(parent)
+        , m_dpi(dpi)
+        , m_printingOffset(printingOffset)
+        , m_cells(slipCells(ticketType))
+    {
+        const QSizeF extent = slipExtentCm(ticketType);
+        m_sheet = QSize(dots(extent.width()), dots(extent.height()));
+    }
+
+    QSize sheetDots() const { return m_sheet; }
+    double scale() const { return m_scale; }
+    void setScale(double scale)
+    {
+        m_scale = scale;
+        resize(int(std::ceil(m_sheet.width() * scale)), int(std::ceil(m_sheet.height() * scale)));
+        update();
+    }
+    void setPicture(const QPicture *picture)
+    {
+        m_picture = picture;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(m_scale, m_scale);
+        // The slip's boxes where the ticket table puts them on the sheet: the same
+        // conversion as the marks, without the player's offsets.
+        QPen pen(QColor(235, 150, 150));
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        QFont font = painter.font();
+        for (const SlipCell &cell : m_cells) {
+            const QRectF box(QPointF(dots(cell.cm.left()), dots(cell.cm.top())),
+                QPointF(dots(cell.cm.right()), dots(cell.cm.bottom())));
+            painter.drawRect(box);
+            font.setPixelSize(std::max(1, int(box.height() * 0.45)));
+            painter.setFont(font);
+            painter.drawText(box, Qt::AlignCenter, QString::number(cell.number));
+        }
+        // The printing run's drawing, from the corner of the printable area.
+        if (m_picture) {
+            painter.translate(m_printingOffset);
+            painter.drawPicture(0, 0, *m_picture);
+        }
+    }
+
+private:
+    int dots(double cm) const { return cmToDots(cm, m_dpi, 0, 0); }
+
+    int m_dpi;
+    QPoint m_printingOffset;
+    QList<SlipCell> m_cells;
+    QSize m_sheet;
+    double m_scale = 1;
+    const QPicture *m_picture = nullptr;
+};
+
+namespace {
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TicketPreviewWindow::TicketPreviewWindow(const Texts &texts, int ticketType, const QList<QPicture> &tickets, int dpi,
+    QPoint printingOffset, const QString &note, QWidget *parent)
+    : QDialog(parent)
+    , m_texts(texts)
+    , m_tickets(tickets)
+    , m_dpi(dpi)
+{
+    setObjectName(QStringLiteral("fapercu"));
+    setWindowTitle(texts(AddedText::PreviewTitle) + QStringLiteral(" - ")
+        + QString::fromLatin1(quillon::ticketType(ticketType).name).trimmed());
+
+    m_previousButton = makeButton(this, "previousTicket", texts(AddedText::PreviewPrevious));
+    m_ticketNumber = new QLabel(this);
+    m_ticketNumber->setObjectName(QStringLiteral("ticketNumber"));
+    m_nextButton = makeButton(this, "nextTicket", texts(AddedText::PreviewNext));
+    m_fitButton = makeButton(this, "zoomFit", texts(AddedText::PreviewFit));
+    m_actualSizeButton = makeButton(this, "zoomActualSize", texts(AddedText::PreviewActualSize));
+    m_closeButton = makeButton(this, "closePreview", texts(AddedText::PreviewClose));
+
+    m_view = new SlipView(ticketType, dpi, printingOffset, this);
+    m_view->setObjectName(QStringLiteral("slipView"));
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidget(m_view);
+    m_scroll->setAlignment(Qt::AlignCenter);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_previousButton);
+    buttons->addWidget(m_ticketNumber);
+    buttons->addWidget(m_nextButton);
+    buttons->addStretch();
+    buttons->addWidget(m_fitButton);
+    buttons->addWidget(m_actualSizeButton);
+    buttons->addStretch();
+    buttons->addWidget(m_closeButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_scroll, 1);
+    if (!note.isEmpty()) {
+        auto *noteLabel = new QLabel(note, this);
+        noteLabel->setObjectName(QStringLiteral("previewNote"));
+        layout->addWidget(noteLabel);
+    }
+
+    connect(m_previousButton, &QPushButton::clicked, this, &TicketPreviewWindow::showPreviousTicket);
+    connect(m_nextButton, &QPushButton::clicked, this, &TicketPreviewWindow::showNextTicket);
+    connect(m_fitButton, &QPushButton::clicked, this, &TicketPreviewWindow::zoomToFit);
+    connect(m_actualSizeButton, &QPushButton::clicked, this, &TicketPreviewWindow::zoomToActualSize);
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    resize(760, 680);
+    showTicket(0);
+    zoomToFit();
+}
+
+double TicketPreviewWindow::scale() const
+{
+    return m_view->scale();
+}
+
+void TicketPreviewWindow::showTicket(int index)
+{
+    m_current = std::clamp(index, 0, std::max(0, int(m_tickets.size()) - 1));
+    m_view->setPicture(m_tickets.isEmpty() ? nullptr : &m_tickets[m_current]);
+    m_ticketNumber->setText(
+        m_texts(AddedText::PreviewTicketOf).arg(m_tickets.isEmpty() ? 0 : m_current + 1).arg(m_tickets.size()));
+    m_previousButton->setEnabled(m_current > 0);
+    m_nextButton->setEnabled(m_current + 1 < m_tickets.size());
+}
+
+void TicketPreviewWindow::showPreviousTicket()
+{
+    showTicket(m_current - 1);
+}
+
+void TicketPreviewWindow::showNextTicket()
+{
+    showTicket(m_current + 1);
+}
+
+void TicketPreviewWindow::zoomToFit()
+{
+    m_fitting = true;
+    const QSize room = m_scroll->viewport()->size() - QSize(4, 4);
+    const QSize sheet = m_view->sheetDots();
+    m_view->setScale(std::max(0.01, std::min(double(room.width()) / sheet.width(), double(room.height()) / sheet.height())));
+}
+
+void TicketPreviewWindow::zoomToActualSize()
+{
+    zoomTo(screen()->physicalDotsPerInch() / m_dpi);
+}
+
+void TicketPreviewWindow::zoomTo(double scale)
+{
+    m_fitting = false;
+    m_view->setScale(scale);
+}
+
+void TicketPreviewWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (m_fitting)
+        zoomToFit();
+}
