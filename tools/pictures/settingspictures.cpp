@@ -48,7 +48,7 @@ bool shootQuestion(quillon::Prompts &prompts, const quillon::Session &session, c
     bool saved = false;
     QTimer::singleShot(0, [&] {
         QMessageBox *box = nullptr;
-        QTest::qWaitFor([&box] { return (box = qobject_cast<QMessageBox *>(QApplication::activeWindow())); }, 5000);
+        (void)QTest::qWaitFor([&box] { return (box = qobject_cast<QMessageBox *>(QApplication::activeWindow())); }, 5000);
         if (!box)
             return;
         QTest::qWait(300);
