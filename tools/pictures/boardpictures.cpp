@@ -2,16 +2,10 @@
 // the real program's windows, chooses a system, types numbers and a draw, presses the
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
-#include "core/platform.h"
-#include "core/session.h"
 #include "core/wheels/catalogue.h"
-#include "gui/application.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
-#include "gui/mainwindow.h"
-#include "platform/qtprintdevice.h"
-#include "platform/qtprompts.h"
-#include "platform/qtshell.h"
+#include "pictures/realprogram.h"
 #include "support/children.h"
 
 #include <QComboBox>
@@ -38,24 +32,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("QUILLON"));
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
-    QtPrompts prompts;
-    QtShell shell;
-    platform().prompts = &prompts;
-    platform().shell = &shell;
-    platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
-
-    Session session;
-    const std::unique_ptr<MainWindow> window = createWindows(session);
-    MainWindow *main = window.get();
-    main->show();
-    if (!QTest::qWaitForWindowExposed(main))
+    pictures::RealProgram program;
+    if (!program.start())
         return 1;
-    // Without a window manager nobody hands out the focus; ask for it.
-    main->activateWindow();
-    if (!QTest::qWaitForWindowActive(main)) {
-        qWarning("the main window did not become active");
-        return 1;
-    }
+    MainWindow *main = program.mainWindow();
     main->selectSystemByIndex(kSystem);
     main->applySelectionBoxRule();
     for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)

@@ -4,19 +4,13 @@
 // onto a PDF and rasterised.
 //   quillon-preview-pictures <folder>   (run under a display, e.g. scripts/screenshots;
 //   writes ticket-dialog.png, preview.png, calibration-sheet.png, calibration-detail.png)
-#include "core/platform.h"
-#include "core/session.h"
 #include "core/tickets/calibration.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "core/wheels/catalogue.h"
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "gui/ticketpreviewwindow.h"
 #include "gui/ticketprintdialog.h"
-#include "platform/qtprintdevice.h"
-#include "platform/qtprompts.h"
-#include "platform/qtshell.h"
+#include "pictures/realprogram.h"
 #include "support/children.h"
 
 #include <QApplication>
@@ -48,24 +42,10 @@ int main(int argc, char *argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     constexpr int t = 1;
 
-    QtPrompts prompts;
-    QtShell shell;
-    platform().prompts = &prompts;
-    platform().shell = &shell;
-    platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
-
-    Session session;
-    const std::unique_ptr<MainWindow> window = createWindows(session);
-    MainWindow *main = window.get();
-    main->show();
-    if (!QTest::qWaitForWindowExposed(main))
+    pictures::RealProgram program;
+    if (!program.start())
         return 1;
-    // Without a window manager nobody hands out the focus; ask for it.
-    main->activateWindow();
-    if (!QTest::qWaitForWindowActive(main)) {
-        std::fprintf(stderr, "the main window did not become active\n");
-        return 1;
-    }
+    MainWindow *main = program.mainWindow();
     main->selectSystemByIndex(kSystem);
     main->applySelectionBoxRule();
     for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
@@ -102,7 +82,7 @@ int main(int argc, char *argv[])
     const QString pdf = work.filePath(QStringLiteral("sheet.pdf"));
     {
         QtPrintDevice printer(pdf, 600, QPageSize(QPageSize::A4), QMarginsF(4, 4, 4, 4));
-        printCalibrationSheet(printer, t, PrintOffsets{}, session.texts()(AddedText::CalibrationCaption)
+        printCalibrationSheet(printer, t, PrintOffsets{}, program.session().texts()(AddedText::CalibrationCaption)
             .arg(QString::fromLatin1(ticketType(t).name).trimmed()).arg(0).arg(0));
     }
     const QString stem = out.filePath(QStringLiteral("calibration-sheet"));

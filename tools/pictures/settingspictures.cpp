@@ -2,14 +2,9 @@
 // running program shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png, <folder>/about.png
 //                                        and <folder>/message-box.png
-#include "core/platform.h"
-#include "core/session.h"
 #include "gui/aboutdialog.h"
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "gui/settingsdialog.h"
-#include "platform/qtprompts.h"
-#include "platform/qtshell.h"
+#include "pictures/realprogram.h"
 #include "support/children.h"
 
 #include <QDir>
@@ -69,23 +64,15 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("QUILLON"));
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
 
-    QtPrompts prompts;
-    QtShell shell;
-    quillon::platform().prompts = &prompts;
-    quillon::platform().shell = &shell;
-
-    quillon::Session session;
-    const std::unique_ptr<MainWindow> window = quillon::createWindows(session);
-    MainWindow *main = window.get();
-    main->show();
-    main->activateWindow();
-    if (!QTest::qWaitFor([main] { return !main->startupPending(); }, 5000))
+    quillon::pictures::RealProgram program;
+    if (!program.start())
         return 1;
+    MainWindow *main = program.mainWindow();
     bool ok = shoot(child<QPushButton>(main, "bparametre"), main->findChild<SettingsDialog *>(),
         QDir(folder).filePath(QStringLiteral("settings.png")));
     ok = shoot(child<QPushButton>(main, "binfos"), main->findChild<AboutDialog *>(),
              QDir(folder).filePath(QStringLiteral("about.png")))
         && ok;
-    ok = shootQuestion(prompts, session, QDir(folder).filePath(QStringLiteral("message-box.png"))) && ok;
+    ok = shootQuestion(program.prompts(), program.session(), QDir(folder).filePath(QStringLiteral("message-box.png"))) && ok;
     return ok ? 0 : 1;
 }
