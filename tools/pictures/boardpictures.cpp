@@ -2,7 +2,6 @@
 // the real program's windows, chooses a system, types numbers and a draw, presses the
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
-#include "core/wheels/catalogue.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
 #include "pictures/realprogram.h"
@@ -20,8 +19,6 @@ using test::numberBox;
 
 namespace {
 
-constexpr int kSystem = 7;
-constexpr int kNumbers[] = {3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50};
 constexpr int kDraw[] = {7, 14, 22, 25, 31, 38, 44, 11, 0};
 
 } // namespace
@@ -35,11 +32,8 @@ int main(int argc, char *argv[])
     pictures::RealProgram program;
     if (!program.start())
         return 1;
+    program.enterTheGame();
     MainWindow *main = program.mainWindow();
-    main->selectSystemByIndex(kSystem);
-    main->applySelectionBoxRule();
-    for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
-        numberBox(main, tag)->setEditText(QString::number(kNumbers[tag - 1]));
 
     bool ok = true;
     bool listSaved = false;

@@ -7,7 +7,6 @@
 #include "core/tickets/calibration.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
-#include "core/wheels/catalogue.h"
 #include "gui/ticketpreviewwindow.h"
 #include "gui/ticketprintdialog.h"
 #include "pictures/realprogram.h"
@@ -26,14 +25,6 @@
 
 using namespace quillon;
 using test::child;
-using test::numberBox;
-
-namespace {
-
-constexpr int kSystem = 7;
-constexpr int kNumbers[] = {3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -45,11 +36,8 @@ int main(int argc, char *argv[])
     pictures::RealProgram program;
     if (!program.start())
         return 1;
+    program.enterTheGame();
     MainWindow *main = program.mainWindow();
-    main->selectSystemByIndex(kSystem);
-    main->applySelectionBoxRule();
-    for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
-        numberBox(main, tag)->setEditText(QString::number(kNumbers[tag - 1]));
 
     bool dialogSaved = false;
     bool previewSaved = false;

@@ -4,12 +4,15 @@
 
 #include "core/platform.h"
 #include "core/session.h"
+#include "core/wheels/catalogue.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"
 #include "platform/qtshell.h"
+#include "support/children.h"
 
+#include <QComboBox>
 #include <QTest>
 
 #include <cstdio>
@@ -49,6 +52,19 @@ public:
         }
         std::fprintf(stderr, "the main window did not become active\n");
         return false;
+    }
+
+    // The game of the pictures: system 7 (5 numbers if 5 among 14, 138 boards) over
+    // sixteen numbers, as if the player had picked and typed them.
+    static constexpr int kSystem = 7;
+    static constexpr int kNumbers[] = {3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50};
+    void enterTheGame()
+    {
+        MainWindow *main = m_window.get();
+        main->selectSystemByIndex(kSystem);
+        main->applySelectionBoxRule();
+        for (int tag = 1; tag <= systemDescriptor(kSystem).poolSize; ++tag)
+            test::numberBox(main, tag)->setEditText(QString::number(kNumbers[tag - 1]));
     }
 
     MainWindow *mainWindow() const { return m_window.get(); }
