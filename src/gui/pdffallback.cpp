@@ -27,6 +27,13 @@ bool printToPdfInstead(const Texts &texts, bool onePerDocument, const std::funct
         return false;
     PdfFilesPrintDevice files(path, onePerDocument);
     print(files);
+    // The save dialog leaves the question of replacing files to the command.
+    if (!files.existingFiles().isEmpty()
+        && prompts->message(texts(Msg::OverwriteExportQuestion), texts(Msg::ExportFileExists),
+               Prompts::Buttons::YesNo, Prompts::Icon::Question)
+            != Prompts::Answer::Yes)
+        return false;
+    files.commit();
     prompts->message(texts(AddedText::PdfSaved).arg(QDir::toNativeSeparators(files.files().join(QLatin1Char('\n')))),
         texts(AddedText::SavePdfTitle), Prompts::Buttons::Ok, Prompts::Icon::Information);
     return true;

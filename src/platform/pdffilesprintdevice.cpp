@@ -1,12 +1,53 @@
 #include "platform/pdffilesprintdevice.h"
 
+#include "core/errors.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
 
 PdfFilesPrintDevice::PdfFilesPrintDevice(const QString &path, bool numbered)
     : m_path(path)
+    , m_staging(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".quillon-pdf-XXXXXX")))
     , m_numbered(numbered)
 {
+    if (!m_staging.isValid()) {
+        throw quillon::QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ")
+            + QStringLiteral("cannot create a temporary file in its folder (%1)").arg(m_staging.errorString()));
+    }
     openNext();
+}
+
+QString PdfFilesPrintDevice::stagedPath(const QString &path) const
+{
+    return m_staging.filePath(QFileInfo(path).fileName());
+}
+
+QStringList PdfFilesPrintDevice::existingFiles() const
+{
+    QStringList existing;
+    for (const QString &file : m_files) {
+        if (QFileInfo::exists(file))
+            existing.append(file);
+    }
+    return existing;
+}
+
+void PdfFilesPrintDevice::commit()
+{
+    for (const QString &file : m_files) {
+        // rename(2) replaces the file there at once: it is never half written.
+        std::error_code error;
+        std::filesystem::rename(
+            QFile::encodeName(stagedPath(file)).toStdString(), QFile::encodeName(file).toStdString(), error);
+        if (error) {
+            throw quillon::QuillonError(
+                QDir::toNativeSeparators(file) + QStringLiteral(": ") + QString::fromLocal8Bit(error.message()));
+        }
+    }
 }
 
 QString PdfFilesPrintDevice::nextPath() const
@@ -22,7 +63,7 @@ QString PdfFilesPrintDevice::nextPath() const
 void PdfFilesPrintDevice::openNext()
 {
     m_currentPath = nextPath();
-    m_file = std::make_unique<QtPrintDevice>(m_currentPath, kDpi);
+    m_file = std::make_unique<QtPrintDevice>(stagedPath(m_currentPath), kDpi);
     m_file->setFont(m_family, m_pointSize, m_bold);
 }
 

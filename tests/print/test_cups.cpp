@@ -394,6 +394,33 @@ private slots:
                 }
             }
         }
+
+        // Saving over a file of the player's: it stays as it was unless the player lets
+        // it be replaced, and nothing is left beside it either way.
+        const auto writeOwnFile = [&] {
+            QFile own(list);
+            return own.open(QIODevice::WriteOnly) && own.write("the player's own file") == 21;
+        };
+        const auto contents = [&] {
+            QFile file(list);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        for (const Prompts::Answer replace : {Prompts::Answer::No, Prompts::Answer::Yes}) {
+            QVERIFY(writeOwnFile());
+            fakes->prompts.calls.clear();
+            fakes->prompts.answers.append({Prompts::Answer::Yes, replace});
+            fakes->prompts.fileNames.enqueue(list);
+            printFromTheWindow();
+            messages = fakes->prompts.messages();
+            QCOMPARE(messages[1].text, QStringLiteral("Continuer quand même ?"));
+            QCOMPARE(messages[1].buttons, Prompts::Buttons::YesNo);
+            if (replace == Prompts::Answer::No)
+                QCOMPARE(contents(), QByteArray("the player's own file"));
+            else
+                QCOMPARE(readPdfWords(list).size(), 1);
+            QCOMPARE(QDir(dir.filePath(QStringLiteral("saved"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                (QStringList{"list.pdf", "tickets-1.pdf", "tickets-2.pdf"}));
+        }
         QCOMPARE(pdfs(), before);
     }
 };
