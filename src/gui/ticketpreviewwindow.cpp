@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -139,6 +140,11 @@ TicketPreviewWindow::TicketPreviewWindow(const Texts &texts, int ticketType, con
         layout->addWidget(noteLabel);
     }
 
+    // Page Up and Page Down turn the tickets, as in a document viewer.
+    connect(new QShortcut(QKeySequence(Qt::Key_PageUp), this), &QShortcut::activated, this,
+        &TicketPreviewWindow::showPreviousTicket);
+    connect(new QShortcut(QKeySequence(Qt::Key_PageDown), this), &QShortcut::activated, this,
+        &TicketPreviewWindow::showNextTicket);
     connect(m_previousButton, &QPushButton::clicked, this, &TicketPreviewWindow::showPreviousTicket);
     connect(m_nextButton, &QPushButton::clicked, this, &TicketPreviewWindow::showNextTicket);
     connect(m_fitButton, &QPushButton::clicked, this, &TicketPreviewWindow::zoomToFit);
