@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real program through a private X server, as a player's keyboard and mouse
 # do: typing into the number boxes, turning the mouse wheel over controls that do not
-# have the focus, pressing Return and F1, then exporting the boards and quitting. The
-# files the program writes must hold exactly what was typed.
+# have the focus, pressing Return and F1, choosing a language, then exporting the boards
+# and quitting. The files the program writes must hold exactly what was typed.
 #   player_typing.sh QUILLON_EXECUTABLE
 # Exits 77 (skipped) where Xvfb or xdotool is missing.
 set -euo pipefail
@@ -103,10 +103,44 @@ for _ in $(seq 30); do [ "$(helpOpened)" = 2 ] && break; sleep 0.1; done
 [ "$(helpOpened)" = 2 ] || fail "F1 in the main window opened no help page"
 sleep 0.5
 
+# "Parametres": English picked in the language list with the keyboard, then OK (Return);
+# opened again, the dialog speaks English.
+openedWindow() {
+    local before=$1 window=
+    for _ in $(seq 50); do
+        window=$(comm -13 <(echo "$before") <(visibleWindows) | head -n1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    echo "$window"
+}
+before=$(visibleWindows)
+clickAt 133 28
+settings=$(openedWindow "$before")
+[ -n "$settings" ] || fail "the settings dialog did not open"
+sleep 0.5
+[ "$(xdotool getwindowname "$settings")" = Parametres ] || fail "the settings dialog is not in French"
+xdotool mousemove --window "$settings" 100 169 click 1
+sleep 0.5
+xdotool key Down Return
+sleep 0.3
+xdotool key Return
+for _ in $(seq 30); do [ -z "$(comm -13 <(echo "$before") <(visibleWindows))" ] && break; sleep 0.1; done
+[ -z "$(comm -13 <(echo "$before") <(visibleWindows))" ] || fail "OK did not close the settings dialog"
+sleep 0.5
+clickAt 133 28
+settings=$(openedWindow "$before")
+[ -n "$settings" ] || fail "the settings dialog did not open again"
+sleep 0.5
+[ "$(xdotool getwindowname "$settings")" = Parameters ] || fail "the language choice did not take: '$(xdotool getwindowname "$settings")'"
+xdotool key Escape
+sleep 0.5
+
 # "Quitter" writes the settings file next to the program and ends it.
 clickAt 593 368
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not quit"
 app=
 [ "$(stat -c %s "$work/QUILLON.PAR")" = 32 ] || fail "QUILLON.PAR was not written"
-echo "PASS: typing, wheel, Return and F1 through the X server"
+[ "$(od -An -tu4 -j4 -N4 "$work/QUILLON.PAR" | tr -d ' ')" = 2 ] || fail "QUILLON.PAR does not hold English (2)"
+echo "PASS: typing, wheel, Return, F1 and the language choice through the X server"
