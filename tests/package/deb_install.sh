@@ -57,6 +57,14 @@ for dep in fonts-liberation xdg-utils libqt6widgets6 libqt6printsupport6 libc6; 
     grep -Eq "(^|, )$dep( |,|$)" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 
+# Debian's own checker finds no error in the package (warnings are not errors).
+if command -v lintian >/dev/null; then
+    lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+    grep -q '^E: ' "$work/lintian.log" && { cat "$work/lintian.log"; fail "lintian reports errors"; }
+else
+    [ -n "${CI:-}" ] && fail "lintian is missing (scripts/install-deps)"
+fi
+
 ours=1
 apt install --no-install-recommends "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install failed"; }
 installed || fail "quillon is not installed after apt-get install"
@@ -68,6 +76,8 @@ expected=(
     /usr/share/applications/io.github.quillon.Quillon.desktop
     /usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/quillon.svg
+    /usr/share/doc/quillon/copyright
+    /usr/share/doc/quillon/changelog.gz
 )
 for size in 16 22 24 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/quillon.png")
