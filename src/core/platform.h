@@ -93,4 +93,7 @@ struct PlatformServices {
 // The services in force; set once by the program entry or by a test.
 PlatformServices &platform();
 
+// What a command says when it finds no printer service to print on.
+QString noPrinterText();
+
 } // namespace quillon

@@ -48,9 +48,14 @@ void runGuarded(const std::function<void()> &command)
     } catch (const QuillonError &e) {
         showUnhandledError(e.text());
     } catch (const std::exception &e) {
-        showUnhandledError(QString::fromLocal8Bit(e.what()));
+        // The library's own words name the failure; the sentence around them is the
+        // player's language.
+        showUnhandledError(
+            QCoreApplication::translate("quillon", "The command stopped on an unexpected error (%1).")
+                .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        showUnhandledError(QStringLiteral("Erreur"));
+        showUnhandledError(
+            QCoreApplication::translate("quillon", "The command stopped on an unexpected error."));
     }
 }
 

@@ -65,6 +65,9 @@ installed || fail "quillon is not installed after apt-get install"
 expected=(
     /usr/lib/quillon/quillon
     /usr/lib/quillon/quillon.html
+    /usr/lib/quillon/quillon_fr.qm
+    /usr/lib/quillon/quillon_en.qm
+    /usr/lib/quillon/quillon_hr.qm
     /usr/share/applications/io.github.quillon.Quillon.desktop
     /usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/quillon.svg

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 
@@ -71,6 +70,8 @@ struct PrintLog {
     int dpiY = 300;
     QPoint offset{0, 0};
     bool failBegin = false;
+    // false: the system has no printer at all, and a command offers to save PDF files.
+    bool installed = true;
     // The printer goes away once this many documents were ended: ready() says no
     // from then on. -1: it stays.
     int goneAfter = -1;
@@ -85,6 +86,9 @@ struct PrintLog {
     int textWidth(const QString &text, int pointSize) const;
     int textHeight(int pointSize) const;
 };
+
+// The name the recording printer gives itself in its messages.
+inline const QString kRecordingPrinter = QStringLiteral("Recording");
 
 class RecordingPrintDevice : public PrintDevice {
 public:
@@ -103,6 +107,7 @@ public:
     int dpiX() override { return m_log->dpiX; }
     int dpiY() override { return m_log->dpiY; }
     QPoint printingOffset() override { return m_log->offset; }
+    bool installed() override { return m_log->installed; }
     bool ready(QString *why) override;
     bool lastDocumentTaken(QString *why) override;
 
