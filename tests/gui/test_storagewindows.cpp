@@ -325,6 +325,35 @@ private slots:
         QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
     }
 
+    // The help page the build put next to the program has the section each language
+    // opens at, and its table of systems lists every system of the list with its
+    // numbers played (M) and boards (G), the figures straight from the catalogue.
+    void helpPageHasEachSectionAndEverySystem()
+    {
+        const QString page = QString::fromUtf8(
+            readFile(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
+        QVERIFY(!page.isEmpty());
+        for (const char *section : { "fr", "en", "hr" })
+            QVERIFY2(
+                page.contains(QStringLiteral("<section id=\"%1\"").arg(QLatin1String(section))), section);
+        for (int index = 1; index <= kSystemCount; ++index) {
+            if (!hasWheelTable(index))
+                continue;
+            const SystemDescriptor &d = systemDescriptor(index);
+            for (const char *guarantee : { "%1 numbers if %2 of your %3 are drawn",
+                     "%1 numéros si %2 de vos %3 numéros sont tirés" }) {
+                const QString row
+                    = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                          .arg(QString::fromUtf8(guarantee).arg(d.guarantee).arg(d.condition).arg(d.poolSize))
+                          .arg(d.poolSize)
+                          .arg(d.boardCount);
+                QVERIFY2(page.contains(row), qPrintable(row));
+            }
+        }
+        // How the tables are checked is told; the command that does it belongs to the sources.
+        QVERIFY(!page.contains(QStringLiteral("wheelcheck")));
+    }
+
     void saveThenLoadRestoresSystemAndBoxes()
     {
         start();
