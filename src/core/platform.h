@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -79,8 +80,9 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Shows a file with the desktop's default viewer, without waiting for it.
-    virtual void openFile(const QString &path) = 0;
+    // Shows a file (a file: URL, maybe with a section after "#") with the desktop's
+    // default viewer, without waiting for it.
+    virtual void openUrl(const QUrl &url) = 0;
 };
 
 struct PlatformServices {

@@ -6,8 +6,8 @@
 #include "core/files/helpfile.h"
 #include "core/platform.h"
 #include "core/session.h"
+#include "core/text/translator.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QShortcut>
 
@@ -62,7 +62,7 @@ void runGuarded(const std::function<void()> &command)
 void openHelpPage(const Session &session)
 {
     if (Shell *shell = platform().shell)
-        shell->openFile(QDir(session.programFolder).filePath(helpFileName()));
+        shell->openUrl(helpPageUrl(session.programFolder, translationSuffix(session.language())));
 }
 
 void addHelpKey(QWidget *window, const Session &session)

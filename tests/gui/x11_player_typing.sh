@@ -23,7 +23,8 @@ mkdir "$work/bin"
 printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
-helpOpened() { grep -c 'quillon.html$' "$work/opened" 2>/dev/null || true; }
+# The program speaks French there: the page opens at its French section.
+helpOpened() { grep -c 'quillon.html#fr$' "$work/opened" 2>/dev/null || true; }
 
 cd "$work"
 ./quillon &

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -41,8 +42,8 @@ public:
 
 class FakeShell : public Shell {
 public:
-    QStringList opened;
-    void openFile(const QString &path) override { opened.append(path); }
+    QList<QUrl> opened;
+    void openUrl(const QUrl &url) override { opened.append(url); }
 };
 
 struct PrintOp {
