@@ -1,10 +1,9 @@
 // Every text the program shows is in the player's language. The program is started in
 // French, English and Croatian; every window is opened and the messages it can show are
-// brought up through the recording prompts. Two checks then run over all they showed:
-// - no text holds another language's wording of a text the program has in several
-//   (the message catalogue, the Qt Linguist sources in translations/);
-// - every word is one of the language's own texts, or a name: a text written straight
-//   into the code, outside the catalogue and the translations, shows up there.
+// brought up through the recording prompts. Every word shown must then be a word of the
+// language's own texts (its column of the message catalogue, its Qt Linguist translations
+// in translations/, the English sources for English) or a name: a text left in another
+// language, a missing translation, or a text written straight into the code fails.
 #include "core/text/language.h"
 #include "core/text/messages.h"
 #include "core/tickets/tickettypes.h"
@@ -40,17 +39,6 @@ using namespace quillon::test;
 
 namespace {
 
-const Language kLanguages[] = { Language::French, Language::English, Language::Croatian };
-
-// A translated text in the three languages, from the Qt Linguist sources.
-struct Translated {
-    QString en, fr, hr;
-    QString in(Language language) const
-    {
-        return language == Language::French ? fr : language == Language::Croatian ? hr : en;
-    }
-};
-
 QMap<QString, QString> readTranslations(const QString &path)
 {
     QFile file(path);
@@ -70,18 +58,15 @@ QMap<QString, QString> readTranslations(const QString &path)
     return translations;
 }
 
-QList<Translated> translatedTexts()
+// The texts the program has in the language.
+QStringList ownTexts(Language language)
 {
     const QDir sources(qEnvironmentVariable("QUILLON_SOURCE_DIR") + QStringLiteral("/translations"));
-    const auto fr = readTranslations(sources.filePath(QStringLiteral("quillon_fr.ts")));
-    const auto hr = readTranslations(sources.filePath(QStringLiteral("quillon_hr.ts")));
-    QList<Translated> texts;
-    for (auto it = fr.begin(); it != fr.end(); ++it)
-        texts.append({ it.key(), it.value(), hr.value(it.key()) });
-    for (int n = 1; n <= kMessageCount; ++n) {
-        texts.append({ catalogueText(n, Language::English), catalogueText(n, Language::French),
-            catalogueText(n, Language::Croatian) });
-    }
+    const QString suffix = language == Language::Croatian ? QStringLiteral("hr") : QStringLiteral("fr");
+    const auto translations = readTranslations(sources.filePath(QStringLiteral("quillon_%1.ts").arg(suffix)));
+    QStringList texts = language == Language::English ? translations.keys() : translations.values();
+    for (int n = 1; n <= kMessageCount; ++n)
+        texts.append(catalogueText(n, language));
     return texts;
 }
 
@@ -93,15 +78,6 @@ QStringList wordsOf(const QString &text)
     for (auto it = word.globalMatch(text); it.hasNext();)
         words.append(it.next().captured().toLower());
     return words;
-}
-
-// Where a text, its %1 … filled with anything, stands in a longer one as whole words.
-QRegularExpression wording(const QString &text)
-{
-    QString pattern = QRegularExpression::escape(text);
-    pattern.replace(QRegularExpression(QStringLiteral("%\\d")), QStringLiteral(".+?"));
-    return QRegularExpression(QStringLiteral("(?<!\\w)") + pattern + QStringLiteral("(?!\\w)"),
-        QRegularExpression::UseUnicodePropertiesOption);
 }
 
 // Every text a window shows: title, labels, buttons, group titles, list items, hints.
@@ -207,40 +183,14 @@ private slots:
         }
         shown.removeAll(QString());
 
-        // No other language's wording of a text this one has in its own words.
-        const QList<Translated> translated = translatedTexts();
-        QSet<QString> own;
-        for (const Translated &text : translated)
-            own.insert(text.in(language));
-        for (const Translated &text : translated) {
-            for (Language other : kLanguages) {
-                const QString foreign = text.in(other);
-                if (other == language || own.contains(foreign))
-                    continue;
-                if (!QString(foreign)
-                         .remove(QRegularExpression(QStringLiteral("%\\d")))
-                         .contains(QRegularExpression(QStringLiteral("\\p{L}{3}"))))
-                    continue; // too short to be told from a name or a number
-                const QRegularExpression pattern = wording(foreign);
-                for (const QString &text : shown)
-                    QVERIFY2(!pattern.match(text).hasMatch(),
-                        qPrintable(QStringLiteral("\"%1\" holds \"%2\"").arg(text, foreign)));
-            }
-        }
-
         // Every word is the language's own, or a name: the program's, the lotteries',
         // the languages' own names, the fake printer's, the units. "A propos" titles the
         // about box, and "text (*.txt)" names the export files, in every language.
-        QSet<QString> words;
-        for (const QString &text : own) {
-            for (const QString &word : wordsOf(text))
-                words.insert(word);
-        }
-        QStringList names = ticketTypeNames();
-        names << QStringLiteral("Quillon PDF OK mm Français English Hrvatski Langue Language Jezik A propos text txt qz")
-              << kRecordingPrinter;
-        for (const QString &word : wordsOf(names.join(QLatin1Char(' '))))
-            words.insert(word);
+        QStringList known = ownTexts(language) + ticketTypeNames();
+        known << QStringLiteral("Quillon PDF OK mm Français English Hrvatski Langue Language Jezik A propos")
+              << QStringLiteral("text txt qz") << kRecordingPrinter;
+        const QStringList knownWords = wordsOf(known.join(QLatin1Char(' ')));
+        const QSet<QString> words(knownWords.begin(), knownWords.end());
         for (const QString &text : shown) {
             for (const QString &word : wordsOf(text))
                 QVERIFY2(
