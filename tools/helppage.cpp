@@ -25,7 +25,7 @@ struct Words {
     const char *numbersHeader;
     const char *boardsHeader;
     const char *guarantee; // %1 N, %2 K, %3 M, %4 the Croatian word for hits after N
-    const char *checked;   // %1 the command
+    const char *checked;   // how the tables were checked
 };
 
 const Words kWords[] = {
@@ -33,20 +33,17 @@ const Words kWords[] = {
         "%1 numéros si %2 de vos %3 numéros sont tirés",
         "Chaque table de grilles livrée avec Quillon est vérifiée contre tous les tirages possibles : "
         "pour chaque système, chacune des façons de tirer K numéros parmi vos M est essayée, et une grille "
-        "au moins doit en contenir N. La commande qui le vérifie, depuis le dossier des sources :"},
+        "au moins doit en contenir N."},
     {"<!-- systems:en -->", "Guarantee", "Numbers played", "Boards", "%1 numbers if %2 of your %3 are drawn",
         "Every table of boards shipped with Quillon is checked against every possible draw: for each "
         "system, every way of drawing K of your M numbers is tried, and at least one board must hold N of "
-        "them. The command that checks it, from the source folder:"},
+        "them."},
     {"<!-- systems:hr -->", "Jamstvo", "Odigrani brojevi", "Kombinacije",
         "%1 %4 ako se izvuče %2 od vaših %3 brojeva",
         "Svaka tablica kombinacija koja dolazi s Quillonom provjerena je za sva moguća izvlačenja: za svaki "
         "sistem isprobava se svaki način izvlačenja K od vaših M brojeva, i barem jedna kombinacija mora "
-        "sadržavati N od njih. Naredba koja to provjerava, iz mape izvornog koda:"},
+        "sadržavati N od njih."},
 };
-
-// The same check runs in the test suite as the test wheel_tables.
-const char *const kCheckCommand = "scripts/build build &amp;&amp; build/wheelcheck --dir src/core/wheels/tables";
 
 // Croatian counts 2, 3 and 4 with the paucal form, 5 and more with the genitive plural.
 QString hitsWord(int n)
@@ -78,17 +75,17 @@ QString table(const Words &words)
                            QString::fromUtf8(words.boardsHeader));
     for (int index : listedSystems()) {
         const SystemDescriptor &d = systemDescriptor(index);
+        // Only the Croatian sentence names the hits (%4): it is filled in first, so that
+        // no language's sentence is given more arguments than it has places.
+        const QString guarantee = QString::fromUtf8(words.guarantee)
+                                      .replace(QLatin1String("%4"), hitsWord(d.guarantee))
+                                      .arg(d.guarantee)
+                                      .arg(d.condition)
+                                      .arg(d.poolSize);
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>\n")
-                    .arg(QString::fromUtf8(words.guarantee)
-                             .arg(d.guarantee)
-                             .arg(d.condition)
-                             .arg(d.poolSize)
-                             .arg(hitsWord(d.guarantee)))
-                    .arg(d.poolSize)
-                    .arg(d.boardCount);
+                    .arg(guarantee, QString::number(d.poolSize), QString::number(d.boardCount));
     }
-    html += QStringLiteral("</table>\n<p>%1</p>\n<pre>%2</pre>")
-                .arg(QString::fromUtf8(words.checked), QString::fromLatin1(kCheckCommand));
+    html += QStringLiteral("</table>\n<p>%1</p>").arg(QString::fromUtf8(words.checked));
     return html;
 }
 

@@ -1,11 +1,18 @@
 #include "core/platform.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 PlatformServices &platform()
 {
     static PlatformServices services;
     return services;
+}
+
+QString noPrinterText()
+{
+    return QCoreApplication::translate("quillon", "No printer is available.");
 }
 
 } // namespace quillon

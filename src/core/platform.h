@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -79,8 +80,9 @@ public:
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Shows a file with the desktop's default viewer, without waiting for it.
-    virtual void openFile(const QString &path) = 0;
+    // Shows a file (a file: URL, maybe with a section after "#") with the desktop's
+    // default viewer, without waiting for it.
+    virtual void openUrl(const QUrl &url) = 0;
 };
 
 struct PlatformServices {
@@ -92,5 +94,8 @@ struct PlatformServices {
 
 // The services in force; set once by the program entry or by a test.
 PlatformServices &platform();
+
+// What a command says when it finds no printer service to print on.
+QString noPrinterText();
 
 } // namespace quillon

@@ -90,14 +90,8 @@ AboutDialog::AboutDialog(Session &session, QWidget *parent)
     m_version->setFont(designFont(QStringLiteral("MS Sans Serif"), 11, true));
     m_version->setStyleSheet(QStringLiteral("color: black;"));
 
-    const QString publisher[] = {
-        QStringLiteral("Systèmes réducteurs pour les loteries à sept numéros"),
-        QStringLiteral("Édité par l'atelier Quillon"),
-        QStringLiteral("Logiciel distribué gratuitement"),
-        QStringLiteral("Aide : quillon.html, à côté du programme"),
-    };
     for (size_t i = 0; i < m_publisherLines.size(); ++i) {
-        auto *line = new QLabel(publisher[i], m_panel);
+        auto *line = new QLabel(m_panel);
         line->setGeometry(9, 79 + int(i) * 28, 438, 18);
         line->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         line->setFont(designFont(QStringLiteral("MS Sans Serif"), 12));
@@ -126,6 +120,14 @@ void AboutDialog::onShown()
 {
     m_version->setText(versionText());
     m_version->adjustSize();
+    const QString publisher[] = {
+        tr("Wheeling systems for seven-number lotteries"),
+        tr("Published by the Quillon workshop"),
+        tr("Distributed free of charge"),
+        tr("Help: quillon.html, next to the program"),
+    };
+    for (size_t i = 0; i < m_publisherLines.size(); ++i)
+        m_publisherLines[i]->setText(publisher[i]);
     setBlueLine(m_disclaimer1, text(Msg::DisclaimerLine1));
     setBlueLine(m_disclaimer2, text(Msg::DisclaimerLine2));
     setBlueLine(m_disclaimer3, text(Msg::DisclaimerLine3));

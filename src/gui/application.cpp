@@ -6,8 +6,8 @@
 #include "core/files/helpfile.h"
 #include "core/platform.h"
 #include "core/session.h"
+#include "core/text/translator.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QShortcut>
 
@@ -48,16 +48,21 @@ void runGuarded(const std::function<void()> &command)
     } catch (const QuillonError &e) {
         showUnhandledError(e.text());
     } catch (const std::exception &e) {
-        showUnhandledError(QString::fromLocal8Bit(e.what()));
+        // The library's own words name the failure; the sentence around them is the
+        // player's language.
+        showUnhandledError(
+            QCoreApplication::translate("quillon", "The command stopped on an unexpected error (%1).")
+                .arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        showUnhandledError(QStringLiteral("Erreur"));
+        showUnhandledError(
+            QCoreApplication::translate("quillon", "The command stopped on an unexpected error."));
     }
 }
 
 void openHelpPage(const Session &session)
 {
     if (Shell *shell = platform().shell)
-        shell->openFile(QDir(session.programFolder).filePath(helpFileName()));
+        shell->openUrl(helpPageUrl(session.programFolder, translationSuffix(session.language())));
 }
 
 void addHelpKey(QWidget *window, const Session &session)

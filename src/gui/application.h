@@ -35,8 +35,9 @@ void connectClick(QAbstractButton *button, Window *window, void (Window::*handle
 
 struct Session;
 
-// Opens the help page next to the program in the desktop's viewer. The viewer is a
-// program of its own: nothing is waited for or reported.
+// Opens the help page next to the program in the desktop's viewer, at the section of
+// the current language. The viewer is a program of its own: nothing is waited for or
+// reported.
 void openHelpPage(const Session &session);
 // F1 (the platform's help key) opens the help page from the window.
 void addHelpKey(QWidget *window, const Session &session);

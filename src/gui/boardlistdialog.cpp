@@ -69,7 +69,7 @@ void BoardListDialog::onActivated()
 void BoardListDialog::printList()
 {
     if (!platform().openDefaultPrinter)
-        throw QuillonError(QStringLiteral("No printer is installed."));
+        throw QuillonError(noPrinterText());
     const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
     const auto print = [this](PrintDevice &device) {
         BusyCursor busy;

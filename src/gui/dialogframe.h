@@ -25,7 +25,6 @@ public:
 protected:
     // A message's text in the current language.
     QString text(quillon::Msg message) const { return m_session.text(message); }
-    QString text(quillon::AddedText added) const { return m_session.texts()(added); }
 
     // The window's caption and its title label labtitre.
     void setTitle(const QString &title);

@@ -4,6 +4,7 @@
 #include "core/platform.h"
 #include "platform/pdffilesprintdevice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using namespace quillon;
@@ -12,14 +13,16 @@ bool printToPdfInstead(const Texts &texts, bool onePerDocument, const std::funct
 {
     Prompts *prompts = platform().prompts;
     if (!prompts)
-        throw QuillonError(texts(AddedText::NoPrinterCaption));
-    if (prompts->message(texts(AddedText::NoPrinterSavePdf), texts(AddedText::NoPrinterCaption),
-            Prompts::Buttons::YesNo, Prompts::Icon::Question)
+        throw QuillonError(QCoreApplication::translate("quillon", "No printer"));
+    if (prompts->message(
+            QCoreApplication::translate("quillon", "No printer is installed. Save the pages as PDF instead?"),
+            QCoreApplication::translate("quillon", "No printer"), Prompts::Buttons::YesNo,
+            Prompts::Icon::Question)
         != Prompts::Answer::Yes)
         return false;
     Prompts::FileDialog dialog;
-    dialog.title = texts(AddedText::SavePdfTitle);
-    dialog.filterName = texts(AddedText::PdfFilterName);
+    dialog.title = QCoreApplication::translate("quillon", "Save as PDF");
+    dialog.filterName = QCoreApplication::translate("quillon", "PDF document (*.pdf)");
     dialog.filterPattern = QStringLiteral("*.pdf");
     dialog.defaultSuffix = QStringLiteral("pdf");
     const QString path = prompts->saveFileName(dialog);
@@ -34,7 +37,9 @@ bool printToPdfInstead(const Texts &texts, bool onePerDocument, const std::funct
             != Prompts::Answer::Yes)
         return false;
     files.commit();
-    prompts->message(texts(AddedText::PdfSaved).arg(QDir::toNativeSeparators(files.files().join(QLatin1Char('\n')))),
-        texts(AddedText::SavePdfTitle), Prompts::Buttons::Ok, Prompts::Icon::Information);
+    prompts->message(QCoreApplication::translate("quillon", "The pages were saved in:\n%1")
+                         .arg(QDir::toNativeSeparators(files.files().join(QLatin1Char('\n')))),
+        QCoreApplication::translate("quillon", "Save as PDF"), Prompts::Buttons::Ok,
+        Prompts::Icon::Information);
     return true;
 }

@@ -1,34 +1,21 @@
 #include "gui/qttranslations.h"
 
-#include <QCoreApplication>
 #include <QLibraryInfo>
 
 using quillon::Language;
 
-QtTranslations::~QtTranslations()
+QtTranslations::QtTranslations()
+    : m_qt(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
 {
-    if (m_installed)
-        QCoreApplication::removeTranslator(&m_translator);
 }
 
 bool QtTranslations::use(Language language)
 {
-    if (m_language == language)
-        return true;
-    m_language = language;
-    if (m_installed) {
-        QCoreApplication::removeTranslator(&m_translator);
-        m_installed = false;
+    const bool program = m_program.use(language);
+    // Qt's texts are written in English: no file is needed for it.
+    if (language != Language::French && language != Language::Croatian) {
+        m_qt.clear();
+        return program;
     }
-    QString name;
-    if (language == Language::French)
-        name = QStringLiteral("qtbase_fr");
-    else if (language == Language::Croatian)
-        name = QStringLiteral("qtbase_hr");
-    else
-        return true;
-    if (!m_translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    m_installed = QCoreApplication::installTranslator(&m_translator);
-    return m_installed;
+    return m_qt.use(language) && program;
 }

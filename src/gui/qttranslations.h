@@ -1,25 +1,21 @@
-// Qt's own texts (the buttons of message boxes, the file dialogs) in the player's
-// language, from the translations Qt ships (qtbase_fr, qtbase_hr). The program's own
-// texts never come from here: they come from the catalogue and the translation file.
+// The translations of every text the program shows beyond the message catalogue: the
+// program's own (quillon_fr.qm, quillon_hr.qm … next to the program) and Qt's (the
+// buttons of message boxes, the file dialogs: qtbase_fr, qtbase_hr as Qt ships them).
+// Both are swapped together whenever the language changes.
 #pragma once
 
-#include "core/text/language.h"
-
-#include <QTranslator>
-
-#include <optional>
+#include "core/text/translator.h"
 
 class QtTranslations {
 public:
-    ~QtTranslations();
+    QtTranslations();
 
-    // Installs the translator of the language on the application, in place of the one
-    // before; English, or a language Qt has no texts for, leaves Qt in English. False
-    // when the language's file could not be loaded.
+    // Installs both sets of the language on the application, in place of those before;
+    // a language with no translations of its own leaves the texts in English. False
+    // when a file could not be loaded.
     bool use(quillon::Language language);
 
 private:
-    QTranslator m_translator;
-    bool m_installed = false;
-    std::optional<quillon::Language> m_language;
+    quillon::ProgramTranslator m_program;
+    quillon::LanguageTranslator m_qt;
 };

@@ -71,12 +71,12 @@ SettingsDialog::SettingsDialog(Session &session, QWidget *parent)
     m_languageList->setObjectName(QStringLiteral("clangue"));
     m_languageList->setGeometry(17, 20, 180, 22);
     ignoreWheelUnlessFocused(m_languageList);
-    // Each language by its own name, whatever the current one.
+    // Each language by its own name, whatever the current one: names, not translated.
     for (Language language : kChoosableLanguages) {
-        const AddedText name = language == Language::French ? AddedText::FrenchName
-            : language == Language::English                 ? AddedText::EnglishName
-                                                            : AddedText::CroatianName;
-        m_languageList->addItem(addedText(name, language), int(language));
+        const QString name = language == Language::French ? QStringLiteral("Français")
+            : language == Language::English               ? QStringLiteral("English")
+                                                          : QStringLiteral("Hrvatski");
+        m_languageList->addItem(name, int(language));
     }
 
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
@@ -99,9 +99,9 @@ void SettingsDialog::applyCaptions()
     m_verticalLabel->setText(text(Msg::VerticalOffset));
     m_verticalLabel->adjustSize();
     // The way back to a language must be readable by a player who cannot read the
-    // current one, or who chose a code without texts.
+    // current one, or who chose a code without texts: the label in all three at once.
     const QString label = text(Msg::Language);
-    m_languageGroup->setTitle(label.isEmpty() ? text(AddedText::LanguageLabelAllLanguages) : label);
+    m_languageGroup->setTitle(label.isEmpty() ? QStringLiteral("Langue / Language / Jezik") : label);
 }
 
 void SettingsDialog::showOffset(QLineEdit *box, qint32 offset)

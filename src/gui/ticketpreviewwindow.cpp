@@ -96,24 +96,23 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-TicketPreviewWindow::TicketPreviewWindow(const Texts &texts, int ticketType, const QList<QPicture> &tickets, int dpi,
+TicketPreviewWindow::TicketPreviewWindow(int ticketType, const QList<QPicture> &tickets, int dpi,
     QPoint printingOffset, const QString &note, QWidget *parent)
     : QDialog(parent)
-    , m_texts(texts)
     , m_tickets(tickets)
     , m_dpi(dpi)
 {
     setObjectName(QStringLiteral("fapercu"));
-    setWindowTitle(texts(AddedText::PreviewTitle) + QStringLiteral(" - ")
+    setWindowTitle(tr("Ticket preview") + QStringLiteral(" - ")
         + QString::fromLatin1(quillon::ticketType(ticketType).name).trimmed());
 
-    m_previousButton = makeButton(this, "previousTicket", texts(AddedText::PreviewPrevious));
+    m_previousButton = makeButton(this, "previousTicket", tr("Previous"));
     m_ticketNumber = new QLabel(this);
     m_ticketNumber->setObjectName(QStringLiteral("ticketNumber"));
-    m_nextButton = makeButton(this, "nextTicket", texts(AddedText::PreviewNext));
-    m_fitButton = makeButton(this, "zoomFit", texts(AddedText::PreviewFit));
-    m_actualSizeButton = makeButton(this, "zoomActualSize", texts(AddedText::PreviewActualSize));
-    m_closeButton = makeButton(this, "closePreview", texts(AddedText::PreviewClose));
+    m_nextButton = makeButton(this, "nextTicket", tr("Next"));
+    m_fitButton = makeButton(this, "zoomFit", tr("Fit"));
+    m_actualSizeButton = makeButton(this, "zoomActualSize", tr("Actual size"));
+    m_closeButton = makeButton(this, "closePreview", tr("Close"));
 
     m_view = new SlipView(ticketType, dpi, printingOffset, this);
     m_view->setObjectName(QStringLiteral("slipView"));
@@ -166,7 +165,7 @@ void TicketPreviewWindow::showTicket(int index)
     m_current = std::clamp(index, 0, std::max(0, int(m_tickets.size()) - 1));
     m_view->setPicture(m_tickets.isEmpty() ? nullptr : &m_tickets[m_current]);
     m_ticketNumber->setText(
-        m_texts(AddedText::PreviewTicketOf).arg(m_tickets.isEmpty() ? 0 : m_current + 1).arg(m_tickets.size()));
+        tr("Ticket %1 of %2").arg(m_tickets.isEmpty() ? 0 : m_current + 1).arg(m_tickets.size()));
     m_previousButton->setEnabled(m_current > 0);
     m_nextButton->setEnabled(m_current + 1 < m_tickets.size());
 }

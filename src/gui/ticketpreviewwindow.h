@@ -4,8 +4,6 @@
 // where the slip has them; the marks carry the player's offsets, as on paper.
 #pragma once
 
-#include "core/text/messages.h"
-
 #include <QDialog>
 #include <QList>
 #include <QPicture>
@@ -21,8 +19,8 @@ public:
     // tickets: one picture a ticket, in printer dots from the corner of the printable
     // area, which lies printingOffset dots into the sheet. note, when not empty, is
     // shown under the slip.
-    TicketPreviewWindow(const quillon::Texts &texts, int ticketType, const QList<QPicture> &tickets, int dpi,
-        QPoint printingOffset, const QString &note, QWidget *parent);
+    TicketPreviewWindow(int ticketType, const QList<QPicture> &tickets, int dpi, QPoint printingOffset,
+        const QString &note, QWidget *parent);
 
     int currentTicket() const { return m_current; }
     // Screen pixels per printer dot.
@@ -44,7 +42,6 @@ protected:
 private:
     void showTicket(int index);
 
-    quillon::Texts m_texts;
     QList<QPicture> m_tickets;
     int m_dpi;
     int m_current = 0;

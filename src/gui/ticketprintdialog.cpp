@@ -191,8 +191,8 @@ void TicketPrintDialog::applyCaptions()
     m_oneAtATimeButton->setText(text(Msg::PrintOneAtATime));
     m_cancelButton->setText(text(Msg::Cancel));
     m_printButton->setText(text(Msg::Print));
-    m_previewButton->setText(text(AddedText::PreviewButton));
-    m_calibrationButton->setText(text(AddedText::CalibrationButton));
+    m_previewButton->setText(tr("Preview"));
+    m_calibrationButton->setText(tr("Calibration sheet"));
 }
 
 void TicketPrintDialog::onShown()
@@ -242,10 +242,10 @@ void TicketPrintDialog::printTickets()
         return;
     PlatformServices &services = platform();
     if (!services.openDefaultPrinter || !services.prompts)
-        throw QuillonError(QStringLiteral("No printer available"));
+        throw QuillonError(noPrinterText());
     const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
     if (!device)
-        throw QuillonError(QStringLiteral("No printer available"));
+        throw QuillonError(noPrinterText());
     if (!device->installed()) {
         // Files need no ticket fed between them: all of them in one go.
         run.mode = TicketMode::PrintAll;
@@ -273,17 +273,17 @@ void TicketPrintDialog::previewTickets()
         BusyCursor busy;
         Prompts *prompts = platform().prompts;
         if (!prompts)
-            throw QuillonError(QStringLiteral("No prompts available"));
+            throw QuillonError(tr("The preview cannot be shown."));
         quillon::printTickets(
             *pictures, *prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets());
     }
     QList<QPicture> tickets;
     for (const QList<QPicture> &document : pictures->documents())
         tickets.append(document.value(0));
-    const QString note
-        = pictures->fromPrinter() ? QString() : text(AddedText::PreviewWithoutPrinter).arg(pictures->dpiX());
-    TicketPreviewWindow preview(
-        m_session.texts(), run.type, tickets, pictures->dpiX(), pictures->printingOffset(), note, this);
+    const QString note = pictures->fromPrinter()
+        ? QString()
+        : tr("No printer: preview at %1 dots per inch, without margins.").arg(pictures->dpiX());
+    TicketPreviewWindow preview(run.type, tickets, pictures->dpiX(), pictures->printingOffset(), note, this);
     preview.exec();
 }
 
@@ -294,15 +294,12 @@ void TicketPrintDialog::printCalibrationSheet()
         return;
     PlatformServices &services = platform();
     if (!services.openDefaultPrinter)
-        throw QuillonError(QStringLiteral("No printer available"));
+        throw QuillonError(noPrinterText());
     const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
     if (!device)
-        throw QuillonError(QStringLiteral("No printer available"));
+        throw QuillonError(noPrinterText());
     const PrintOffsets shift = offsets();
-    const QString caption = text(AddedText::CalibrationCaption)
-                                .arg(QString::fromLatin1(ticketType(type).name).trimmed())
-                                .arg(shift.horizontalMm)
-                                .arg(shift.verticalMm);
+    const QString caption = calibrationCaption(type, shift);
     const auto print = [&](PrintDevice &on) { quillon::printCalibrationSheet(on, type, shift, caption); };
     if (!device->installed())
         printToPdfInstead(m_session.texts(), false, print);

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +17,8 @@ PdfFilesPrintDevice::PdfFilesPrintDevice(const QString &path, bool numbered)
 {
     if (!m_staging.isValid()) {
         throw quillon::QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ")
-            + QStringLiteral("cannot create a temporary file in its folder (%1)").arg(m_staging.errorString()));
+            + QCoreApplication::translate("quillon", "cannot create a temporary file in its folder (%1)")
+                  .arg(m_staging.errorString()));
     }
     openNext();
 }

@@ -116,12 +116,12 @@ QSize QtPrintDevice::pageSize()
 void QtPrintDevice::beginDocument()
 {
     if (!m_hasPrinter)
-        throw quillon::QuillonError(QCoreApplication::translate("QtPrintDevice", "No printer is installed."));
+        throw quillon::QuillonError(QCoreApplication::translate("quillon", "No printer is installed."));
     if (!m_painter.begin(m_printer.get())) {
         const QString name = printerName();
-        throw quillon::QuillonError(
-            name.isEmpty() ? QCoreApplication::translate("QtPrintDevice", "The document cannot be printed.")
-                           : QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" is not ready.").arg(name));
+        throw quillon::QuillonError(name.isEmpty()
+                ? QCoreApplication::translate("quillon", "The document cannot be printed.")
+                : QCoreApplication::translate("quillon", "The printer \"%1\" is not ready.").arg(name));
     }
     m_painter.setFont(m_font);
     m_painter.setPen(Qt::black);
@@ -133,7 +133,8 @@ void QtPrintDevice::endDocument()
     if (!m_painter.isActive())
         return;
     if (!m_painter.end())
-        throw quillon::QuillonError(QCoreApplication::translate("QtPrintDevice", "The document could not be finished."));
+        throw quillon::QuillonError(
+            QCoreApplication::translate("quillon", "The document could not be finished."));
 #ifdef QUILLON_HAVE_CUPS
     // Ending the painter hands the document to CUPS (cupsPrintFile), and Qt drops
     // the answer. CUPS keeps the status of the last request made on this thread,
@@ -154,7 +155,7 @@ bool QtPrintDevice::printsThroughCups() const
 bool QtPrintDevice::ready(QString *why)
 {
     if (!m_hasPrinter) {
-        *why = QCoreApplication::translate("QtPrintDevice", "No printer is installed.");
+        *why = QCoreApplication::translate("quillon", "No printer is installed.");
         return false;
     }
     if (m_printer->outputFormat() != QPrinter::NativeFormat)
@@ -162,13 +163,13 @@ bool QtPrintDevice::ready(QString *why)
     const QString name = m_printer->printerName();
     switch (queueState(name)) {
     case QueueState::Gone:
-        *why = QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" is no longer available.").arg(name);
+        *why = QCoreApplication::translate("quillon", "The printer \"%1\" is no longer available.").arg(name);
         return false;
     case QueueState::Stopped:
-        *why = QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" is stopped.").arg(name);
+        *why = QCoreApplication::translate("quillon", "The printer \"%1\" is stopped.").arg(name);
         return false;
     case QueueState::Refusing:
-        *why = QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" does not accept jobs.").arg(name);
+        *why = QCoreApplication::translate("quillon", "The printer \"%1\" does not accept jobs.").arg(name);
         return false;
     case QueueState::Ready:
         break;
@@ -180,7 +181,7 @@ bool QtPrintDevice::lastDocumentTaken(QString *why)
 {
     if (m_lastRefusal.isEmpty())
         return true;
-    *why = QCoreApplication::translate("QtPrintDevice", "The printer \"%1\" did not take the document: %2")
+    *why = QCoreApplication::translate("quillon", "The printer \"%1\" did not take the document: %2")
                .arg(m_printer->printerName(), m_lastRefusal);
     return false;
 }

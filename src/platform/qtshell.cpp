@@ -3,8 +3,8 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-void QtShell::openFile(const QString &path)
+void QtShell::openUrl(const QUrl &url)
 {
     // The viewer runs as a program of its own; the outcome is not waited for.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(url);
 }

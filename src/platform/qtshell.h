@@ -5,5 +5,5 @@
 
 class QtShell : public quillon::Shell {
 public:
-    void openFile(const QString &path) override;
+    void openUrl(const QUrl &url) override;
 };

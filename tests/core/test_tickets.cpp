@@ -7,6 +7,7 @@
 #include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
+#include "core/text/translator.h"
 
 #include <QTest>
 
@@ -271,27 +272,39 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("documents");
         QTest::addColumn<int>("prompts");
+        QTest::addColumn<int>("language");
+        const int en = int(Language::English);
         // The 40th mark is the 5th of board 6, on the second ticket.
         QTest::newRow("drawing fails on ticket 2")
             << TicketMode::PrintAll << 40 << -1 << -1 << "Printer not ready"
-            << QStringList { "ended", "aborted" } << 0;
+            << QStringList { "ended", "aborted" } << 0 << en;
         QTest::newRow("gone before the first ticket")
             << TicketMode::PrintAll << 0 << 0 << -1
-            << "The printer is gone. Ticket 1 (boards 1 to 5) was not printed." << QStringList {} << 0;
+            << "The printer \"Recording\" is no longer available. Ticket 1 (boards 1 to 5) was not printed."
+            << QStringList {} << 0 << en;
         QTest::newRow("gone while the next ticket goes in")
             << TicketMode::StopEachTicket << 0 << 1 << -1
-            << "The printer is gone. Ticket 2 (boards 6 to 10) was not printed." << QStringList { "ended" }
-            << 1;
+            << "The printer \"Recording\" is no longer available. Ticket 2 (boards 6 to 10) was not printed."
+            << QStringList { "ended" } << 1 << en;
+        // Said in the player's language, the printer's reason as well.
+        QTest::newRow("gone, in French")
+            << TicketMode::StopEachTicket << 0 << 1 << -1
+            << "L'imprimante « Recording » n'est plus disponible. Le ticket 2 (grilles 6 à 10) n'a pas été imprimé."
+            << QStringList { "ended" } << 1 << int(Language::French);
+        QTest::newRow("refused, in Croatian")
+            << TicketMode::PrintAll << 0 << -1 << 0
+            << "Pisač „Recording” ne prima poslove. Listić 1 (kombinacije 1 do 5) nije isprintan."
+            << QStringList { "ended" } << 0 << int(Language::Croatian);
         QTest::newRow("ticket 2 refused")
             << TicketMode::StopEachTicket << 0 << -1 << 1
-            << "The queue refused the document. Ticket 2 (boards 6 to 10) was not printed."
-            << QStringList { "ended", "ended" } << 1;
+            << "The printer \"Recording\" does not accept jobs. Ticket 2 (boards 6 to 10) was not printed."
+            << QStringList { "ended", "ended" } << 1 << en;
         QTest::newRow("last ticket refused")
             << TicketMode::PrintAll << 0 << -1 << 2
-            << "The queue refused the document. Ticket 3 (boards 11 to 12) was not printed."
-            << QStringList { "ended", "ended", "ended" } << 0;
+            << "The printer \"Recording\" does not accept jobs. Ticket 3 (boards 11 to 12) was not printed."
+            << QStringList { "ended", "ended", "ended" } << 0 << en;
         QTest::newRow("gone after the last ticket") << TicketMode::StopEachTicket << 0 << 3 << -1 << QString()
-                                                    << QStringList { "ended", "ended", "ended" } << 2;
+                                                    << QStringList { "ended", "ended", "ended" } << 2 << en;
     }
     void aFailingPrinterStopsTheRun()
     {
@@ -302,6 +315,9 @@ private slots:
         QFETCH(QString, error);
         QFETCH(QStringList, documents);
         QFETCH(int, prompts);
+        QFETCH(int, language);
+        ProgramTranslator translator;
+        QVERIFY(translator.use(Language(language)) || language == int(Language::English));
         struct Failing : test::RecordingPrintDevice {
             using RecordingPrintDevice::RecordingPrintDevice;
             int left = 0;

@@ -133,7 +133,7 @@ private slots:
         // Room for all of the export but its last page: only the final flush fails.
         QTest::newRow("export, nearly full") << "export" << kAllButTheLastPage << false << false << noSpace;
         QTest::newRow("export, folder takes no new file")
-            << "export" << 65536LL << true << false << "cannot create a temporary file";
+            << "export" << 65536LL << true << false << "impossible de créer un fichier temporaire";
     }
     void aFailedSaveKeepsTheOldFile()
     {

@@ -289,7 +289,8 @@ private slots:
         runGuarded([] { throw std::runtime_error("disk on fire"); });
         const auto calls = fakes->prompts.messages();
         QCOMPARE(calls.size(), 1);
-        QCOMPARE(calls[0].text, QStringLiteral("disk on fire"));
+        // The library's words inside a sentence in the player's language.
+        QCOMPARE(calls[0].text, QStringLiteral("La commande s'est arrêtée sur une erreur inattendue (disk on fire)."));
         QCOMPARE(calls[0].buttons, Prompts::Buttons::Ok);
         QVERIFY(w->isVisible());
     }

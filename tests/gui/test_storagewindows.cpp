@@ -13,6 +13,7 @@
 #include "support/program.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QAbstractItemView>
 
 using namespace quillon;
@@ -95,14 +97,19 @@ private slots:
     void settingsFileChoosesTheLanguage_data()
     {
         QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("translationFile"); // "quillon.lg" next to the program
         QTest::addColumn<QString>("quit");
-        QTest::newRow("English") << 2 << "Quit";
-        QTest::newRow("damaged code: empty captions") << 1000 << "";
+        QTest::newRow("English") << 2 << QByteArray() << "Quit";
+        QTest::newRow("damaged code: empty captions") << 1000 << QByteArray() << "";
+        QTest::newRow("translation file") << 2 << languageFile(40, "Quitter;Sortir") << "Sortir";
     }
     void settingsFileChoosesTheLanguage()
     {
         QFETCH(int, language);
+        QFETCH(QByteArray, translationFile);
         put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 4, -2));
+        if (!translationFile.isNull())
+            put(QStringLiteral("quillon.lg"), translationFile);
         start();
         QTEST(child<QPushButton>(w, "bquit")->text(), "quit");
         QCOMPARE(session->settings.horizontalOffset, 4);
@@ -203,16 +210,17 @@ private slots:
             const char *numbersGroup;
             const char *system3;
             const char *qtYes;
+            const char *preview;
         };
         const Step steps[] = {
-            {1, 2, "Quit", "Print the tickets", "Select the numbers you want to play",
-                "  6 numbers if  7 in  9 in     4 boards", "&Yes"},
-            {2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
-                "  6  /  7 od  9 u     4 kombinacija", "&Da"},
-            {0, 1, "Quitter", "Imprimer les tickets", "Selection des numéros à jouer",
-                "  6 numéros si  7 parmi  9 en     4 grilles", "&Oui"},
-            {2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
-                "  6  /  7 od  9 u     4 kombinacija", "&Da"},
+            { 1, 2, "Quit", "Print the tickets", "Select the numbers you want to play",
+                "  6 numbers if  7 in  9 in     4 boards", "&Yes", "Preview" },
+            { 2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
+                "  6  /  7 od  9 u     4 kombinacija", "&Da", "Pregled" },
+            { 0, 1, "Quitter", "Imprimer les tickets", "Selection des numéros à jouer",
+                "  6 numéros si  7 parmi  9 en     4 grilles", "&Oui", "Aperçu" },
+            { 2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
+                "  6  /  7 od  9 u     4 kombinacija", "&Da", "Pregled" },
         };
         for (const Step &step : steps) {
             SettingsDialog *dialog = test::dialog<SettingsDialog>(w);
@@ -233,8 +241,10 @@ private slots:
             QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), systemRow);
             QCOMPARE(w->selectedSystem(), 3);
             QCOMPARE(numberBox(w, 1)->currentText(), QStringLiteral("17"));
-            // Qt's own buttons and dialogs follow.
+            // Qt's own buttons and dialogs follow, and so do the program's texts beyond the catalogue.
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString::fromUtf8(step.qtYes));
+            QCOMPARE(
+                QCoreApplication::translate("TicketPrintDialog", "Preview"), QString::fromUtf8(step.preview));
         }
         child<QPushButton>(w, "bquit")->click();
         QCOMPARE(get(QStringLiteral("QUILLON.PAR")), settingsBytes(6, 0, 0));
@@ -258,9 +268,14 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("line8");
         QTest::addColumn<QString>("line10");
+        QTest::addColumn<QString>("publisher"); // the first of the publisher lines
         QTest::newRow("French") << 1 << "L'auteur décline toute responsabilité quand aux conséquences"
-                                << "ainsi qu'aux erreurs pouvant se trouver dans les systemes";
-        QTest::newRow("Croatian") << 6 << "" << "";
+                                << "ainsi qu'aux erreurs pouvant se trouver dans les systemes"
+                                << "Systèmes réducteurs pour les loteries à sept numéros";
+        QTest::newRow("English") << 2 << "The author decline all responsabilities"
+                                 << "an in the errors that can be found in the systems"
+                                 << "Wheeling systems for seven-number lotteries";
+        QTest::newRow("Croatian") << 6 << "" << "" << "Reducirani sistemi za lutrije sa sedam brojeva";
     }
     void aboutBox()
     {
@@ -279,18 +294,41 @@ private slots:
         QTEST(child<QLabel>(about, "Label8")->text(), "line8");
         QCOMPARE(child<QLabel>(about, "Label9")->text().isEmpty(), language == 6);
         QTEST(child<QLabel>(about, "Label10")->text(), "line10");
+        QLabel *publisher = nullptr;
+        for (QLabel *label : child<QFrame>(about, "Panel1")->findChildren<QLabel *>()) {
+            if (label->y() == 79)
+                publisher = label;
+        }
+        QVERIFY(publisher);
+        QTEST(publisher->text(), "publisher");
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(child<QPushButton>(about, "OKButton")));
         child<QPushButton>(about, "OKButton")->click();
         QVERIFY(!about->isVisible());
     }
 
+    // The page opens at the section of the current language; a language without a
+    // section of its own gets the English one, as it gets the English texts.
+    void helpOpensThePageNextToTheProgramEachTime_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("section");
+        QTest::newRow("French") << 1 << "fr";
+        QTest::newRow("English") << 2 << "en";
+        QTest::newRow("Croatian") << 6 << "hr";
+        QTest::newRow("Portuguese") << 3 << "en";
+    }
     void helpOpensThePageNextToTheProgramEachTime()
     {
+        QFETCH(int, language);
+        put(QStringLiteral("QUILLON.PAR"), settingsBytes(language, 0, 0));
         start();
         child<QPushButton>(w, "baidegene")->click();
         child<QPushButton>(w, "baidegene")->click();
-        const QString page = QDir(folder->path()).filePath(QStringLiteral("quillon.html"));
-        QCOMPARE(fakes->shell.opened, QStringList({page, page}));
+        const QString file = QDir(folder->path()).filePath(QStringLiteral("quillon.html"));
+        QUrl page = QUrl::fromLocalFile(file);
+        QFETCH(QString, section);
+        page.setFragment(section);
+        QCOMPARE(fakes->shell.opened, QList<QUrl>({ page, page }));
         // F1 opens it from the main window and from every secondary window.
         QTest::keyClick(w, Qt::Key_F1);
         for (QDialog *window : w->findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -298,10 +336,38 @@ private slots:
             QTest::keyClick(window, Qt::Key_F1);
             window->reject();
         }
-        QCOMPARE(fakes->shell.opened, QStringList(8, page));
-        QVERIFY(page.contains(QLatin1Char(' ')));
+        QCOMPARE(fakes->shell.opened, QList<QUrl>(8, page));
+        QVERIFY(file.contains(QLatin1Char(' ')));
         QVERIFY(fakes->prompts.calls.isEmpty());
-        QVERIFY(QFile::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
+    }
+
+    // The help page the build put next to the program has the section each language
+    // opens at, and its table of systems lists every system of the list with its
+    // numbers played (M) and boards (G), the figures straight from the catalogue.
+    void helpPageHasEachSectionAndEverySystem()
+    {
+        const QString page = QString::fromUtf8(
+            readFile(QCoreApplication::applicationDirPath() + QStringLiteral("/quillon.html")));
+        QVERIFY(!page.isEmpty());
+        for (const char *section : { "fr", "en", "hr" })
+            QVERIFY2(
+                page.contains(QStringLiteral("<section id=\"%1\"").arg(QLatin1String(section))), section);
+        for (int index = 1; index <= kSystemCount; ++index) {
+            if (!hasWheelTable(index))
+                continue;
+            const SystemDescriptor &d = systemDescriptor(index);
+            for (const char *guarantee : { "%1 numbers if %2 of your %3 are drawn",
+                     "%1 numéros si %2 de vos %3 numéros sont tirés" }) {
+                const QString row
+                    = QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                          .arg(QString::fromUtf8(guarantee).arg(d.guarantee).arg(d.condition).arg(d.poolSize))
+                          .arg(d.poolSize)
+                          .arg(d.boardCount);
+                QVERIFY2(page.contains(row), qPrintable(row));
+            }
+        }
+        // How the tables are checked is told; the command that does it belongs to the sources.
+        QVERIFY(!page.contains(QStringLiteral("wheelcheck")));
     }
 
     void saveThenLoadRestoresSystemAndBoxes()

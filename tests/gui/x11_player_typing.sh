@@ -11,8 +11,10 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or x
 
 source "$(dirname "$0")/../support/private-x.sh"
 
-# The program folder is the executable's: the settings file lands in the work folder.
+# The program folder is the executable's: the settings file lands in the work folder, and
+# the program's translations go along with it.
 cp "$exe" "$work/quillon"
+cp "$(dirname "$exe")"/quillon_*.qm "$work/"
 start_private_x
 # No print server: a stray print command shows up as an error box, not as paper.
 export CUPS_SERVER=$work/no-cups.sock
@@ -21,7 +23,8 @@ mkdir "$work/bin"
 printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 export PATH=$work/bin:$PATH
-helpOpened() { grep -c 'quillon.html$' "$work/opened" 2>/dev/null || true; }
+# The program speaks French there: the page opens at its French section.
+helpOpened() { grep -c 'quillon.html#fr$' "$work/opened" 2>/dev/null || true; }
 
 cd "$work"
 ./quillon &

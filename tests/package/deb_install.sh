@@ -73,6 +73,9 @@ installed || fail "quillon is not installed after apt-get install"
 expected=(
     /usr/lib/quillon/quillon
     /usr/lib/quillon/quillon.html
+    /usr/lib/quillon/quillon_fr.qm
+    /usr/lib/quillon/quillon_en.qm
+    /usr/lib/quillon/quillon_hr.qm
     /usr/share/applications/io.github.quillon.Quillon.desktop
     /usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml
     /usr/share/icons/hicolor/scalable/apps/quillon.svg
@@ -128,7 +131,7 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
     sleep 0.5
     DISPLAY=$display xdotool mousemove --window "$main" 641 28 click 1
     for _ in $(seq 50); do [ -s "$home/opened" ] && break; sleep 0.1; done
-    [ "$(cat "$home/opened" 2>/dev/null)" = file:///usr/lib/quillon/quillon.html ] \
+    [ "$(cat "$home/opened" 2>/dev/null)" = file:///usr/lib/quillon/quillon.html#fr ] \
         || fail "Aide opened '$(cat "$home/opened" 2>/dev/null)' instead of the installed help page"
     kill "$app"
     wait "$app" 2>/dev/null || true

@@ -275,19 +275,22 @@ private slots:
     }
 
     // One ticket at a time: while the player puts the second ticket in, the printer
-    // goes away. The run stops there and says which ticket was not printed, instead
-    // of asking for the next one. A document handed over now is refused, and the
+    // goes away. The run stops there and says, in the player's language, which ticket
+    // was not printed, instead of asking for the next one. A document handed over now is refused, and the
     // print device tells.
     void aPrinterGoneBetweenTwoTicketsStopsTheRun_data()
     {
         QTest::addColumn<QStringList>("command"); // run against the private CUPS
         QTest::addColumn<QString>("reason");
         QTest::addColumn<bool>("handedOver"); // whether CUPS takes a document afterwards
-        QTest::newRow("queue refuses jobs") << QStringList{"cupsreject", "PDF"} << "does not accept jobs" << false;
-        QTest::newRow("queue stopped") << QStringList{"cupsdisable", "PDF"} << "is stopped" << true;
-        QTest::newRow("printer deleted") << QStringList{"lpadmin", "-x", "PDF"} << "is no longer available" << false;
-        QTest::newRow("print server stopped") << QStringList{script, "stop", dir.filePath(QStringLiteral("cups"))}
-                                              << "is no longer available" << false;
+        QTest::newRow("queue refuses jobs")
+            << QStringList { "cupsreject", "PDF" } << "n'accepte pas de travaux" << false;
+        QTest::newRow("queue stopped") << QStringList { "cupsdisable", "PDF" } << "est arrêtée" << true;
+        QTest::newRow("printer deleted")
+            << QStringList { "lpadmin", "-x", "PDF" } << "n'est plus disponible" << false;
+        QTest::newRow("print server stopped")
+            << QStringList { script, "stop", dir.filePath(QStringLiteral("cups")) } << "n'est plus disponible"
+            << false;
     }
     void aPrinterGoneBetweenTwoTicketsStopsTheRun()
     {
@@ -319,7 +322,8 @@ private slots:
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[1].icon, Prompts::Icon::Error);
         QCOMPARE(messages[1].text,
-                 QStringLiteral("The printer \"PDF\" %1. Ticket 2 (boards 6 to 10) was not printed.").arg(reason));
+            QStringLiteral("L'imprimante « PDF » %1. Le ticket 2 (grilles 6 à 10) n'a pas été imprimé.")
+                .arg(reason));
         QTest::qWait(2000); // time for a stray job to come out
         QCOMPARE(pdfs().size(), before.size() + 1);
     }

@@ -178,7 +178,8 @@ private slots:
         printTickets(pictures, prompts, texts, run, boards, picked, offsets);
         QCOMPARE(pictures.documents().size(), 1);
 
-        TicketPreviewWindow window(texts, t, {pictures.documents()[0].value(0)}, dpi, printer.printingOffset(), {}, nullptr);
+        TicketPreviewWindow window(
+            t, { pictures.documents()[0].value(0) }, dpi, printer.printingOffset(), {}, nullptr);
         window.zoomTo(1.0);
         auto *view = window.findChild<QWidget *>(QStringLiteral("slipView"));
         QVERIFY(view);

@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -63,7 +65,9 @@ bool RecordingPrintDevice::ready(QString *why)
 {
     if (m_log->goneAfter < 0 || m_log->documentsEnded() < m_log->goneAfter)
         return true;
-    *why = QStringLiteral("The printer is gone.");
+    // The real printer's words, so that they follow the program's language as those do.
+    *why = QCoreApplication::translate("quillon", "The printer \"%1\" is no longer available.")
+               .arg(kRecordingPrinter);
     return false;
 }
 
@@ -71,7 +75,8 @@ bool RecordingPrintDevice::lastDocumentTaken(QString *why)
 {
     if (m_log->refusedAfter < 0 || m_log->documentsEnded() <= m_log->refusedAfter)
         return true;
-    *why = QStringLiteral("The queue refused the document.");
+    *why = QCoreApplication::translate("quillon", "The printer \"%1\" does not accept jobs.")
+               .arg(kRecordingPrinter);
     return false;
 }
 

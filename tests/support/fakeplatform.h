@@ -6,7 +6,7 @@
 #include <QList>
 #include <QQueue>
 #include <QStringList>
-
+#include <QUrl>
 #include <functional>
 #include <memory>
 
@@ -42,8 +42,8 @@ public:
 
 class FakeShell : public Shell {
 public:
-    QStringList opened;
-    void openFile(const QString &path) override { opened.append(path); }
+    QList<QUrl> opened;
+    void openUrl(const QUrl &url) override { opened.append(url); }
 };
 
 struct PrintOp {
@@ -71,6 +71,8 @@ struct PrintLog {
     int dpiY = 300;
     QPoint offset{0, 0};
     bool failBegin = false;
+    // false: the system has no printer at all, and a command offers to save PDF files.
+    bool installed = true;
     // The printer goes away once this many documents were ended: ready() says no
     // from then on. -1: it stays.
     int goneAfter = -1;
@@ -85,6 +87,9 @@ struct PrintLog {
     int textWidth(const QString &text, int pointSize) const;
     int textHeight(int pointSize) const;
 };
+
+// The name the recording printer gives itself in its messages.
+inline const QString kRecordingPrinter = QStringLiteral("Recording");
 
 class RecordingPrintDevice : public PrintDevice {
 public:
@@ -103,6 +108,7 @@ public:
     int dpiX() override { return m_log->dpiX; }
     int dpiY() override { return m_log->dpiY; }
     QPoint printingOffset() override { return m_log->offset; }
+    bool installed() override { return m_log->installed; }
     bool ready(QString *why) override;
     bool lastDocumentTaken(QString *why) override;
 

@@ -70,8 +70,7 @@ int main(int argc, char *argv[])
     const QString pdf = work.filePath(QStringLiteral("sheet.pdf"));
     {
         QtPrintDevice printer(pdf, 600, QPageSize(QPageSize::A4), QMarginsF(4, 4, 4, 4));
-        printCalibrationSheet(printer, t, PrintOffsets{}, program.session().texts()(AddedText::CalibrationCaption)
-            .arg(QString::fromLatin1(ticketType(t).name).trimmed()).arg(0).arg(0));
+        printCalibrationSheet(printer, t, PrintOffsets{}, calibrationCaption(t, PrintOffsets{}));
     }
     const QString stem = out.filePath(QStringLiteral("calibration-sheet"));
     if (QProcess::execute(QStringLiteral("pdftoppm"), {"-png", "-r", "60", "-singlefile", pdf, stem}) != 0) {

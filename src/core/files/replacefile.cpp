@@ -1,5 +1,6 @@
 #include "core/files/replacefile.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace quillon {
@@ -11,7 +12,7 @@ QString reasonOf(const QSaveFile &file)
     const QString reason = file.errorString();
     // Qt's default text when a failure set no reason of its own.
     if (file.error() == QFileDevice::NoError || reason.isEmpty() || reason == QLatin1String("Unknown error"))
-        return QStringLiteral("the file could not be written whole");
+        return QCoreApplication::translate("quillon", "the file could not be written whole");
     return reason;
 }
 
@@ -28,7 +29,8 @@ QString replaceFile(const QString &path, const QByteArray &bytes)
     // file over the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (file.error() == QFileDevice::OpenError)
-            return QStringLiteral("cannot create a temporary file in its folder (%1)").arg(reasonOf(file));
+            return QCoreApplication::translate("quillon", "cannot create a temporary file in its folder (%1)")
+                .arg(reasonOf(file));
         return reasonOf(file);
     }
     for (qint64 done = 0; done < bytes.size();) {

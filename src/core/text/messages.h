@@ -1,7 +1,6 @@
 // The message catalogue: every language-dependent text, fetched by its message.
 #pragma once
 
-#include "core/text/addedtexts.h"
 #include "core/text/language.h"
 
 #include <QString>
@@ -104,7 +103,6 @@ public:
     // Never throws; a lookup with no translation file set up shows the box "Erreur" /
     // "Erreur dans pgloretlibmessage" and yields the empty text.
     QString operator()(Msg message) const;
-    QString operator()(AddedText text) const { return addedText(text, m_language); }
 
 private:
     const TranslationFile *m_file;

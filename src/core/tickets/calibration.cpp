@@ -5,6 +5,8 @@
 #include "core/tickets/slipgrid.h"
 #include "core/tickets/ticketprint.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -109,6 +111,14 @@ void drawSheet(PrintDevice &device, int t, const PrintOffsets &offsets, const QS
 }
 
 } // namespace
+
+QString calibrationCaption(int t, const PrintOffsets &offsets)
+{
+    return QCoreApplication::translate("quillon", "%1: horizontal adjustment %2 mm, vertical %3 mm")
+        .arg(QString::fromLatin1(ticketType(t).name).trimmed())
+        .arg(offsets.horizontalMm)
+        .arg(offsets.verticalMm);
+}
 
 void printCalibrationSheet(PrintDevice &device, int t, const PrintOffsets &offsets, const QString &caption)
 {

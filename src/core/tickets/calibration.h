@@ -23,4 +23,7 @@ constexpr double kCrossArmCm = 0.3;
 // ready, and a QuillonError says why when it is not or when its queue refuses it.
 void printCalibrationSheet(PrintDevice &device, int t, const PrintOffsets &offsets, const QString &caption);
 
+// The caption of the sheet: the ticket's name and the offsets it was printed with.
+QString calibrationCaption(int t, const PrintOffsets &offsets);
+
 } // namespace quillon

@@ -3,6 +3,8 @@
 #include "core/errors.h"
 #include "core/tickets/tickettypes.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace quillon {
@@ -19,7 +21,7 @@ int highestSlipNumber(int t)
     // The lotteries' highest numbers: 7 of 49, 7 of 47, 7 of 39, 7 of 27, 7 of 36.
     constexpr int kHighest[kTicketTypeCount] = {49, 47, 39, 27, 36};
     if (t < 1 || t > kTicketTypeCount)
-        throw QuillonError(QStringLiteral("Ticket type %1 does not exist").arg(t));
+        throw QuillonError(QCoreApplication::translate("quillon", "Ticket type %1 does not exist").arg(t));
     return kHighest[t - 1];
 }
 

@@ -78,9 +78,9 @@ int saturatedSum(int a, int b)
 QString ticketNotPrinted(const QString &why, int ticket, int firstBoard, int lastBoard)
 {
     const QString boards = firstBoard == lastBoard
-        ? QCoreApplication::translate("printTickets", "board %1").arg(firstBoard)
-        : QCoreApplication::translate("printTickets", "boards %1 to %2").arg(firstBoard).arg(lastBoard);
-    return QCoreApplication::translate("printTickets", "%1 Ticket %2 (%3) was not printed.")
+        ? QCoreApplication::translate("quillon", "board %1").arg(firstBoard)
+        : QCoreApplication::translate("quillon", "boards %1 to %2").arg(firstBoard).arg(lastBoard);
+    return QCoreApplication::translate("quillon", "%1 Ticket %2 (%3) was not printed.")
         .arg(why, QString::number(ticket), boards);
 }
 

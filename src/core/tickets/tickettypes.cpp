@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 namespace {
@@ -20,7 +22,7 @@ constexpr TicketTypeTable kTicketTypes {{
 const TicketType &ticketType(int t)
 {
     if (t < 1 || t > kTicketTypeCount)
-        throw QuillonError(QStringLiteral("Ticket type %1 does not exist").arg(t));
+        throw QuillonError(QCoreApplication::translate("quillon", "Ticket type %1 does not exist").arg(t));
     return kTicketTypes[size_t(t - 1)];
 }
 
@@ -47,7 +49,7 @@ TicketCell ticketCell(int t, int n)
     case 5: // six columns, read across
         return {(n - 1) % 6, (n - 1) / 6};
     }
-    throw QuillonError(QStringLiteral("Ticket type %1 does not exist").arg(t));
+    throw QuillonError(QCoreApplication::translate("quillon", "Ticket type %1 does not exist").arg(t));
 }
 
 QPointF markPosition(int t, int s, int n)

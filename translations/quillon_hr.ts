@@ -1,0 +1,170 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hr_HR">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>Wheeling systems for seven-number lotteries</source>
+        <translation>Reducirani sistemi za lutrije sa sedam brojeva</translation>
+    </message>
+    <message>
+        <source>Published by the Quillon workshop</source>
+        <translation>Izdaje radionica Quillon</translation>
+    </message>
+    <message>
+        <source>Distributed free of charge</source>
+        <translation>Program se dijeli besplatno</translation>
+    </message>
+    <message>
+        <source>Help: quillon.html, next to the program</source>
+        <translation>Pomoć: quillon.html, pored programa</translation>
+    </message>
+</context>
+<context>
+    <name>TicketPreviewWindow</name>
+    <message>
+        <source>Ticket preview</source>
+        <translation>Pregled listića</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Prethodni</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Sljedeći</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Prilagodi</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Stvarna veličina</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>Ticket %1 of %2</source>
+        <translation>Listić %1 od %2</translation>
+    </message>
+</context>
+<context>
+    <name>TicketPrintDialog</name>
+    <message>
+        <source>Preview</source>
+        <translation>Pregled</translation>
+    </message>
+    <message>
+        <source>Calibration sheet</source>
+        <translation>List za kalibraciju</translation>
+    </message>
+    <message>
+        <source>The preview cannot be shown.</source>
+        <translation>Pregled se ne može prikazati.</translation>
+    </message>
+    <message>
+        <source>No printer: preview at %1 dots per inch, without margins.</source>
+        <translation>Nema pisača: pregled na %1 točaka po inču, bez margina.</translation>
+    </message>
+</context>
+<context>
+    <name>quillon</name>
+    <message>
+        <source>the file could not be written whole</source>
+        <translation>dadoteka nije zapisana cijela</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary file in its folder (%1)</source>
+        <translation>nije moguće stvoriti privremenu dadoteku u njezinoj mapi (%1)</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Nijedan pisač nije dostupan.</translation>
+    </message>
+    <message>
+        <source>%1: horizontal adjustment %2 mm, vertical %3 mm</source>
+        <translation>%1: horizontalna korekcija %2 mm, vertikalna %3 mm</translation>
+    </message>
+    <message>
+        <source>Ticket type %1 does not exist</source>
+        <translation>Vrsta listića %1 ne postoji</translation>
+    </message>
+    <message>
+        <source>board %1</source>
+        <translation>kombinacija %1</translation>
+    </message>
+    <message>
+        <source>boards %1 to %2</source>
+        <translation>kombinacije %1 do %2</translation>
+    </message>
+    <message>
+        <source>%1 Ticket %2 (%3) was not printed.</source>
+        <translation>%1 Listić %2 (%3) nije isprintan.</translation>
+    </message>
+    <message>
+        <source>The command stopped on an unexpected error (%1).</source>
+        <translation>Naredba je prekinuta zbog neočekivane greške (%1).</translation>
+    </message>
+    <message>
+        <source>The command stopped on an unexpected error.</source>
+        <translation>Naredba je prekinuta zbog neočekivane greške.</translation>
+    </message>
+    <message>
+        <source>No printer</source>
+        <translation>Nema pisača</translation>
+    </message>
+    <message>
+        <source>No printer is installed. Save the pages as PDF instead?</source>
+        <translation>Nijedan pisač nije instaliran. Spremiti stranice kao PDF?</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Spremi kao PDF</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The pages were saved in:
+%1</source>
+        <translation>Stranice su spremljene u:
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is installed.</source>
+        <translation>Nijedan pisač nije instaliran.</translation>
+    </message>
+    <message>
+        <source>The document cannot be printed.</source>
+        <translation>Dokument se ne može isprintati.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is not ready.</source>
+        <translation>Pisač „%1” nije spreman.</translation>
+    </message>
+    <message>
+        <source>The document could not be finished.</source>
+        <translation>Dokument nije moguće dovršiti.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer available.</source>
+        <translation>Pisač „%1” više nije dostupan.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is stopped.</source>
+        <translation>Pisač „%1” je zaustavljen.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; does not accept jobs.</source>
+        <translation>Pisač „%1” ne prima poslove.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the document: %2</source>
+        <translation>Pisač „%1” nije preuzeo dokument: %2</translation>
+    </message>
+</context>
+</TS>
