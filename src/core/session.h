@@ -10,6 +10,7 @@
 #include "core/text/translationfile.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
+#include "core/wheels/wheel.h"
 
 #include <QString>
 
@@ -21,6 +22,8 @@ struct Session {
     Session();
 
     Selection selection;
+    // The wheel in play, and its boards over the selection's numbers.
+    Wheel wheel;
     BoardList boards;
     DrawState draw;
     GameRecord game;

@@ -10,7 +10,6 @@
 #include "gui/comparedialog.h"
 #include "core/wheels/boardlist.h"
 #include "core/text/displaynames.h"
-#include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "gui/aboutdialog.h"
 #include "core/files/export.h"
@@ -305,19 +304,20 @@ void MainWindow::showNumberInBox(int n, int tag)
     }
 }
 
-void MainWindow::applySelectionBoxRule()
+void MainWindow::takeSelectedSystem()
 {
     const int system = selectedSystem();
-    if (system < 1)
+    if (system != m_session.wheel.catalogueIndex())
+        m_session.wheel = system >= 1 ? Wheel::fromCatalogue(system) : Wheel();
+}
+
+void MainWindow::applySelectionBoxRule()
+{
+    takeSelectedSystem();
+    if (m_session.wheel.catalogueIndex() < 1)
         return;
-    const SystemDescriptor &d = systemDescriptor(system);
-    for (int tag = 1; tag <= kBoxCount; ++tag) {
-        QComboBox *box = m_numberBoxes[size_t(tag)];
-        box->setVisible(boxVisible(tag, d.poolSize));
-        // Key numbers would be red; no system has any, so every box stays white.
-        box->setStyleSheet(
-            tag <= d.keyCount ? QStringLiteral("QComboBox { background: rgb(255, 0, 0); }") : QString());
-    }
+    for (int tag = 1; tag <= kBoxCount; ++tag)
+        m_numberBoxes[size_t(tag)]->setVisible(boxVisible(tag, m_session.wheel));
 }
 
 void MainWindow::applyCaptions()
@@ -420,15 +420,15 @@ void MainWindow::loadGame()
 
 bool MainWindow::generateBoards(bool showBusy)
 {
-    const int system = selectedSystem();
-    if (!hasWheelTable(system))
+    takeSelectedSystem();
+    if (m_session.wheel.isEmpty())
         return false;
     readBoxes();
     // Busy while generating; the window opened next gets the normal pointer.
     std::optional<BusyCursor> busy;
     if (showBusy)
         busy.emplace();
-    generate(system, m_session.boards);
+    generate(m_session.wheel, m_session.boards);
     return true;
 }
 
@@ -462,10 +462,8 @@ void MainWindow::printTickets()
 
 void MainWindow::exportBoards()
 {
-    const int system = selectedSystem();
-    if (!hasWheelTable(system))
+    if (!generateBoards(false))
         return;
-    readBoxes();
 
     Prompts::FileDialog dialog;
     dialog.title = m_session.text(Msg::ExportTitle);
@@ -478,7 +476,7 @@ void MainWindow::exportBoards()
         return;
 
     BusyCursor busy;
-    quillon::exportBoards(system, m_session.selection, path);
+    quillon::exportBoards(m_session.boards, m_session.selection, path);
 }
 
 void MainWindow::compareWithDraw()

@@ -44,6 +44,8 @@ public:
     void readBoxes();
     // Box t shows n; a number outside 1 … 50 leaves it empty.
     void showNumberInBox(int n, int tag);
+    // The system shown in the list becomes the session's wheel, unless it already is.
+    void takeSelectedSystem();
     // Shows exactly the boxes c1 … cM of the selected system.
     void applySelectionBoxRule();
     // Sets the language-dependent captions and hints, Qt's own texts, and the system

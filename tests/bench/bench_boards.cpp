@@ -64,13 +64,13 @@ private slots:
     void generating()
     {
         BoardList list;
-        QBENCHMARK { generate(kLargest, list); }
+        QBENCHMARK { generate(Wheel::fromCatalogue(kLargest), list); }
         QCOMPARE(list.boardCount, kBoards);
     }
 
     void openingTheBoardList()
     {
-        generate(kLargest, session.boards);
+        generate(Wheel::fromCatalogue(kLargest), session.boards);
         BoardListDialog *window = test::dialog<BoardListDialog>(main.get());
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -90,7 +90,7 @@ private slots:
 
     void comparing()
     {
-        generate(kLargest, session.boards);
+        generate(Wheel::fromCatalogue(kLargest), session.boards);
         CompareDialog *window = test::dialog<CompareDialog>(main.get());
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
@@ -111,7 +111,7 @@ private slots:
     void exporting()
     {
         const QString path = dir.filePath(QStringLiteral("boards.txt"));
-        QBENCHMARK { exportBoards(kLargest, session.selection, path); }
+        QBENCHMARK { exportBoards(session.boards, session.selection, path); }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count('\n'), kBoards);
@@ -120,7 +120,7 @@ private slots:
     void printingToPdf()
     {
         BoardList list;
-        generate(kLargest, list);
+        generate(Wheel::fromCatalogue(kLargest), list);
         QString path = dir.filePath(QStringLiteral("list.pdf"));
         if (qEnvironmentVariableIsSet("QUILLON_KEEP_PDF"))
             path = qEnvironmentVariable("QUILLON_KEEP_PDF");

@@ -48,7 +48,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, system);
         QFETCH(QString, name);
-        QCOMPARE(quillon::displayName(system, catalogue(language)), name);
+        QCOMPARE(quillon::displayName(Wheel::fromCatalogue(system), catalogue(language)), name);
     }
 
     void listIsOrderedByGuaranteeThenPoolThenBoards_data()
@@ -70,7 +70,7 @@ private slots:
         QList<int> order;
         for (int i = 0; i < items.size(); ++i) {
             QVERIFY(hasWheelTable(items[i].index));
-            QCOMPARE(items[i].text, quillon::displayName(items[i].index, catalogue(language)));
+            QCOMPARE(items[i].text, quillon::displayName(Wheel::fromCatalogue(items[i].index), catalogue(language)));
             order.append(items[i].index);
             if (i > 0)
                 QVERIFY2(key(items[i - 1]) < key(items[i]), qPrintable(items[i].text));
@@ -89,7 +89,7 @@ private slots:
                 continue;
             const SystemDescriptor &d = systemDescriptor(s);
             for (int j = 1; j <= d.boardCount; ++j) {
-                for (char letter : wheelBoard(s, j))
+                for (char letter : Wheel::fromCatalogue(s).board(j))
                     QVERIFY2(letter - 64 >= 1 && letter - 64 <= d.poolSize, qPrintable(QString::number(s)));
             }
         }
@@ -151,7 +151,7 @@ private slots:
     {
         readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}), picked);
         BoardList list;
-        generate(3, list);
+        generate(Wheel::fromCatalogue(3), list);
         QCOMPARE(list.boardCount, 4);
         QCOMPARE(list.boardSize, 7);
         QCOMPARE(list.boards.size(), 5);
@@ -174,11 +174,11 @@ private slots:
     void generatingReplacesTheWholeList()
     {
         BoardList list;
-        generate(7, list);
+        generate(Wheel::fromCatalogue(7), list);
         QCOMPARE(list.boardCount, 138);
         QCOMPARE(list.boards.size(), 139);
         QVERIFY(list.boards[0].isEmpty());
-        generate(1, list);
+        generate(Wheel::fromCatalogue(1), list);
         QCOMPARE(list.boardCount, 6);
         QCOMPARE(list.boards.size(), 7);
     }
@@ -187,7 +187,7 @@ private slots:
     {
         readSelection(boxItemsAsTexts(), picked);
         BoardList list;
-        generate(1, list);
+        generate(Wheel::fromCatalogue(1), list);
         for (int j = 1; j <= list.boardCount; ++j)
             for (int k = 1; k <= 7; ++k)
                 QCOMPARE(numberAt(list.boards[j], k, picked), 1);

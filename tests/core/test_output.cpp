@@ -1,4 +1,5 @@
 // The printed list of boards on the recording printer, and the text export.
+#include "core/draw/rating.h"
 #include "core/errors.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
@@ -44,6 +45,14 @@ BoardList syntheticList(int count)
     return list;
 }
 
+// The boards of catalogue system s.
+BoardList boardsOf(int system)
+{
+    BoardList list;
+    generate(Wheel::fromCatalogue(system), list);
+    return list;
+}
+
 // Writes until limit bytes have gone, then fails as a full disk does.
 class FailingDevice : public QIODevice {
 public:
@@ -85,7 +94,7 @@ private slots:
     {
         readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}), picked);
         BoardList list;
-        generate(3, list);
+        generate(Wheel::fromCatalogue(3), list);
         QCOMPARE(boardListLine(list, picked, 1), QStringLiteral("5 9 14 21 27 33 38 "));
         QCOMPARE(boardListLine(list, picked, 4), QStringLiteral("5 9 14 21 38 40 44 "));
     }
@@ -169,6 +178,48 @@ private slots:
         QVERIFY(fakes.printLog->documents.isEmpty());
     }
 
+    // A wheel read from a file, with no catalogue index behind it, reaches the list, the
+    // export and the comparison the way a catalogue system does.
+    void aWheelReadFromAFileFeedsEveryOutput()
+    {
+        QString error;
+        const Wheel wheel = readWheelTable(5, 6, 9, "ABCDEFG\nCDEFGHI\n", &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(wheel.catalogueIndex(), 0);
+        readSelection(boxes({"10", "20", "30", "40", "50", "60", "70", "80", "90"}), picked);
+        BoardList list;
+        generate(wheel, list);
+        QCOMPARE(list.boardCount, 2);
+        QCOMPARE(boardListLine(list, picked, 2), QStringLiteral("30 40 50 60 70 80 90 "));
+        QBuffer exported;
+        exported.open(QIODevice::WriteOnly);
+        generateExport(list, picked, exported);
+        QCOMPARE(exported.data(), QByteArray("10,20,30,40,50,60,70,\r\n30,40,50,60,70,80,90,\r\n"));
+        DrawState draw;
+        readDraw({"30", "40", "50", "60", "70", "80", "90", "", ""}, draw);
+        QCOMPARE(compareBoards(list, picked, draw, QStringLiteral("Comp")).results, QStringList({"5", "7"}));
+    }
+
+    void aBadWheelFileLoadsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("no end of line") << QByteArray("ABCDEFG\nCDEFGHI") << "line 2:";
+        QTest::newRow("six letters") << QByteArray("ABCDEFG\nABCDEF\n") << "line 2:";
+        QTest::newRow("past the pool") << QByteArray("ABCDEFJ\n") << "line 1:";
+        QTest::newRow("out of order") << QByteArray("ABCDEFG\nABCDEGF\n") << "line 2:";
+        QTest::newRow("a letter twice") << QByteArray("ABCDEFF\n") << "line 1:";
+        QTest::newRow("empty") << QByteArray() << "line 1:";
+    }
+    void aBadWheelFileLoadsNothing()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, line);
+        QString error;
+        QVERIFY(readWheelTable(5, 6, 9, text, &error).isEmpty());
+        QVERIFY2(error.startsWith(line), qPrintable(error));
+    }
+
     void exportLines_data()
     {
         QTest::addColumn<QStringList>("numbers");
@@ -189,7 +240,7 @@ private slots:
         QFETCH(int, board);
         QFETCH(QByteArray, line);
         readSelection(numbers, picked);
-        QCOMPARE(exportLine(buildBoard(system, board), picked), line);
+        QCOMPARE(exportLine(Wheel::fromCatalogue(system).board(board), picked), line);
     }
 
     void exportWritesOneLinePerBoard_data()
@@ -203,7 +254,7 @@ private slots:
         QFETCH(int, system);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
-        generateExport(system, picked, buffer);
+        generateExport(boardsOf(system), picked, buffer);
         const QByteArray data = buffer.data();
         const int count = systemDescriptor(system).boardCount;
         QCOMPARE(data.count("\r\n"), count);
@@ -212,7 +263,7 @@ private slots:
         const QList<QByteArray> lines = data.split('\n');
         for (int j = 1; j <= count; ++j) {
             QCOMPARE(lines[j - 1].count(','), 7);
-            QCOMPARE(lines[j - 1] + '\n', exportLine(buildBoard(system, j), picked));
+            QCOMPARE(lines[j - 1] + '\n', exportLine(Wheel::fromCatalogue(system).board(j), picked));
         }
     }
 
@@ -220,7 +271,7 @@ private slots:
     {
         FailingDevice device(50);
         try {
-            generateExport(7, picked, device);
+            generateExport(boardsOf(7), picked, device);
             QFAIL("no error");
         } catch (const QuillonError &error) {
             QCOMPARE(error.text(), QStringLiteral("No space left on device"));
@@ -237,7 +288,7 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write(QByteArray(5000, 'x'));
         }
-        exportBoards(1, picked, path);
+        exportBoards(boardsOf(1), picked, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray first = file.readAll();
@@ -245,7 +296,7 @@ private slots:
         QVERIFY(!first.contains('x'));
         file.close();
         // The same export again gives the same bytes.
-        exportBoards(1, picked, path);
+        exportBoards(boardsOf(1), picked, path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), first);
     }
@@ -254,7 +305,7 @@ private slots:
     {
         const QString path = dir.filePath(QStringLiteral("no/such/folder/boards.txt"));
         try {
-            exportBoards(1, picked, path);
+            exportBoards(boardsOf(1), picked, path);
             QFAIL("no error");
         } catch (const QuillonError &error) {
             QVERIFY2(error.text().startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")),

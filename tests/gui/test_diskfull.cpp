@@ -154,9 +154,11 @@ private slots:
         w->applySelectionBoxRule();
         if (leaveFree == kAllButTheLastPage) {
             w->readBoxes();
+            BoardList boards;
+            generate(session->wheel, boards);
             QBuffer exported;
             exported.open(QIODevice::WriteOnly);
-            generateExport(119, session->selection, exported);
+            generateExport(boards, session->selection, exported);
             leaveFree = exported.size() / 4096 * 4096;
             QVERIFY(leaveFree > 16384); // more than one buffer of writes goes through first
         }

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), 0);
         const int system = w->selectedSystem();
         QVERIFY(hasWheelTable(system));
-        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), displayName(system, session->texts()));
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), displayName(Wheel::fromCatalogue(system), session->texts()));
         const int pool = systemDescriptor(system).poolSize;
         for (int tag = 1; tag <= kBoxCount; ++tag) {
             QCOMPARE(numberBox(w, tag)->isVisible(), tag <= pool);

@@ -35,7 +35,7 @@ class TestTicketPrintDialog : public QObject, test::ProgramFixture {
             QVERIFY(startIn(folder.path()));
             d = test::dialog<TicketPrintDialog>(w);
         }
-        generate(system, session->boards);
+        generate(Wheel::fromCatalogue(system), session->boards);
         QVERIFY(test::showActive(d));
     }
 

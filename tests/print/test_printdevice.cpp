@@ -110,7 +110,7 @@ private slots:
         for (int p = 1; p <= kSlotCount; ++p)
             picked.numbers[size_t(p)] = 10 + p;
         BoardList list;
-        generate(7, list);
+        generate(Wheel::fromCatalogue(7), list);
         const int dpi = 300;
         const double margin = 5.0;
         const QString path = dir.filePath(QStringLiteral("list.pdf"));

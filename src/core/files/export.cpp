@@ -2,7 +2,6 @@
 
 #include "core/errors.h"
 #include "core/wheels/boardlist.h"
-#include "core/wheels/catalogue.h"
 #include "core/files/replacefile.h"
 
 #include <QBuffer>
@@ -23,11 +22,10 @@ QByteArray exportLine(const QByteArray &board, const Selection &from)
     return line;
 }
 
-void generateExport(int system, const Selection &selection, QIODevice &out)
+void generateExport(const BoardList &boards, const Selection &selection, QIODevice &out)
 {
-    const int count = systemDescriptor(system).boardCount;
-    for (int j = 1; j <= count; ++j) {
-        const QByteArray line = exportLine(buildBoard(system, j), selection);
+    for (int j = 1; j <= boards.boardCount; ++j) {
+        const QByteArray line = exportLine(boards.boards.at(j), selection);
         if (out.write(line) != line.size())
             throw QuillonError(out.errorString());
     }
@@ -52,13 +50,13 @@ QString withSuffix(const QString &path, const QString &suffix)
     return base + QLatin1Char('.') + suffix;
 }
 
-void exportBoards(int system, const Selection &selection, const QString &path)
+void exportBoards(const BoardList &boards, const Selection &selection, const QString &path)
 {
     // The whole text is made first (some 60 KB at most) so that the file is written
     // in one go and replaced only once all of it is on disk.
     QBuffer text;
     text.open(QIODevice::WriteOnly);
-    generateExport(system, selection, text);
+    generateExport(boards, selection, text);
     const QString reason = replaceFile(path, text.data());
     if (!reason.isEmpty())
         throw QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);

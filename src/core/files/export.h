@@ -11,12 +11,14 @@ class QIODevice;
 
 namespace quillon {
 
+struct BoardList;
+
 // The export line of a board string, numbers in position order, e.g. "5,9,14,21,27,33,38,\r\n".
 QByteArray exportLine(const QByteArray &board, const Selection &from);
 
-// Generates the boards of system s over the selection into out, one line each, in
-// board order. Throws QuillonError with the device's description when a write fails.
-void generateExport(int system, const Selection &selection, QIODevice &out);
+// Writes the boards over the selection into out, one line each, in board order. Throws
+// QuillonError with the device's description when a write fails.
+void generateExport(const BoardList &boards, const Selection &selection, QIODevice &out);
 
 // The chosen file name with ".suffix" added when it has no extension.
 QString withDefaultSuffix(const QString &path, const QString &suffix);
@@ -26,10 +28,10 @@ QString withDefaultSuffix(const QString &path, const QString &suffix);
 // (nor the game save an export).
 QString withSuffix(const QString &path, const QString &suffix);
 
-// Writes the export of system s over the selection to the file at path. The file is replaced only once
+// Writes the export of the boards over the selection to the file at path. The file is replaced only once
 // every line is on disk, so a failure (a full disk, a folder that takes no new file)
 // leaves any earlier file byte for byte as it was. Throws QuillonError naming the
 // file and the system's description of the error.
-void exportBoards(int system, const Selection &selection, const QString &path);
+void exportBoards(const BoardList &boards, const Selection &selection, const QString &path);
 
 } // namespace quillon

@@ -2,6 +2,7 @@
 
 #include "core/text/messages.h"
 #include "core/wheels/catalogue.h"
+#include "core/wheels/wheel.h"
 
 #include <algorithm>
 
@@ -17,13 +18,12 @@ QString padded(qint32 value, int width)
 
 } // namespace
 
-QString displayName(int index, const Texts &text)
+QString displayName(const Wheel &wheel, const Texts &text)
 {
-    const SystemDescriptor &d = systemDescriptor(index);
     const QLatin1Char space(' ');
-    return space + padded(d.guarantee, 2) + space + text(Msg::NumbersWord) + space
-        + text(Msg::IfWord) + space + padded(d.condition, 2) + space + text(Msg::AmongWord) + space
-        + padded(d.poolSize, 2) + space + text(Msg::InWord) + space + padded(d.boardCount, 5) + space
+    return space + padded(wheel.guarantee(), 2) + space + text(Msg::NumbersWord) + space
+        + text(Msg::IfWord) + space + padded(wheel.condition(), 2) + space + text(Msg::AmongWord) + space
+        + padded(wheel.poolSize(), 2) + space + text(Msg::InWord) + space + padded(wheel.boardCount(), 5) + space
         + text(Msg::BoardsWord);
 }
 
@@ -32,7 +32,7 @@ QList<SystemListItem> systemListItems(const Texts &text)
     QList<SystemListItem> items;
     for (int index = 1; index <= kSystemCount; ++index) {
         if (hasWheelTable(index))
-            items.append({displayName(index, text), index});
+            items.append({displayName(Wheel::fromCatalogue(index), text), index});
     }
     std::stable_sort(items.begin(), items.end(),
                      [](const SystemListItem &a, const SystemListItem &b) { return a.text < b.text; });

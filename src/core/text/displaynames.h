@@ -8,8 +8,10 @@
 
 namespace quillon {
 
-// The system's name in the texts' language, e.g. "  5 numéros si  7 parmi 12 en     6 grilles".
-QString displayName(int index, const Texts &text);
+class Wheel;
+
+// The wheel's name in the texts' language, e.g. "  5 numéros si  7 parmi 12 en     6 grilles".
+QString displayName(const Wheel &wheel, const Texts &text);
 
 struct SystemListItem {
     QString text; // the display name

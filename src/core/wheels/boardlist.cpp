@@ -1,26 +1,18 @@
 #include "core/wheels/boardlist.h"
 
-#include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
+#include "core/wheels/wheel.h"
 
 namespace quillon {
 
-QByteArray buildBoard(int system, int j)
+void generate(const Wheel &wheel, BoardList &target)
 {
-    const std::string_view letters = wheelBoard(system, j);
-    const int size = systemDescriptor(system).boardSize;
-    return QByteArray(letters.data(), qsizetype(std::min<size_t>(size, letters.size())));
-}
-
-void generate(int system, BoardList &target)
-{
-    const SystemDescriptor &d = systemDescriptor(system);
-    target.boardCount = d.boardCount;
-    target.boardSize = d.boardSize;
-    target.boards.resize(d.boardCount + 1);
+    target.boardCount = wheel.boardCount();
+    target.boardSize = Wheel::kBoardSize;
+    target.boards.resize(wheel.boardCount() + 1);
     target.boards[0].clear();
-    for (int j = 1; j <= d.boardCount; ++j)
-        target.boards[j] = buildBoard(system, j);
+    for (int j = 1; j <= wheel.boardCount(); ++j)
+        target.boards[j] = wheel.board(j);
 }
 
 qint32 numberAt(const QByteArray &board, int k, const Selection &from)

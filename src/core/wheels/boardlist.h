@@ -11,6 +11,7 @@
 namespace quillon {
 
 struct Selection;
+class Wheel;
 
 struct BoardList {
     QList<QByteArray> boards; // entries 0 … G; entry 0 stays empty
@@ -18,11 +19,8 @@ struct BoardList {
     qint32 boardSize = 0;
 };
 
-// Board j (1 … G) of system s as its position letters.
-QByteArray buildBoard(int system, int j);
-
-// Replaces target with the boards of system s.
-void generate(int system, BoardList &target);
+// Replaces target with the boards of the wheel.
+void generate(const Wheel &wheel, BoardList &target);
 
 // The number at column k (1-based) of a board string, from the selected-number slots.
 qint32 numberAt(const QByteArray &board, int k, const Selection &from);

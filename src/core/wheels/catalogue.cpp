@@ -168,10 +168,11 @@ bool hasWheelTable(int index)
     return index >= 1 && index <= kSystemCount && tableByIndex()[index] != nullptr;
 }
 
-std::string_view wheelBoard(int index, int j)
+std::string_view wheelTable(int index)
 {
-    const char *table = tableByIndex()[index];
-    return std::string_view(table + 7 * (j - 1), 7);
+    if (!hasWheelTable(index))
+        return {};
+    return std::string_view(tableByIndex()[index], size_t(7 * kCatalogue[index - 1].boardCount));
 }
 
 } // namespace quillon

@@ -1,8 +1,9 @@
 // The catalogue of wheeling systems and their board patterns.
 //
 // A system is identified everywhere by its catalogue index 1 … 124. Its wheel table
-// lists G boards of 7 position letters ('A' = position 1 … '^' = position 30); the
-// boards are expanded over the player's numbers by core/wheels/boardlist.h.
+// lists G boards of 7 position letters ('A' = position 1 … '^' = position 30); a Wheel
+// (core/wheels/wheel.h) carries them, and core/wheels/boardlist.h expands them over the
+// player's numbers.
 #pragma once
 
 #include <QString>
@@ -28,8 +29,8 @@ const SystemDescriptor &systemDescriptor(int index);
 
 bool hasWheelTable(int index);
 
-// Board j (1 … G) of the wheel table of system index: its 7 position letters.
-// Only valid for a system with a wheel table.
-std::string_view wheelBoard(int index, int j);
+// The compiled-in wheel table of system index: its G boards of 7 position letters, back
+// to back; empty for a system without a table. Use it through Wheel::fromCatalogue().
+std::string_view wheelTable(int index);
 
 } // namespace quillon

@@ -6,6 +6,8 @@
 // number read keep what an earlier reading left there.
 #pragma once
 
+#include "core/wheels/wheel.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -31,8 +33,8 @@ bool isWholeNumber(const QString &text, qint32 *value = nullptr);
 // Returns how many boxes counted.
 int readSelection(const QStringList &boxTexts, Selection &target, int keyCount = 0);
 
-// Selection-box rule: box t (1 … 40) is visible exactly when t <= poolSize.
-inline bool boxVisible(int tag, int poolSize) { return tag >= 1 && tag <= poolSize; }
+// Selection-box rule: box t (1 … 40) is visible exactly when t is a position of the wheel (t <= M).
+inline bool boxVisible(int tag, const Wheel &wheel) { return tag >= 1 && tag <= wheel.poolSize(); }
 
 // The items of every selection box: "1" … "50".
 QStringList boxItems();
