@@ -5,6 +5,7 @@
 // The template marks each table's place with <!-- systems:fr -->, <!-- systems:en -->
 // and <!-- systems:hr -->.
 #include "core/wheels/catalogue.h"
+#include "core/wheels/wheel.h"
 
 #include <QFile>
 #include <QList>
@@ -52,18 +53,16 @@ QString hitsWord(int n)
 }
 
 // The systems of the program's list, in its order: by N, then K, then M, then G.
-QList<int> listedSystems()
+QList<Wheel> listedSystems()
 {
-    QList<int> systems;
+    QList<Wheel> systems;
     for (int index = 1; index <= kSystemCount; ++index) {
         if (hasWheelTable(index))
-            systems.append(index);
+            systems.append(Wheel::fromCatalogue(index));
     }
-    std::stable_sort(systems.begin(), systems.end(), [](int a, int b) {
-        const SystemDescriptor &x = systemDescriptor(a);
-        const SystemDescriptor &y = systemDescriptor(b);
-        return std::tie(x.guarantee, x.condition, x.poolSize, x.boardCount)
-            < std::tie(y.guarantee, y.condition, y.poolSize, y.boardCount);
+    std::stable_sort(systems.begin(), systems.end(), [](const Wheel &x, const Wheel &y) {
+        return std::tuple(x.guarantee(), x.condition(), x.poolSize(), x.boardCount())
+            < std::tuple(y.guarantee(), y.condition(), y.poolSize(), y.boardCount());
     });
     return systems;
 }
@@ -73,17 +72,16 @@ QString table(const Words &words)
     QString html = QStringLiteral("<table class=\"systems\">\n<tr><th>%1</th><th>%2</th><th>%3</th></tr>\n")
                        .arg(QString::fromUtf8(words.guaranteeHeader), QString::fromUtf8(words.numbersHeader),
                            QString::fromUtf8(words.boardsHeader));
-    for (int index : listedSystems()) {
-        const SystemDescriptor &d = systemDescriptor(index);
+    for (const Wheel &wheel : listedSystems()) {
         // Only the Croatian sentence names the hits (%4): it is filled in first, so that
         // no language's sentence is given more arguments than it has places.
         const QString guarantee = QString::fromUtf8(words.guarantee)
-                                      .replace(QLatin1String("%4"), hitsWord(d.guarantee))
-                                      .arg(d.guarantee)
-                                      .arg(d.condition)
-                                      .arg(d.poolSize);
+                                      .replace(QLatin1String("%4"), hitsWord(wheel.guarantee()))
+                                      .arg(wheel.guarantee())
+                                      .arg(wheel.condition())
+                                      .arg(wheel.poolSize());
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>\n")
-                    .arg(guarantee, QString::number(d.poolSize), QString::number(d.boardCount));
+                    .arg(guarantee, QString::number(wheel.poolSize()), QString::number(wheel.boardCount()));
     }
     html += QStringLiteral("</table>\n<p>%1</p>").arg(QString::fromUtf8(words.checked));
     return html;

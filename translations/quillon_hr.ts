@@ -74,11 +74,11 @@
     <name>quillon</name>
     <message>
         <source>the file could not be written whole</source>
-        <translation>dadoteka nije zapisana cijela</translation>
+        <translation>datoteka nije zapisana cijela</translation>
     </message>
     <message>
         <source>cannot create a temporary file in its folder (%1)</source>
-        <translation>nije moguće stvoriti privremenu dadoteku u njezinoj mapi (%1)</translation>
+        <translation>nije moguće stvoriti privremenu datoteku u njezinoj mapi (%1)</translation>
     </message>
     <message>
         <source>No printer is available.</source>
