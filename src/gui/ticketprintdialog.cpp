@@ -267,23 +267,25 @@ void TicketPrintDialog::previewTickets()
     if (!chosenRun(run))
         return;
     run.mode = TicketMode::PrintAll;
-    // The very run that prints, recorded on pictures at the printer's resolution.
-    const std::unique_ptr<PicturePrintDevice> pictures = PicturePrintDevice::likeDefaultPrinter();
-    {
-        BusyCursor busy;
-        Prompts *prompts = platform().prompts;
-        if (!prompts)
-            throw QuillonError(QStringLiteral("No prompts available"));
-        quillon::printTickets(
-            *pictures, *prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets());
-    }
-    QList<QPicture> tickets;
-    for (const QList<QPicture> &document : pictures->documents())
-        tickets.append(document.value(0));
-    const QString note
-        = pictures->fromPrinter() ? QString() : text(AddedText::PreviewWithoutPrinter).arg(pictures->dpiX());
-    TicketPreviewWindow preview(
-        m_session.texts(), run.type, tickets, pictures->dpiX(), pictures->printingOffset(), note, this);
+    Prompts *prompts = platform().prompts;
+    if (!prompts)
+        throw QuillonError(QStringLiteral("No prompts available"));
+    // The printer's figures, taken once; each ticket is drawn when it is shown, by the
+    // very run that prints, limited to that ticket and recorded at the printer's
+    // resolution.
+    const std::unique_ptr<PicturePrintDevice> printer = PicturePrintDevice::likeDefaultPrinter();
+    const int dpi = printer->dpiX();
+    const QSize page = printer->pageSize();
+    const QPoint printingOffset = printer->printingOffset();
+    const auto drawTicket = [this, run, prompts, dpi, page, printingOffset](int index) {
+        PicturePrintDevice pictures(dpi, page, printingOffset);
+        quillon::printTickets(pictures, *prompts, m_session.texts(), ticketOfRun(run, index), m_session.boards,
+            m_session.selection, offsets());
+        return pictures.documents().value(0).value(0);
+    };
+    const QString note = printer->fromPrinter() ? QString() : text(AddedText::PreviewWithoutPrinter).arg(dpi);
+    TicketPreviewWindow preview(m_session.texts(), run.type, ticketCount(run, m_session.boards), drawTicket, dpi,
+        printingOffset, note, this);
     preview.exec();
 }
 

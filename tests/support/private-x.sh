@@ -1,6 +1,7 @@
 # Sourced by the scripts that drive the program on a private X server. It makes the work
 # folder, a cleanup that stops the program ($app) and the server whatever happened, and
-#   start_private_x [Xvfb options]   starts the server and points DISPLAY at it.
+#   start_private_x [Xvfb options]   starts the server and points DISPLAY at it; its screen
+#                                    is $PRIVATE_X_SCREEN (default 1024x768x24).
 work=$(mktemp -d)
 xvfb= app=
 cleanup() {
@@ -14,7 +15,8 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_private_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${PRIVATE_X_SCREEN:-1024x768x24}" -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
