@@ -171,6 +171,9 @@ TicketPrintDialog::TicketPrintDialog(Session &session, QWidget *parent)
         QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)),
         354, 161);
     m_calibrationButton->resize(146, 47);
+    // Tab goes along the button row as it reads, from the preview on the left.
+    setTabOrder(m_oneAtATimeButton, m_previewButton);
+    setTabOrder(m_previewButton, m_cancelButton);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connectClick(m_previewButton, this, &TicketPrintDialog::previewTickets);
