@@ -18,18 +18,6 @@ cd "$work"
 # No print server: the preview then stands for a 300-dpi A4 printer.
 export CUPS_SERVER=$work/no-cups.sock
 
-visibleWindows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
-# The window that appeared since the list $1 was taken.
-newWindow() {
-    local window=
-    for _ in $(seq 100); do
-        window=$(comm -13 <(echo "$1") <(visibleWindows) | head -n1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    echo "$window"
-}
-
 # previewAt SCALE SCREEN: the preview's first paint at that scale factor on a screen of
 # that size (width×height).
 previewAt() {
@@ -44,12 +32,12 @@ previewAt() {
     before=$(visibleWindows)
     # "Imprimer les tickets", then the preview button of the ticket dialog.
     xdotool mousemove --window "$main" $((256 * scale)) $((310 * scale)) click 1
-    dialog=$(newWindow "$before")
+    dialog=$(openedWindow "$before")
     [ -n "$dialog" ] || fail "the ticket dialog did not open at scale $scale"
     sleep 0.5
     before=$(visibleWindows)
     xdotool mousemove --window "$dialog" $((67 * scale)) $((184 * scale)) click 1
-    preview=$(newWindow "$before")
+    preview=$(openedWindow "$before")
     [ -n "$preview" ] || fail "the preview did not open at scale $scale"
     sleep 1
 
