@@ -5,6 +5,7 @@
 #include "core/text/keyfilters.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -59,10 +60,22 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("c%1").arg(tag));
     box->setProperty("Tag", tag);
-    box->setEditable(true);
+    // Made editable through a line edit of our own, as setEditable(true) would, without
+    // its two costly by-products, which made the boxes a good part of the start: the
+    // popup made at once instead of at its first opening, and a completer over the
+    // items made only to be dropped (the boxes complete nothing). A combo box gives its
+    // new line edit a completer unless it has one: it is lent one, shared by the boxes
+    // of the parent, and takes it back.
+    auto *placeholder = parent->findChild<QCompleter *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!placeholder)
+        placeholder = new QCompleter(parent);
+    auto *edit = new QLineEdit(box);
+    edit->setPalette(box->palette());
+    edit->setCompleter(placeholder);
+    box->setLineEdit(edit);
+    edit->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->lineEdit()->setMaxLength(2);
+    edit->setMaxLength(2);
     box->setGeometry(geometry);
     CharFilter::install(box, &quillon::isDigitOrBackspace);
     ignoreWheelUnlessFocused(box);
