@@ -7,7 +7,9 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +17,52 @@
 #include <QScreen>
 #include <QValidator>
 #include <QWheelEvent>
+
+namespace {
+
+// The style's standard icon, looked up when it is first drawn: each lookup searches
+// the icon theme's folders, and the buttons' lookups were a good part of the start.
+class StandardIconEngine : public QIconEngine {
+public:
+    explicit StandardIconEngine(QStyle::StandardPixmap which) : m_which(which) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        // In device pixels, as the engine of a plain icon gives it.
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    // Every style has the standard icons: no need to look one up to know.
+    bool isNull() override { return false; }
+    QIconEngine *clone() const override { return new StandardIconEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_looked) {
+            m_icon = QApplication::style()->standardIcon(m_which);
+            m_looked = true;
+        }
+        return m_icon;
+    }
+
+    QStyle::StandardPixmap m_which;
+    bool m_looked = false;
+    QIcon m_icon;
+};
+
+} // namespace
 
 QFont designFont(const QString &family, int pixelHeight, bool bold)
 {
@@ -49,7 +97,7 @@ QPushButton *makePictureButton(
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(QIcon(new StandardIconEngine(icon)));
     button->setIconSize(QSize(iconSize, iconSize));
     button->setAutoDefault(false);
     return button;
