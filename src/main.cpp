@@ -17,10 +17,15 @@ int main(int argc, char *argv[])
     // Ties the windows to the installed menu entry, and gives them the theme's icon, or the
     // copy built in when the program runs from the build folder.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillon.Quillon"));
-    QIcon builtInIcon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        builtInIcon.addFile(QStringLiteral(":/icons/%1/quillon.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quillon"), builtInIcon));
+    // The built-in copy is only put together where the theme lacks the icon: adding its
+    // six sizes decodes every one of them, a noticeable part of the start.
+    QIcon icon = QIcon::fromTheme(QStringLiteral("quillon"));
+    if (icon.isNull() || icon.availableSizes().isEmpty()) {
+        icon = QIcon();
+        for (int size : {16, 32, 48, 64, 128, 256})
+            icon.addFile(QStringLiteral(":/icons/%1/quillon.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
 
     QtPrompts prompts;
     QtShell shell;

@@ -73,10 +73,18 @@ public:
     {
         QSize size = QHeaderView::sizeHint();
         const bool shown = model() && model()->columnCount() > 0;
-        if (orientation() == Qt::Horizontal)
+        if (orientation() == Qt::Horizontal) {
             size.setHeight(shown ? BoardTableView::kRowHeight + BoardTableView::kLineWidth : 0);
-        else
-            size.setWidth(shown ? BoardTableView::kBoardColumnWidth + BoardTableView::kLineWidth : 0);
+        } else {
+            // Wide enough for the corner's text, which names the board column, in
+            // every language.
+            const auto *boards = qobject_cast<const BoardTableModel *>(model());
+            const int text = boards
+                ? QFontMetrics(parentWidget()->font()).horizontalAdvance(boards->cornerText()) + 2 * kTextInset
+                : 0;
+            size.setWidth(
+                shown ? std::max(BoardTableView::kBoardColumnWidth, text) + BoardTableView::kLineWidth : 0);
+        }
         return size;
     }
 
@@ -143,6 +151,8 @@ void BoardTableView::followModel()
         m_corner->setAccessibleName(boardModel()->cornerText());
         m_corner->update();
     }
+    // The board column follows the corner's text.
+    updateGeometries();
 }
 
 QString BoardTableView::selectedText() const

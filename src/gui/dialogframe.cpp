@@ -5,8 +5,11 @@
 #include "core/text/keyfilters.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +17,52 @@
 #include <QScreen>
 #include <QValidator>
 #include <QWheelEvent>
+
+namespace {
+
+// The style's standard icon, looked up when it is first drawn: each lookup searches
+// the icon theme's folders, and the buttons' lookups were a good part of the start.
+class StandardIconEngine : public QIconEngine {
+public:
+    explicit StandardIconEngine(QStyle::StandardPixmap which) : m_which(which) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        // In device pixels, as the engine of a plain icon gives it.
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    // Every style has the standard icons: no need to look one up to know.
+    bool isNull() override { return false; }
+    QIconEngine *clone() const override { return new StandardIconEngine(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!m_looked) {
+            m_icon = QApplication::style()->standardIcon(m_which);
+            m_looked = true;
+        }
+        return m_icon;
+    }
+
+    QStyle::StandardPixmap m_which;
+    bool m_looked = false;
+    QIcon m_icon;
+};
+
+} // namespace
 
 QFont designFont(const QString &family, int pixelHeight, bool bold)
 {
@@ -48,7 +97,7 @@ QPushButton *makePictureButton(
     auto *button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->setIcon(parent->style()->standardIcon(icon));
+    button->setIcon(QIcon(new StandardIconEngine(icon)));
     button->setIconSize(QSize(iconSize, iconSize));
     button->setAutoDefault(false);
     return button;
@@ -59,10 +108,22 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("c%1").arg(tag));
     box->setProperty("Tag", tag);
-    box->setEditable(true);
+    // Made editable through a line edit of our own, as setEditable(true) would, without
+    // its two costly by-products, which made the boxes a good part of the start: the
+    // popup made at once instead of at its first opening, and a completer over the
+    // items made only to be dropped (the boxes complete nothing). A combo box gives its
+    // new line edit a completer unless it has one: it is lent one, shared by the boxes
+    // of the parent, and takes it back.
+    auto *placeholder = parent->findChild<QCompleter *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!placeholder)
+        placeholder = new QCompleter(parent);
+    auto *edit = new QLineEdit(box);
+    edit->setPalette(box->palette());
+    edit->setCompleter(placeholder);
+    box->setLineEdit(edit);
+    edit->setCompleter(nullptr);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->setCompleter(nullptr);
-    box->lineEdit()->setMaxLength(2);
+    edit->setMaxLength(2);
     box->setGeometry(geometry);
     CharFilter::install(box, &quillon::isDigitOrBackspace);
     ignoreWheelUnlessFocused(box);

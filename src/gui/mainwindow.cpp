@@ -130,7 +130,6 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("Image1"));
     m_logo->setGeometry(200, 8, 241, 57);
-    m_logo->setPixmap(makeLogo());
     m_logo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_infoPanel = new QLabel(QStringLiteral("QUILLON"), this);
@@ -185,12 +184,6 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
         = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
     m_quitButton->setIconSize(QSize(24, 24));
 
-    m_boardListDialog = new BoardListDialog(session, this);
-    m_compareDialog = new CompareDialog(session, this);
-    m_aboutDialog = new AboutDialog(session, this);
-    m_settingsDialog = new SettingsDialog(session, this);
-    m_ticketPrintDialog = new TicketPrintDialog(session, this);
-
     addHelpKey(this, session);
     connectClick(m_aboutButton, this, &MainWindow::showAbout);
     connectClick(m_settingsButton, this, &MainWindow::showSettings);
@@ -224,9 +217,23 @@ void MainWindow::showEvent(QShowEvent *event)
     activateWindow();
 }
 
+void MainWindow::createSecondaryWindows()
+{
+    if (m_boardListDialog)
+        return;
+    m_boardListDialog = new BoardListDialog(m_session, this);
+    m_compareDialog = new CompareDialog(m_session, this);
+    m_aboutDialog = new AboutDialog(m_session, this);
+    m_settingsDialog = new SettingsDialog(m_session, this);
+    m_ticketPrintDialog = new TicketPrintDialog(m_session, this);
+}
+
 void MainWindow::onActivated()
 {
     if (m_startupPending) {
+        // Drawing the logo loads its font, as long as the rest of the window's making.
+        m_logo->setPixmap(makeLogo());
+        createSecondaryWindows();
         initialiseLanguageAndSettings(m_session);
         fillSystemList();
         fillBoxes();
@@ -370,11 +377,13 @@ void MainWindow::onSystemPicked()
 
 void MainWindow::showAbout()
 {
+    createSecondaryWindows();
     showModal(m_aboutDialog);
 }
 
 void MainWindow::showSettings()
 {
+    createSecondaryWindows();
     showModal(m_settingsDialog);
 }
 
@@ -450,14 +459,18 @@ QString MainWindow::chooseSaveFile(const Prompts::FileDialog &dialog, Msg questi
 
 void MainWindow::showBoards()
 {
-    if (generateBoards(true))
+    if (generateBoards(true)) {
+        createSecondaryWindows();
         showModal(m_boardListDialog);
+    }
 }
 
 void MainWindow::printTickets()
 {
-    if (generateBoards(true))
+    if (generateBoards(true)) {
+        createSecondaryWindows();
         showModal(m_ticketPrintDialog);
+    }
 }
 
 void MainWindow::exportBoards()
@@ -481,8 +494,10 @@ void MainWindow::exportBoards()
 
 void MainWindow::compareWithDraw()
 {
-    if (generateBoards(false))
+    if (generateBoards(false)) {
+        createSecondaryWindows();
         showModal(m_compareDialog);
+    }
 }
 
 void MainWindow::quit()

@@ -86,6 +86,9 @@ private:
     // Shows a secondary window modally; when it closes the main window is active
     // again and re-applies its captions.
     void showModal(QDialog *dialog);
+    // Makes the secondary windows, once: after the main window is on the screen, so
+    // that their making does not hold up its first appearance.
+    void createSecondaryWindows();
     void fillSystemList();
     void fillBoxes();
 
@@ -113,12 +116,12 @@ private:
     QPushButton *m_compareButton;
     QPushButton *m_quitButton;
 
-    // The secondary windows, children of this one.
-    BoardListDialog *m_boardListDialog;
-    CompareDialog *m_compareDialog;
-    AboutDialog *m_aboutDialog;
-    SettingsDialog *m_settingsDialog;
-    TicketPrintDialog *m_ticketPrintDialog;
+    // The secondary windows, children of this one, made at the first activation.
+    BoardListDialog *m_boardListDialog = nullptr;
+    CompareDialog *m_compareDialog = nullptr;
+    AboutDialog *m_aboutDialog = nullptr;
+    SettingsDialog *m_settingsDialog = nullptr;
+    TicketPrintDialog *m_ticketPrintDialog = nullptr;
 
     // The file name last chosen in the shared save dialog (export and game save).
     QString m_saveFileName;

@@ -4,6 +4,7 @@
 #include "core/tickets/ticketprint.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 using namespace quillon;
 
@@ -86,6 +88,10 @@ private:
 
 namespace {
 
+// Room kept around the window for the window manager's frame and title bar, in
+// device-independent pixels.
+constexpr int kFrameAllowance = 48;
+
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption)
 {
     auto *button = new QPushButton(caption, parent);
@@ -96,10 +102,11 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-TicketPreviewWindow::TicketPreviewWindow(int ticketType, const QList<QPicture> &tickets, int dpi,
-    QPoint printingOffset, const QString &note, QWidget *parent)
+TicketPreviewWindow::TicketPreviewWindow(int ticketType, int ticketCount, TicketDrawing drawTicket,
+    int dpi, QPoint printingOffset, const QString &note, QWidget *parent)
     : QDialog(parent)
-    , m_tickets(tickets)
+    , m_ticketCount(std::max(0, ticketCount))
+    , m_drawTicket(std::move(drawTicket))
     , m_dpi(dpi)
 {
     setObjectName(QStringLiteral("fapercu"));
@@ -120,6 +127,7 @@ TicketPreviewWindow::TicketPreviewWindow(int ticketType, const QList<QPicture> &
     m_scroll->setWidget(m_view);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->viewport()->installEventFilter(this);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_previousButton);
@@ -150,7 +158,11 @@ TicketPreviewWindow::TicketPreviewWindow(int ticketType, const QList<QPicture> &
     connect(m_actualSizeButton, &QPushButton::clicked, this, &TicketPreviewWindow::zoomToActualSize);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize(760, 680);
+    // 760 × 680 where the screen has room for it, the screen's free area less room
+    // for the window's frame where it has not (a small screen, a large scale factor).
+    const QScreen *onScreen = parent ? parent->screen() : screen();
+    const QSize room = onScreen->availableGeometry().size() - QSize(kFrameAllowance, kFrameAllowance);
+    resize(QSize(760, 680).boundedTo(room.expandedTo(minimumSizeHint())));
     showTicket(0);
     zoomToFit();
 }
@@ -162,12 +174,13 @@ double TicketPreviewWindow::scale() const
 
 void TicketPreviewWindow::showTicket(int index)
 {
-    m_current = std::clamp(index, 0, std::max(0, int(m_tickets.size()) - 1));
-    m_view->setPicture(m_tickets.isEmpty() ? nullptr : &m_tickets[m_current]);
+    m_current = std::clamp(index, 0, std::max(0, m_ticketCount - 1));
+    m_ticket = m_ticketCount > 0 && m_drawTicket ? m_drawTicket(m_current) : QPicture();
+    m_view->setPicture(m_ticketCount > 0 ? &m_ticket : nullptr);
     m_ticketNumber->setText(
-        tr("Ticket %1 of %2").arg(m_tickets.isEmpty() ? 0 : m_current + 1).arg(m_tickets.size()));
+        tr("Ticket %1 of %2").arg(m_ticketCount == 0 ? 0 : m_current + 1).arg(m_ticketCount));
     m_previousButton->setEnabled(m_current > 0);
-    m_nextButton->setEnabled(m_current + 1 < m_tickets.size());
+    m_nextButton->setEnabled(m_current + 1 < m_ticketCount);
 }
 
 void TicketPreviewWindow::showPreviousTicket()
@@ -199,9 +212,9 @@ void TicketPreviewWindow::zoomTo(double scale)
     m_view->setScale(scale);
 }
 
-void TicketPreviewWindow::resizeEvent(QResizeEvent *event)
+bool TicketPreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (m_fitting)
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_fitting)
         zoomToFit();
+    return QDialog::eventFilter(watched, event);
 }

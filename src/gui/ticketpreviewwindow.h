@@ -1,5 +1,6 @@
-// TicketPreviewWindow shows the tickets of a range as they will print: the pictures
-// the ticket printing run recorded (platform/pictureprintdevice.h), drawn over a light
+// TicketPreviewWindow shows the tickets of a range as they will print: the picture
+// the ticket printing run records for the ticket shown (platform/pictureprintdevice.h),
+// drawn only when that ticket is shown, over a light
 // drawing of the slip's boxes at their places from the ticket table. The boxes stay
 // where the slip has them; the marks carry the player's offsets, as on paper.
 #pragma once
@@ -7,6 +8,8 @@
 #include <QDialog>
 #include <QList>
 #include <QPicture>
+
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -16,11 +19,15 @@ class SlipView;
 class TicketPreviewWindow : public QDialog {
     Q_OBJECT
 public:
-    // tickets: one picture a ticket, in printer dots from the corner of the printable
-    // area, which lies printingOffset dots into the sheet. note, when not empty, is
-    // shown under the slip.
-    TicketPreviewWindow(int ticketType, const QList<QPicture> &tickets, int dpi, QPoint printingOffset,
-        const QString &note, QWidget *parent);
+    // Draws ticket index (0 for the first) of the range: a picture in printer dots
+    // from the corner of the printable area.
+    using TicketDrawing = std::function<QPicture(int index)>;
+
+    // ticketCount tickets, each drawn by drawTicket when it is shown; the printable
+    // area lies printingOffset dots into the sheet. note, when not empty, is shown
+    // under the slip. The window opens with the whole slip fitted into it.
+    TicketPreviewWindow(int ticketType, int ticketCount, TicketDrawing drawTicket,
+        int dpi, QPoint printingOffset, const QString &note, QWidget *parent);
 
     int currentTicket() const { return m_current; }
     // Screen pixels per printer dot.
@@ -37,12 +44,17 @@ public slots:
     void zoomTo(double scale);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    // Refits the slip whenever the scroll area's viewport changes size, the first
+    // layout at show() included.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showTicket(int index);
 
-    QList<QPicture> m_tickets;
+    int m_ticketCount;
+    TicketDrawing m_drawTicket;
+    // The ticket shown; the others are drawn again when the player turns to them.
+    QPicture m_ticket;
     int m_dpi;
     int m_current = 0;
     bool m_fitting = true;

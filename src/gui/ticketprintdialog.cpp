@@ -171,6 +171,9 @@ TicketPrintDialog::TicketPrintDialog(Session &session, QWidget *parent)
         QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)),
         354, 161);
     m_calibrationButton->resize(146, 47);
+    // Tab goes along the button row as it reads, from the preview on the left.
+    setTabOrder(m_oneAtATimeButton, m_previewButton);
+    setTabOrder(m_previewButton, m_cancelButton);
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connectClick(m_previewButton, this, &TicketPrintDialog::previewTickets);
@@ -267,23 +270,27 @@ void TicketPrintDialog::previewTickets()
     if (!chosenRun(run))
         return;
     run.mode = TicketMode::PrintAll;
-    // The very run that prints, recorded on pictures at the printer's resolution.
-    const std::unique_ptr<PicturePrintDevice> pictures = PicturePrintDevice::likeDefaultPrinter();
-    {
-        BusyCursor busy;
-        Prompts *prompts = platform().prompts;
-        if (!prompts)
-            throw QuillonError(tr("The preview cannot be shown."));
-        quillon::printTickets(
-            *pictures, *prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets());
-    }
-    QList<QPicture> tickets;
-    for (const QList<QPicture> &document : pictures->documents())
-        tickets.append(document.value(0));
-    const QString note = pictures->fromPrinter()
+    Prompts *prompts = platform().prompts;
+    if (!prompts)
+        throw QuillonError(tr("The preview cannot be shown."));
+    // The printer's figures, taken once; each ticket is drawn when it is shown, by the
+    // very run that prints, limited to that ticket and recorded at the printer's
+    // resolution.
+    const std::unique_ptr<PicturePrintDevice> printer = PicturePrintDevice::likeDefaultPrinter();
+    const int dpi = printer->dpiX();
+    const QSize page = printer->pageSize();
+    const QPoint printingOffset = printer->printingOffset();
+    const auto drawTicket = [this, run, prompts, dpi, page, printingOffset](int index) {
+        PicturePrintDevice pictures(dpi, page, printingOffset);
+        quillon::printTickets(pictures, *prompts, m_session.texts(), ticketOfRun(run, index), m_session.boards,
+            m_session.selection, offsets());
+        return pictures.documents().value(0).value(0);
+    };
+    const QString note = printer->fromPrinter()
         ? QString()
-        : tr("No printer: preview at %1 dots per inch, without margins.").arg(pictures->dpiX());
-    TicketPreviewWindow preview(run.type, tickets, pictures->dpiX(), pictures->printingOffset(), note, this);
+        : tr("No printer: preview at %1 dots per inch, without margins.").arg(dpi);
+    TicketPreviewWindow preview(run.type, ticketCount(run, m_session.boards), drawTicket, dpi,
+        printingOffset, note, this);
     preview.exec();
 }
 

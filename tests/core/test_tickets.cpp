@@ -229,6 +229,16 @@ private slots:
             if (t != 4)
                 QVERIFY(op.family == QLatin1String("Courier") && op.pointSize == 10 && op.bold);
         }
+
+        // Each ticket printed alone, as the preview draws it, is the ticket of the whole run.
+        const TicketRun run{t, TicketMode::PrintAll, first, last};
+        QCOMPARE(ticketCount(run, consecutiveBoards(12)), int(tickets.size()));
+        for (int i = 0; i < int(tickets.size()); ++i) {
+            log->documents.clear();
+            printTickets(device, prompts, Texts(&noTranslationFile, Language::French), ticketOfRun(run, i),
+                consecutiveBoards(12), ownIndexSlots(), offsets);
+            QCOMPARE(printedTickets(*log), expectedTickets(device, offsets, t, {tickets[i]}));
+        }
     }
 
     void stopBeforeEachTicket_data()

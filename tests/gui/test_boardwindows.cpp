@@ -163,6 +163,33 @@ private slots:
         });
     }
 
+    // The corner holds its whole text in every language; the board column keeps its
+    // width where the text fits in it.
+    void cornerHoldsItsText_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<QString>("corner");
+        QTest::addColumn<bool>("widened");
+        QTest::newRow("French") << Language::French << "Grille" << false;
+        QTest::newRow("English") << Language::English << "Board" << false;
+        QTest::newRow("Croatian") << Language::Croatian << "Kombinacija" << true;
+    }
+    void cornerHoldsItsText()
+    {
+        QFETCH(Language, language);
+        QFETCH(QString, corner);
+        QFETCH(bool, widened);
+        start();
+        session->settings.languageCode = qint32(language);
+        whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [&] {
+            QTableView *grid = child<QTableView>(list(), "grillecomb");
+            QCOMPARE(cell(grid, 0, 0), corner);
+            const int room = grid->findChild<QAbstractButton *>()->width() - 1 - 2;
+            QVERIFY2(QFontMetrics(grid->font()).horizontalAdvance(corner) <= room, qPrintable(QString::number(room)));
+            QCOMPARE(grid->verticalHeader()->width() > 61, widened);
+        });
+    }
+
     void reopeningAfterAnotherSystemShowsOnlyItsBoards()
     {
         start(7);

@@ -5,6 +5,11 @@
 #include "support/fakeplatform.h"
 #include "gui/aboutdialog.h"
 #include "gui/application.h"
+#include "gui/boardlistdialog.h"
+#include "gui/comparedialog.h"
+#include "gui/settingsdialog.h"
+#include "gui/ticketpreviewwindow.h"
+#include "gui/ticketprintdialog.h"
 #include "gui/gradientbackground.h"
 #include "gui/mainwindow.h"
 #include "support/children.h"
@@ -25,6 +30,50 @@
 using namespace quillon;
 using test::child;
 using test::numberBox;
+
+namespace {
+
+// Whether a comes before b for a reader going left to right, top to bottom. Controls in
+// different containers are ordered as their containers are: a group is read whole.
+bool readsBefore(const QWidget *a, const QWidget *b)
+{
+    const QWidget *ca = a;
+    const QWidget *cb = b;
+    while (ca->parentWidget() && !ca->parentWidget()->isAncestorOf(b))
+        ca = ca->parentWidget();
+    while (cb->parentWidget() != ca->parentWidget())
+        cb = cb->parentWidget();
+    const QRect ra = ca->geometry();
+    const QRect rb = cb->geometry();
+    if (ra.top() < rb.bottom() && rb.top() < ra.bottom())
+        return ra.left() < rb.left();
+    return ra.top() < rb.top();
+}
+
+// The controls Tab visits from the one that has the focus, once round the window.
+QList<QWidget *> tabCycle()
+{
+    QList<QWidget *> cycle;
+    for (int turn = 0; turn < 100; ++turn) {
+        QWidget *focus = QApplication::focusWidget();
+        if (!focus || (!cycle.isEmpty() && focus == cycle.first()))
+            break;
+        cycle.append(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return cycle;
+}
+
+QString names(const QList<QWidget *> &widgets)
+{
+    QStringList list;
+    for (const QWidget *widget : widgets)
+        list.append(widget->objectName().isEmpty() ? QString::fromLatin1(widget->metaObject()->className())
+                                                   : widget->objectName());
+    return list.join(QLatin1Char(' '));
+}
+
+} // namespace
 
 class TestMainWindow : public QObject, test::ProgramFixture {
     Q_OBJECT
@@ -67,6 +116,53 @@ private slots:
     void cleanup()
     {
         stopProgram();
+    }
+
+    // Tab goes through every window's controls in reading order, back to the first.
+    void tabFollowsTheReadingOrder_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const char *window : {"main", "board list", "compare", "tickets", "settings", "about", "preview"})
+            QTest::newRow(window) << QString::fromLatin1(window);
+    }
+    void tabFollowsTheReadingOrder()
+    {
+        QFETCH(QString, window);
+        start();
+        std::unique_ptr<QWidget> preview;
+        QWidget *shown = w;
+        if (window == QLatin1String("board list"))
+            shown = test::dialog<BoardListDialog>(w);
+        else if (window == QLatin1String("compare"))
+            shown = test::dialog<CompareDialog>(w);
+        else if (window == QLatin1String("tickets"))
+            shown = test::dialog<TicketPrintDialog>(w);
+        else if (window == QLatin1String("settings"))
+            shown = test::dialog<SettingsDialog>(w);
+        else if (window == QLatin1String("about"))
+            shown = test::dialog<AboutDialog>(w);
+        else if (window == QLatin1String("preview")) {
+            preview = std::make_unique<TicketPreviewWindow>(1, 3,
+                [](int) { return QPicture(); }, 300, QPoint(), QStringLiteral("note"), w);
+            shown = preview.get();
+        }
+        if (shown != w)
+            QVERIFY(test::showActive(shown));
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QWidget *first = shown->focusWidget() ? shown->focusWidget() : shown->nextInFocusChain();
+        first->setFocus(Qt::TabFocusReason);
+        const QList<QWidget *> cycle = tabCycle();
+        QVERIFY(!cycle.isEmpty());
+        // Going round once, the order goes back only where it wraps from the last
+        // control to the first.
+        int wraps = 0;
+        for (qsizetype i = 0; i < cycle.size(); ++i) {
+            QCOMPARE(cycle[i]->window(), shown);
+            wraps += readsBefore(cycle[(i + 1) % cycle.size()], cycle[i]) ? 1 : 0;
+        }
+        QVERIFY2(wraps == (cycle.size() > 1 ? 1 : 0), qPrintable(names(cycle)));
+        shown->hide();
     }
 
     void startsInFrenchWithTheTopSystemAndItsBoxes()

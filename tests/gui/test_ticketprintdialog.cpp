@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -187,6 +188,33 @@ private slots:
         QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(fakes->printLog->devicesOpened, 0);
         QVERIFY(d->isVisible());
+    }
+
+    // The preview opens with the whole slip fitted into it, and draws a ticket only
+    // when it is shown, however many the range holds.
+    void previewOpensFittedAndDrawsOnlyTheTicketShown()
+    {
+        open();
+        QList<int> drawn;
+        TicketPreviewWindow preview(1, 557,
+            [&drawn](int index) {
+                drawn.append(index);
+                return QPicture();
+            },
+            300, QPoint(), QString(), d);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        const QSize room = preview.findChild<QScrollArea *>()->viewport()->size();
+        const QSize slip = child<QWidget>(&preview, "slipView")->size();
+        QVERIFY2(slip.width() <= room.width() && slip.height() <= room.height()
+                && (slip.width() >= room.width() - 8 || slip.height() >= room.height() - 8),
+            qPrintable(QStringLiteral("slip %1×%2 in %3×%4")
+                           .arg(slip.width()).arg(slip.height()).arg(room.width()).arg(room.height())));
+        QCOMPARE(drawn, QList<int>{0});
+        preview.showNextTicket();
+        preview.showNextTicket();
+        preview.showPreviousTicket();
+        QCOMPARE(drawn, (QList<int>{0, 1, 2, 1}));
     }
 };
 

@@ -32,7 +32,6 @@ app=$!
 main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillon$' | head -n1) || fail "no main window"
 sleep 1
 
-visibleWindows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
 # Clicks at a point of the main window's client area.
 clickAt() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.2; }
 # Empties a number box (its line edit is the left part of the box) and types into it.
@@ -47,12 +46,8 @@ exportTo() {
     local before
     before=$(visibleWindows)
     clickAt 415 310
-    local dialog=
-    for _ in $(seq 50); do
-        dialog=$(comm -13 <(echo "$before") <(visibleWindows) | head -n1)
-        [ -n "$dialog" ] && break
-        sleep 0.1
-    done
+    local dialog
+    dialog=$(openedWindow "$before")
     [ -n "$dialog" ] || fail "the save dialog did not open"
     sleep 0.5
     xdotool windowfocus --sync "$dialog"
@@ -108,15 +103,6 @@ sleep 0.5
 
 # "Parametres": English picked in the language list with the keyboard, then OK (Return);
 # opened again, the dialog speaks English.
-openedWindow() {
-    local before=$1 window=
-    for _ in $(seq 50); do
-        window=$(comm -13 <(echo "$before") <(visibleWindows) | head -n1)
-        [ -n "$window" ] && break
-        sleep 0.1
-    done
-    echo "$window"
-}
 before=$(visibleWindows)
 clickAt 133 28
 settings=$(openedWindow "$before")

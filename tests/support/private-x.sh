@@ -1,6 +1,10 @@
 # Sourced by the scripts that drive the program on a private X server. It makes the work
 # folder, a cleanup that stops the program ($app) and the server whatever happened, and
-#   start_private_x [Xvfb options]   starts the server and points DISPLAY at it.
+#   start_private_x [Xvfb options]   starts the server and points DISPLAY at it; its screen
+#                                    is $PRIVATE_X_SCREEN (default 1024x768x24);
+#   visibleWindows                   the ids of the windows shown, sorted;
+#   openedWindow BEFORE              the window shown since visibleWindows gave BEFORE,
+#                                    waited for up to 5 s; empty when none came.
 work=$(mktemp -d)
 xvfb= app=
 cleanup() {
@@ -14,7 +18,8 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_private_x() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${PRIVATE_X_SCREEN:-1024x768x24}" -nolisten tcp "$@" 3>"$work/display" 2>/dev/null &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -22,4 +27,15 @@ start_private_x() {
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
+}
+
+visibleWindows() { xdotool search --onlyvisible --name '.' 2>/dev/null | sort; }
+openedWindow() {
+    local window=
+    for _ in $(seq 50); do
+        window=$(comm -13 <(echo "$1") <(visibleWindows) | head -n1)
+        [ -n "$window" ] && break
+        sleep 0.1
+    done
+    echo "$window"
 }

@@ -52,7 +52,9 @@ int main(int argc, char *argv[])
             auto *preview = qobject_cast<TicketPreviewWindow *>(QApplication::activeModalWidget());
             if (!preview)
                 return;
-            preview->resize(560, 780);
+            // As the player first sees it: the size and zoom it opens with.
+            if (!QTest::qWaitForWindowExposed(preview))
+                std::fprintf(stderr, "the preview was not shown\n");
             QTest::qWait(300);
             previewSaved = preview->grab().save(out.filePath(QStringLiteral("preview.png")));
             preview->close();

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace quillon {
 
@@ -143,12 +144,42 @@ bool isPrintableRange(int first, int last, int boardCount)
     return first >= 1 && last <= boardCount && last >= first;
 }
 
+namespace {
+
+// The boards a run can mark: those of its range that the list holds.
+std::pair<int, int> boardsOfRun(const TicketRun &run, const BoardList &boards)
+{
+    return { std::max(run.first, 1), std::min({ run.last, int(boards.boardCount), int(boards.boards.size()) - 1 }) };
+}
+
+} // namespace
+
+int ticketCount(const TicketRun &run, const BoardList &boards)
+{
+    const auto [first, last] = boardsOfRun(run, boards);
+    if (first > last)
+        return 0;
+    const int perTicket = ticketType(run.type).boardsPerTicket;
+    return int((qint64(last) - first) / perTicket + 1);
+}
+
+TicketRun ticketOfRun(const TicketRun &run, int index)
+{
+    const int perTicket = ticketType(run.type).boardsPerTicket;
+    TicketRun one = run;
+    const qint64 first = std::max(run.first, 1) + qint64(std::max(index, 0)) * perTicket;
+    one.first = int(std::min<qint64>(first, std::numeric_limits<int>::max()));
+    one.last = int(std::min<qint64>({ first + perTicket - 1, qint64(run.last), std::numeric_limits<int>::max() }));
+    return one;
+}
+
 void printTickets(PrintDevice &device, Prompts &prompts, const Texts &text, const TicketRun &run,
     const BoardList &boards, const Selection &selection, const PrintOffsets &offsets)
 {
     const TicketType &type = ticketType(run.type);
-    const int first = std::max(run.first, 1);
-    const int last = std::min({run.last, int(boards.boardCount), int(boards.boards.size()) - 1});
+    const std::pair<int, int> range = boardsOfRun(run, boards);
+    const int first = range.first;
+    const int last = range.second;
     // Nothing to mark: feed no ticket at all.
     if (first > last)
         return;

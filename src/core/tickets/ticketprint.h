@@ -63,6 +63,13 @@ int leadingNumber(const QString &text);
 // A range of boards the dialog may print: 1 <= first <= last <= boardCount.
 bool isPrintableRange(int first, int last, int boardCount);
 
+// The number of tickets the run fills with the list's boards.
+int ticketCount(const TicketRun &run, const BoardList &boards);
+
+// The run that prints ticket index (0 for the first) of run alone: the same marks
+// on the same slots, without the tickets before or after it.
+TicketRun ticketOfRun(const TicketRun &run, int index);
+
 // Prints the run's boards, their numbers read from the selection, one document per
 // ticket. In mode TicketMode::StopEachTicket the player is asked, in the texts'
 // language, before each later ticket, after
