@@ -71,6 +71,8 @@ struct PrintLog {
     int dpiY = 300;
     QPoint offset{0, 0};
     bool failBegin = false;
+    // false: no printer at all, and the windows offer PDF files instead.
+    bool installed = true;
     // The printer goes away once this many documents were ended: ready() says no
     // from then on. -1: it stays.
     int goneAfter = -1;
@@ -105,6 +107,7 @@ public:
     QPoint printingOffset() override { return m_log->offset; }
     bool ready(QString *why) override;
     bool lastDocumentTaken(QString *why) override;
+    bool installed() override { return m_log->installed; }
 
 private:
     PrintedDocument &current();
