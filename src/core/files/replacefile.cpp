@@ -65,6 +65,14 @@ bool existsOrIsLink(const QString &path)
     return info.exists() || info.isSymLink();
 }
 
+// A template for a temporary file in the same folder as path, hidden, named after
+// it: on the same file system, so that a rename puts it in place in one step.
+QString hiddenNameBeside(const QString &path, const QString &role)
+{
+    const QFileInfo info(path);
+    return info.absoluteDir().filePath(QStringLiteral(".%1-%2-XXXXXX").arg(info.fileName(), role));
+}
+
 // QTemporaryFile opens buffered: a short write would then surface at the flush
 // without the system's reason.
 class UnbufferedTemporaryFile : public QTemporaryFile {
@@ -79,8 +87,7 @@ class StagedFile {
 public:
     explicit StagedFile(const QString &target)
         : m_target(target)
-        , m_file(QFileInfo(target).absoluteDir().filePath(
-              QLatin1Char('.') + QFileInfo(target).fileName() + QStringLiteral("-XXXXXX")))
+        , m_file(hiddenNameBeside(target, QStringLiteral("new")))
     {
     }
 
@@ -130,8 +137,7 @@ class MovedAside {
 public:
     explicit MovedAside(const QString &path)
         : m_path(path)
-        , m_aside(QFileInfo(path).absoluteDir().filePath(
-              QLatin1Char('.') + QFileInfo(path).fileName() + QStringLiteral("-old-XXXXXX")))
+        , m_aside(hiddenNameBeside(path, QStringLiteral("old")))
     {
     }
 
