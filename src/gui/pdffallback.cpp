@@ -2,14 +2,13 @@
 
 #include "core/errors.h"
 #include "core/platform.h"
+#include "core/tickets/pdffiles.h"
 #include "platform/pdffilesprintdevice.h"
-
-#include <QCoreApplication>
-#include <QDir>
 
 using namespace quillon;
 
-bool printToPdfInstead(const Texts &texts, bool onePerDocument, const std::function<void(PrintDevice &)> &print)
+bool printToPdfInstead(
+    const Texts &texts, bool onePerDocument, const std::function<void(PrintDevice &)> &print)
 {
     Prompts *prompts = platform().prompts;
     if (!prompts)
@@ -28,18 +27,7 @@ bool printToPdfInstead(const Texts &texts, bool onePerDocument, const std::funct
     const QString path = prompts->saveFileName(dialog);
     if (path.isEmpty())
         return false;
-    PdfFilesPrintDevice files(path, onePerDocument);
+    PdfFilesPrintDevice files;
     print(files);
-    // The save dialog leaves the question of replacing files to the command.
-    if (!files.existingFiles().isEmpty()
-        && prompts->message(texts(Msg::OverwriteExportQuestion), texts(Msg::ExportFileExists),
-               Prompts::Buttons::YesNo, Prompts::Icon::Question)
-            != Prompts::Answer::Yes)
-        return false;
-    files.commit();
-    prompts->message(QCoreApplication::translate("quillon", "The pages were saved in:\n%1")
-                         .arg(QDir::toNativeSeparators(files.files().join(QLatin1Char('\n')))),
-        QCoreApplication::translate("quillon", "Save as PDF"), Prompts::Buttons::Ok,
-        Prompts::Icon::Information);
-    return true;
+    return savePdfFiles(texts, *prompts, path, onePerDocument, files.documents());
 }

@@ -10,9 +10,9 @@ class PrintDevice;
 }
 
 // Asks the player whether to save the pages as PDF instead and where (the shared
-// save dialog), runs print on PDF files there, one file a document when
-// onePerDocument (name-1.pdf, name-2.pdf …) or the one file chosen, and says where
-// they went. Files already there are replaced only when the player says so, once all
-// the new ones are written. Returns false when the player declined or cancelled.
+// save dialog), runs print on PDF documents in memory, then puts them in their files
+// (savePdfFiles): one a document when onePerDocument (name-1.pdf, name-2.pdf …),
+// otherwise the one file chosen. Returns false when the player declined or cancelled,
+// or when the files could not be written (the player is told which and why).
 bool printToPdfInstead(const quillon::Texts &texts, bool onePerDocument,
     const std::function<void(quillon::PrintDevice &)> &print);

@@ -1,96 +1,86 @@
 #include "platform/pdffilesprintdevice.h"
 
 #include "core/errors.h"
+#include "platform/qtprintdevice.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QPageLayout>
 
-#include <filesystem>
-#include <system_error>
-
-PdfFilesPrintDevice::PdfFilesPrintDevice(const QString &path, bool numbered)
-    : m_path(path)
-    , m_staging(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".quillon-pdf-XXXXXX")))
-    , m_numbered(numbered)
+PdfFilesPrintDevice::PdfFilesPrintDevice()
+    : m_font(QStringLiteral("Times New Roman"), 12)
 {
-    if (!m_staging.isValid()) {
-        throw quillon::QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ")
-            + QCoreApplication::translate("quillon", "cannot create a temporary file in its folder (%1)")
-                  .arg(m_staging.errorString()));
-    }
     openNext();
 }
 
-QString PdfFilesPrintDevice::stagedPath(const QString &path) const
+PdfFilesPrintDevice::~PdfFilesPrintDevice()
 {
-    return m_staging.filePath(QFileInfo(path).fileName());
-}
-
-QStringList PdfFilesPrintDevice::existingFiles() const
-{
-    QStringList existing;
-    for (const QString &file : m_files) {
-        if (QFileInfo::exists(file))
-            existing.append(file);
-    }
-    return existing;
-}
-
-void PdfFilesPrintDevice::commit()
-{
-    for (const QString &file : m_files) {
-        // rename(2) replaces the file there at once: it is never half written.
-        std::error_code error;
-        std::filesystem::rename(
-            QFile::encodeName(stagedPath(file)).toStdString(), QFile::encodeName(file).toStdString(), error);
-        if (error) {
-            throw quillon::QuillonError(
-                QDir::toNativeSeparators(file) + QStringLiteral(": ") + QString::fromLocal8Bit(error.message()));
-        }
-    }
-}
-
-QString PdfFilesPrintDevice::nextPath() const
-{
-    if (!m_numbered)
-        return m_path;
-    const QFileInfo info(m_path);
-    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    const QString base = m_path.left(m_path.size() - suffix.size());
-    return QStringLiteral("%1-%2%3").arg(base).arg(m_files.size() + 1).arg(suffix);
+    if (m_painter.isActive())
+        m_painter.end();
 }
 
 void PdfFilesPrintDevice::openNext()
 {
-    m_currentPath = nextPath();
-    m_file = std::make_unique<QtPrintDevice>(stagedPath(m_currentPath), kDpi);
-    m_file->setFont(m_family, m_pointSize, m_bold);
+    // The writer goes first: it still refers to the buffer.
+    m_writer.reset();
+    m_buffer = std::make_unique<QBuffer>();
+    m_buffer->open(QIODevice::WriteOnly);
+    m_writer = std::make_unique<QPdfWriter>(m_buffer.get());
+    m_writer->setCreator(QCoreApplication::applicationName());
+    m_writer->setResolution(kDpi);
+    m_writer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+}
+
+QSize PdfFilesPrintDevice::pageSize()
+{
+    return m_writer->pageLayout().paintRectPixels(kDpi).size();
+}
+
+QPoint PdfFilesPrintDevice::printingOffset()
+{
+    return m_writer->pageLayout().paintRectPixels(kDpi).topLeft();
 }
 
 void PdfFilesPrintDevice::beginDocument()
 {
-    m_file->beginDocument();
+    if (!m_painter.begin(m_writer.get()))
+        throw quillon::QuillonError(
+            QCoreApplication::translate("QtPrintDevice", "The document cannot be printed."));
+    m_painter.setFont(m_font);
+    m_painter.setPen(Qt::black);
 }
 
 void PdfFilesPrintDevice::endDocument()
 {
-    m_file->endDocument();
-    m_files.append(m_currentPath);
-    // The next document goes to the next file; a single file takes one document.
+    if (!m_painter.isActive())
+        return;
+    m_painter.end();
+    m_documents.append(m_buffer->data());
     openNext();
 }
 
 void PdfFilesPrintDevice::abortDocument()
 {
-    m_file->abortDocument();
+    if (!m_painter.isActive())
+        return;
+    m_painter.end();
+    openNext();
 }
 
 void PdfFilesPrintDevice::setFont(const QString &family, int pointSize, bool bold)
 {
-    m_family = family;
-    m_pointSize = pointSize;
-    m_bold = bold;
-    m_file->setFont(family, pointSize, bold);
+    m_font = QFont(family, pointSize);
+    m_font.setBold(bold);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+}
+
+void PdfFilesPrintDevice::drawText(int x, int y, const QString &text)
+{
+    QtPrintDevice::drawTextAtCellTop(m_painter, metrics(), x, y, text);
+}
+
+void PdfFilesPrintDevice::fillRect(int x1, int y1, int x2, int y2)
+{
+    QtPrintDevice::fillPrinterRect(m_painter, x1, y1, x2, y2);
 }

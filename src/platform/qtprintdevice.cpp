@@ -215,11 +215,16 @@ QFontMetrics QtPrintDevice::metrics() const
     return QFontMetrics(m_font, m_printer.get());
 }
 
-void QtPrintDevice::drawText(int x, int y, const QString &text)
+void QtPrintDevice::drawTextAtCellTop(QPainter &painter, const QFontMetrics &metrics, int x, int y, const QString &text)
 {
     // QPainter places text on its baseline; the caller gives the cell's top. In
     // floating point, so that a cell at the very end of the int range stays there.
-    m_painter.drawText(QPointF(x, double(y) + metrics().ascent()), text);
+    painter.drawText(QPointF(x, double(y) + metrics.ascent()), text);
+}
+
+void QtPrintDevice::drawText(int x, int y, const QString &text)
+{
+    drawTextAtCellTop(m_painter, metrics(), x, y, text);
 }
 
 int QtPrintDevice::textWidth(const QString &text)
@@ -235,11 +240,16 @@ int QtPrintDevice::textHeight(const QString &)
 // The rectangle covers x1 … x2 - 1 and y1 … y2 - 1, as a printer's filled rectangle
 // does. Its size is taken in floating point: corners at the ends of the int range
 // have a width that int cannot hold.
-void QtPrintDevice::fillRect(int x1, int y1, int x2, int y2)
+void QtPrintDevice::fillPrinterRect(QPainter &painter, int x1, int y1, int x2, int y2)
 {
     const QRectF rect(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
     if (!rect.isEmpty())
-        m_painter.fillRect(rect, Qt::black);
+        painter.fillRect(rect, Qt::black);
+}
+
+void QtPrintDevice::fillRect(int x1, int y1, int x2, int y2)
+{
+    fillPrinterRect(m_painter, x1, y1, x2, y2);
 }
 
 int QtPrintDevice::dpiX()

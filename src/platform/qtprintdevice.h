@@ -50,6 +50,11 @@ public:
     // The name of the printer in use (empty for a PDF file or when there is none).
     QString printerName() const;
 
+    // Drawing shared with the other devices that paint through QPainter: text placed
+    // by the top of its character cells, and a rectangle filled as a printer fills it.
+    static void drawTextAtCellTop(QPainter &painter, const QFontMetrics &metrics, int x, int y, const QString &text);
+    static void fillPrinterRect(QPainter &painter, int x1, int y1, int x2, int y2);
+
 private:
     QFontMetrics metrics() const;
     // Whether documents go to a print queue through CUPS rather than to a file.

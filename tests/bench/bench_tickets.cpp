@@ -4,6 +4,8 @@
 // processor time of the process:
 //   QT_QPA_PLATFORM=offscreen build/bench_tickets -median 9
 //   QT_QPA_PLATFORM=offscreen build/bench_tickets -median 9 -perf -perfcounter task-clock
+// runSavedAsPdfFiles runs once a process; repeat the process for a median:
+//   for i in 1 2 3 4 5; do QT_QPA_PLATFORM=offscreen build/bench_tickets runSavedAsPdfFiles; done
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
@@ -11,6 +13,7 @@
 #include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
+#include "gui/pdffallback.h"
 #include "platform/qtprintdevice.h"
 
 #include <QDir>
@@ -127,6 +130,21 @@ private slots:
         PdfPerTicket device(folder.path());
         QBENCHMARK_ONCE {
             print(device, prompts, boards);
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
+    }
+
+    // Without a printer: the same run saved as one PDF file a ticket, from the
+    // player's yes to the files in place, through the prompts the window uses.
+    void runSavedAsPdfFiles()
+    {
+        const BoardList boards = largestRun();
+        test::FakePlatform fakes;
+        QTemporaryDir folder(dir.filePath(QStringLiteral("files-XXXXXX")));
+        fakes.prompts.fileNames.enqueue(folder.filePath(QStringLiteral("ticket.pdf")));
+        QBENCHMARK_ONCE {
+            QVERIFY(printToPdfInstead(Texts(&noTranslationFile, Language::French), true,
+                [&](PrintDevice &files) { print(files, fakes.prompts, boards); }));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
     }

@@ -3,6 +3,7 @@
 #include "core/wheels/selection.h"
 #include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
+#include "core/files/replacefile.h"
 #include "core/files/settingsfile.h"
 #include "core/files/textfilereader.h"
 #include "support/storagefiles.h"
@@ -13,6 +14,8 @@
 #include <QTest>
 
 #include <limits>
+#include <memory>
+#include <unistd.h>
 
 using namespace quillon;
 using namespace quillon::test;
@@ -188,6 +191,123 @@ private slots:
         QCOMPARE(settingsFileToRead(empty.path()), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
         QCOMPARE(settingsFileToRead(program.path()), program.filePath(QStringLiteral("QUILLON.PAR")));
         QVERIFY(QFile::remove(QDir(config).filePath(QStringLiteral("QUILLON.PAR"))));
+        // A writable folder of another owner is not the player's copy either.
+        if (::geteuid() == 0) {
+            QTemporaryDir foreign;
+            QCOMPARE(::chown(QFile::encodeName(foreign.path()).constData(), 65534, 65534), 0);
+            QCOMPARE(settingsFilePath(foreign.path()), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        }
+    }
+
+    void programFolderOfTheSystem_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<uint>("owner");
+        QTest::addColumn<uint>("user");
+        QTest::addColumn<bool>("system");
+        QTest::newRow("installed, run by root") << "/usr/lib/quillon" << 0u << 0u << true;
+        QTest::newRow("installed under /usr/local") << "/usr/local/lib/quillon" << 0u << 1000u << true;
+        QTest::newRow("/usr itself") << "/usr" << 0u << 0u << true;
+        QTest::newRow("a name only starting like /usr") << "/usrdata/quillon" << 1000u << 1000u << false;
+        QTest::newRow("/usr left through ..") << "/usr/../home/ana/quillon" << 1000u << 1000u << false;
+        QTest::newRow("another owner's folder") << "/opt/quillon" << 0u << 1000u << true;
+        QTest::newRow("the user's portable copy") << "/home/ana/quillon" << 1000u << 1000u << false;
+        QTest::newRow("root's portable copy") << "/root/build" << 0u << 0u << false;
+    }
+    void programFolderOfTheSystem()
+    {
+        QFETCH(QString, folder);
+        QFETCH(uint, owner);
+        QFETCH(uint, user);
+        QTEST(programFolderBelongsToSystem(folder, owner, user), "system");
+    }
+
+    // A link named like the settings file is replaced by the file; whatever it points
+    // to stays as it was, and no file appears at its far end.
+    void settingsReplaceALinkRatherThanWriteThroughIt_data()
+    {
+        QTest::addColumn<bool>("targetExists");
+        QTest::newRow("link to a file of the user's") << true;
+        QTest::newRow("link to no file") << false;
+    }
+    void settingsReplaceALinkRatherThanWriteThroughIt()
+    {
+        QFETCH(bool, targetExists);
+        QTemporaryDir program;
+        QTemporaryDir elsewhere;
+        const QString target = elsewhere.filePath(QStringLiteral("notes.txt"));
+        const QByteArray notes(64, 'n');
+        if (targetExists)
+            writeFile(target, notes);
+        const QString link = program.filePath(QStringLiteral("QUILLON.PAR"));
+        QVERIFY(QFile::link(target, link));
+        SettingsRecord settings = defaultSettings();
+        settings.horizontalOffset = 7;
+        QVERIFY(writeSettingsFile(settings, link));
+        QVERIFY(!QFileInfo(link).isSymLink());
+        QCOMPARE(readFile(link), encodeSettings(settings));
+        QCOMPARE(readFile(target), targetExists ? notes : QByteArray("<missing>"));
+        QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList{QStringLiteral("QUILLON.PAR")});
+    }
+
+    // Files put in place all or nothing: a file the system will not let grow, or a
+    // folder where a file goes, leaves every old file byte for byte and nothing new
+    // beside them, and the failure names the file.
+    void replacingFilesAllOrNothing_data()
+    {
+        QTest::addColumn<qint64>("sizeLimit"); // -1: none
+        QTest::addColumn<bool>("folderInTheWay");
+        QTest::addColumn<QString>("failure"); // empty: all went well
+        QTest::newRow("all written") << -1LL << false << QString();
+        QTest::newRow("third file too large") << 3000LL << false << "set-3.pdf: File too large";
+        QTest::newRow("a folder where the second goes") << -1LL << true << "set-2.pdf: ";
+    }
+    void replacingFilesAllOrNothing()
+    {
+        QFETCH(qint64, sizeLimit);
+        QFETCH(bool, folderInTheWay);
+        QFETCH(QString, failure);
+        QTemporaryDir folder;
+        const auto path = [&](int n) { return folder.filePath(QStringLiteral("set-%1.pdf").arg(n)); };
+        writeFile(path(1), "old one");
+        if (folderInTheWay)
+            QVERIFY(QDir().mkdir(path(2)));
+        else
+            writeFile(path(2), "old two");
+        writeFile(path(4), "old four, left by a longer run");
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QList<FileContents> files{
+            {path(1), QByteArray(1000, '1')}, {path(2), QByteArray(1000, '2')}, {path(3), QByteArray(5000, '3')}};
+
+        QString result;
+        QString single;
+        {
+            const std::unique_ptr<FileSizeLimit> limit(sizeLimit < 0 ? nullptr : new FileSizeLimit(sizeLimit));
+            result = replaceFiles(files, {path(4)});
+            // One file alone, through the same checks.
+            if (limit)
+                single = replaceFile(path(1), files[2].bytes);
+        }
+
+        if (failure.isEmpty()) {
+            QVERIFY2(result.isEmpty(), qPrintable(result));
+            for (int n = 1; n <= 3; ++n)
+                QCOMPARE(readFile(path(n)), files[n - 1].bytes);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                (QStringList{"set-1.pdf", "set-2.pdf", "set-3.pdf"}));
+            return;
+        }
+        QVERIFY2(result.startsWith(QDir::toNativeSeparators(folder.path()) + QLatin1Char('/') + failure),
+            qPrintable(result));
+        QCOMPARE(readFile(path(1)), QByteArray("old one"));
+        QCOMPARE(QFileInfo(path(2)).isDir(), folderInTheWay);
+        if (!folderInTheWay)
+            QCOMPARE(readFile(path(2)), QByteArray("old two"));
+        QCOMPARE(readFile(path(4)), QByteArray("old four, left by a longer run"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        if (sizeLimit >= 0)
+            QCOMPARE(single, QStringLiteral("File too large"));
     }
 
     void offsetConversion_data()

@@ -3,12 +3,15 @@
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
+#include "core/tickets/pdffiles.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
 #include "core/text/translator.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -354,6 +357,48 @@ private slots:
             printed.append(doc.aborted ? (doc.ended ? "ended and aborted" : "aborted") : doc.ended ? "ended" : "open");
         QCOMPARE(printed, documents);
         QCOMPARE(player.calls.size(), prompts);
+    }
+
+    // The leftovers of a longer run are the files of the same set numbered past the
+    // new run's last, in the order of their numbers; names that only look alike are
+    // not of the set.
+    void leftoversOfALongerRun()
+    {
+        QTemporaryDir folder;
+        for (const char *name : {"t-1.pdf", "t-3.pdf", "t-4.pdf", "t-10.pdf", "t-9.pdf", "t-04.pdf", "t-x.pdf",
+                 "t-5.pdf.bak", "other-5.pdf", "t.pdf", "t-2-7.pdf"}) {
+            QFile file(folder.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList expected;
+        for (const char *name : {"t-4.pdf", "t-9.pdf", "t-10.pdf"})
+            expected.append(folder.filePath(QString::fromLatin1(name)));
+        QCOMPARE(leftoverNumberedFiles(folder.filePath(QStringLiteral("t.pdf")), 3), expected);
+        QCOMPARE(pdfFileNames(folder.filePath(QStringLiteral("t.pdf")), true, 2),
+            (QStringList{folder.filePath(QStringLiteral("t-1.pdf")), folder.filePath(QStringLiteral("t-2.pdf"))}));
+    }
+
+    // A few files are listed one a line; hundreds are told by their count, folder,
+    // first and last, so that the message box stays on the screen.
+    void filesInBriefStayShort_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("five") << 5 << 5;
+        QTest::newRow("341 tickets") << 341 << 1;
+    }
+    void filesInBriefStayShort()
+    {
+        QFETCH(int, count);
+        QStringList files;
+        for (int n = 1; n <= count; ++n)
+            files.append(QStringLiteral("/home/ana/t-%1.pdf").arg(n));
+        const QString brief = filesInBrief(files);
+        QTEST(int(brief.count(QLatin1Char('\n'))) + 1, "lines");
+        for (const QString &part : {QStringLiteral("/home/ana"), QStringLiteral("t-1.pdf"), QString::number(count)})
+            QVERIFY2(brief.contains(part), qPrintable(brief));
+        QVERIFY2(brief.contains(QStringLiteral("t-%1.pdf").arg(count)), qPrintable(brief));
     }
 };
 

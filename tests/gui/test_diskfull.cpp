@@ -6,12 +6,15 @@
 #include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
+#include "gui/ticketprintdialog.h"
+#include "core/wheels/boardlist.h"
 #include "support/storagefiles.h"
 #include "support/children.h"
 #include "support/program.h"
 
 #include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -188,6 +191,53 @@ private slots:
         for (const auto &call : fakes->prompts.calls)
             beeped = beeped || call.kind == QLatin1String("beep");
         QTEST(beeped, "beep");
+    }
+
+    // PDF files instead of a printer, on a disk with little room: the player agrees to
+    // replace the older complete files, yet every one of them stays byte for byte,
+    // nothing new is left, and the failure names a file and the system's reason.
+    void pdfFilesOnAFullDiskKeepTheOldOnes_data()
+    {
+        QTest::addColumn<bool>("tickets"); // one file a ticket, or the one calibration sheet
+        QTest::addColumn<qint64>("leaveFree");
+        QTest::newRow("tickets, 12 KiB free") << true << 12288LL;
+        QTest::newRow("calibration sheet, disk full") << false << 0LL;
+    }
+    void pdfFilesOnAFullDiskKeepTheOldOnes()
+    {
+        QFETCH(bool, tickets);
+        QFETCH(qint64, leaveFree);
+        QTemporaryDir program;
+        SmallFilesystem disk;
+        QVERIFY(disk.isMounted());
+        QStringList old;
+        for (int n = 1; n <= (tickets ? 8 : 1); ++n) {
+            const QString name = tickets ? QStringLiteral("tickets-%1.pdf").arg(n) : QStringLiteral("sheet.pdf");
+            writeFile(disk.filePath(name), "%PDF-1.4 complete file " + QByteArray::number(n) + "\n%%EOF\n");
+            old.append(name);
+        }
+        start(program.path());
+        fakes->printLog->installed = false;
+        // HRVATSKA, ten boards a ticket: the system's boards make several tickets.
+        generate(119, session->boards);
+        auto *dialog = test::dialog<TicketPrintDialog>(w);
+        QVERIFY(test::showActive(dialog));
+        child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(2);
+        QVERIFY(disk.fill(leaveFree));
+        fakes->prompts.fileNames.enqueue(disk.filePath(tickets ? QStringLiteral("tickets.pdf") : QStringLiteral("sheet.pdf")));
+        child<QPushButton>(dialog, tickets ? "boutlancer" : "bcalage")->click();
+
+        for (int n = 1; n <= old.size(); ++n)
+            QCOMPARE(readFile(disk.filePath(old[n - 1])), "%PDF-1.4 complete file " + QByteArray::number(n) + "\n%%EOF\n");
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{QStringLiteral("filler")} + old);
+        const auto messages = fakes->prompts.messages();
+        QVERIFY(messages.size() >= 2);
+        // The question before replacing, when asked, then the failure; never "saved".
+        const QString failure = messages.last().text;
+        QVERIFY2(failure.contains(QDir::toNativeSeparators(disk.path())) && failure.contains(QStringLiteral(".pdf: Aucun espace disponible sur le disque")),
+            qPrintable(failure));
+        QCOMPARE(messages.last().icon, Prompts::Icon::Warning);
+        QVERIFY(dialog->isVisible());
     }
 
     // A settings file in a program folder that takes no new file is read all the

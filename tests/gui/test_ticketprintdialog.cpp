@@ -8,8 +8,10 @@
 #include "gui/ticketpreviewwindow.h"
 #include "support/children.h"
 #include "support/program.h"
+#include "support/storagefiles.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -134,6 +136,82 @@ private slots:
         QCOMPARE(child<QLineEdit>(d, "Gpremier")->text() + '-' + child<QLineEdit>(d, "gdernier")->text(),
             first + '-' + last);
     }
+    // Without a printer the tickets go to PDF files, one a ticket, all or nothing.
+    // Files of an earlier, longer run are named in the question and replaced or
+    // removed only when the player agrees; a disk that stops taking bytes leaves every
+    // one of them as it was and says which file failed and why.
+    void withoutAPrinterTicketsGoToPdfFiles_data()
+    {
+        QTest::addColumn<int>("earlierRun"); // tickets-1.pdf … tickets-N.pdf already there
+        QTest::addColumn<bool>("agree");
+        QTest::addColumn<qint64>("sizeLimit"); // -1: none
+        QTest::newRow("fresh folder") << 0 << true << -1LL;
+        QTest::newRow("earlier run of 8, replaced") << 8 << true << -1LL;
+        QTest::newRow("earlier run of 8, kept") << 8 << false << -1LL;
+        // Each ticket's PDF takes some 1,300 bytes.
+        QTest::newRow("disk stops taking bytes") << 8 << true << 1000LL;
+    }
+    void withoutAPrinterTicketsGoToPdfFiles()
+    {
+        QFETCH(int, earlierRun);
+        QFETCH(bool, agree);
+        QFETCH(qint64, sizeLimit);
+        open();
+        QTemporaryDir saved;
+        const auto path = [&](int n) { return saved.filePath(QStringLiteral("tickets-%1.pdf").arg(n)); };
+        for (int n = 1; n <= earlierRun; ++n)
+            test::writeFile(path(n), "ticket " + QByteArray::number(n) + " of the earlier run");
+        const auto contents = [&] {
+            QStringList files;
+            for (const QString &name : QDir(saved.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+                files.append(name + '=' + QString::fromLatin1(test::readFile(saved.filePath(name)).left(24)));
+            return files;
+        };
+        const QStringList before = contents();
+        fakes->printLog->installed = false;
+        // UK DAILY PLAY, four boards a ticket: sixteen boards make four tickets.
+        child<QComboBox>(d, "ComboBox1")->setCurrentIndex(3);
+        fakes->prompts.fileNames.enqueue(saved.filePath(QStringLiteral("tickets.pdf")));
+        fakes->prompts.answers.append({Prompts::Answer::Yes, agree ? Prompts::Answer::Yes : Prompts::Answer::No});
+        {
+            const std::unique_ptr<test::FileSizeLimit> limit(sizeLimit < 0 ? nullptr : new test::FileSizeLimit(sizeLimit));
+            QTest::mouseClick(child<QPushButton>(d, "boutlancer"), Qt::LeftButton);
+        }
+
+        const auto messages = fakes->prompts.messages();
+        QCOMPARE(messages.size(), earlierRun > 0 ? 3 - int(!agree) : 2);
+        if (earlierRun > 0) {
+            const QString question = messages[1].text;
+            for (int n = 1; n <= earlierRun; ++n)
+                QVERIFY2(question.contains(QDir::toNativeSeparators(path(n))), qPrintable(question));
+            QVERIFY2(question.indexOf(QStringLiteral("tickets-4.pdf")) < question.indexOf(QStringLiteral("tickets-5.pdf")),
+                qPrintable(question));
+            QVERIFY(question.endsWith(QStringLiteral("Continuer quand même ?")));
+            QCOMPARE(messages[1].buttons, Prompts::Buttons::YesNo);
+        }
+        const bool written = agree && sizeLimit < 0;
+        QCOMPARE(d->isVisible(), !written);
+        QCOMPARE(fakes->printLog->documents.size(), 0);
+        if (!written) {
+            QCOMPARE(contents(), before);
+            if (agree) {
+                QVERIFY2(messages.last().text.contains(QDir::toNativeSeparators(path(1)) + QStringLiteral(": File too large")),
+                    qPrintable(messages.last().text));
+                QCOMPARE(messages.last().icon, Prompts::Icon::Warning);
+            }
+            return;
+        }
+        QStringList files;
+        for (int n = 1; n <= 4; ++n) {
+            files.append(QDir::toNativeSeparators(path(n)));
+            const QByteArray pdf = test::readFile(path(n));
+            QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
+        }
+        QCOMPARE(QDir(saved.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            (QStringList{"tickets-1.pdf", "tickets-2.pdf", "tickets-3.pdf", "tickets-4.pdf"}));
+        QCOMPARE(messages.last().text, QStringLiteral("Les pages ont été enregistrées dans :\n") + files.join('\n'));
+    }
+
     // The preview pages through the tickets of the range as printing would fill
     // them, and feeds no ticket; a range refused for printing is refused here too.
     void previewButton_data()

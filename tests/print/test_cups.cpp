@@ -416,7 +416,9 @@ private slots:
             fakes->prompts.fileNames.enqueue(list);
             printFromTheWindow();
             messages = fakes->prompts.messages();
-            QCOMPARE(messages[1].text, QStringLiteral("Continuer quand même ?"));
+            QVERIFY2(messages[1].text.contains(QDir::toNativeSeparators(list) + QLatin1Char('\n'))
+                    && messages[1].text.endsWith(QStringLiteral("Continuer quand même ?")),
+                qPrintable(messages[1].text));
             QCOMPARE(messages[1].buttons, Prompts::Buttons::YesNo);
             if (replace == Prompts::Answer::No)
                 QCOMPARE(contents(), QByteArray("the player's own file"));

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QtEndian>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace quillon::test {
@@ -30,6 +32,33 @@ inline QString namedPipe(const QString &path)
         qFatal("cannot make the pipe %s", qPrintable(path));
     return path;
 }
+
+// While it lives, no file of the process grows past maxBytes: a write beyond fails
+// with "File too large", as a full disk fails, without root or a mount.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 maxBytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        // Failing writes are to return an error, not to end the process.
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_before;
+        limit.rlim_cur = rlim_t(maxBytes);
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            qFatal("cannot limit the file size");
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_handler);
+    }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_before{};
+    void (*m_handler)(int) = nullptr;
+};
 
 inline QByteArray readFile(const QString &path)
 {

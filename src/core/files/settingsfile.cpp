@@ -12,6 +12,10 @@
 #include <cstring>
 #include <limits>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace quillon {
 
 namespace {
@@ -79,10 +83,30 @@ SettingsRecord defaultSettings()
     return record;
 }
 
+bool programFolderBelongsToSystem(const QString &folder, uint ownerId, uint userId)
+{
+    const QString path = QDir::cleanPath(QDir(folder).absolutePath());
+    const bool underUsr = path == QLatin1String("/usr") || path.startsWith(QLatin1String("/usr/"));
+    return underUsr || ownerId != userId;
+}
+
 QString settingsFilePath(const QString &programFolder)
 {
     const QString inProgramFolder = QDir(programFolder).filePath(kSettingsFileName);
-    return canCreateFilesIn(programFolder) ? inProgramFolder : userSettingsFilePath();
+    const QFileInfo folder(programFolder);
+    // The real place counts: a link from a folder of the user's into /usr does not
+    // make the installed folder a portable copy.
+    const QString real = folder.canonicalFilePath().isEmpty() ? programFolder : folder.canonicalFilePath();
+#ifdef Q_OS_UNIX
+    // The user files are created as.
+    const uint user = uint(::geteuid());
+#else
+    // Ownership is not told this way here: the probe below decides alone.
+    const uint user = folder.ownerId();
+#endif
+    return !programFolderBelongsToSystem(real, folder.ownerId(), user) && canCreateFilesIn(programFolder)
+        ? inProgramFolder
+        : userSettingsFilePath();
 }
 
 QString settingsFileToRead(const QString &programFolder)
@@ -126,7 +150,7 @@ bool writeSettingsFile(const SettingsRecord &record, const QString &path)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
-    return replaceFile(path, encodeSettings(record)).isEmpty();
+    return replaceFile(path, encodeSettings(record), LinkHandling::ReplaceLink).isEmpty();
 }
 
 QString settingsWriteFailureText()

@@ -1,7 +1,7 @@
 // The settings file "QUILLON.PAR": one 32-byte record, integers little-endian.
 //
-// It lives in the program folder, or in the user's configuration folder when the
-// program folder takes no new file (a system-wide install). It is read once at the
+// It lives in the program folder of a portable copy, or in the user's configuration
+// folder when the program is installed on the system or its folder takes no new file. It is read once at the
 // first activation of the main window and written when the player leaves through
 // "Quitter".
 #pragma once
@@ -26,8 +26,15 @@ bool decodeSettings(const QByteArray &bytes, SettingsRecord &record);
 // The settings of a first start: French, offsets 0.
 SettingsRecord defaultSettings();
 
-// Where the settings file is written: the program folder when a file can be made
-// in it, otherwise the user's configuration folder.
+// Whether a program folder belongs to the system rather than to the player: an
+// installed program under /usr, or a folder the user (userId) does not own. Such a
+// folder is never written to, whoever runs the program, so that removing the
+// package leaves nothing behind.
+bool programFolderBelongsToSystem(const QString &folder, uint ownerId, uint userId);
+
+// Where the settings file is written: the program folder when it is the player's
+// own (a portable copy) and a file can be made in it, otherwise the user's
+// configuration folder.
 QString settingsFilePath(const QString &programFolder);
 // Where it is read: the file where it will be written when there is one, otherwise
 // the one in the other place, so that a file left in a read-only program folder is
@@ -40,7 +47,8 @@ QString settingsFileToRead(const QString &programFolder);
 SettingsRecord readSettingsFile(const QString &path);
 
 // Writes the record to the file, replacing it only once the whole record is on
-// disk. False when the write failed; the file the user had is then untouched.
+// disk. False when the write failed; the file the user had is then untouched. A
+// link at path is replaced by the file, never written through.
 bool writeSettingsFile(const SettingsRecord &record, const QString &path);
 
 // The two fixed texts shown when the settings cannot be written.
