@@ -5,6 +5,8 @@
 #include "core/tickets/pdffiles.h"
 #include "platform/pdffilesprintdevice.h"
 
+#include <QCoreApplication>
+
 using namespace quillon;
 
 bool printToPdfInstead(

@@ -219,7 +219,7 @@ private slots:
         start(program.path());
         fakes->printLog->installed = false;
         // HRVATSKA, ten boards a ticket: the system's boards make several tickets.
-        generate(119, session->boards);
+        generate(Wheel::fromCatalogue(119), session->boards);
         auto *dialog = test::dialog<TicketPrintDialog>(w);
         QVERIFY(test::showActive(dialog));
         child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(2);

@@ -130,7 +130,7 @@ private slots:
         gather(w, shown);
 
         w->readBoxes();
-        generate(4, session->boards);
+        generate(Wheel::fromCatalogue(4), session->boards);
         for (QDialog *window : w->findChildren<QDialog *>(QString(), Qt::FindDirectChildrenOnly)) {
             QVERIFY(showActive(window));
             gather(window, shown);
