@@ -67,9 +67,9 @@ void PdfFilesPrintDevice::openNext()
     m_file->setFont(m_family, m_pointSize, m_bold);
 }
 
-void PdfFilesPrintDevice::beginDocument()
+void PdfFilesPrintDevice::beginDocument(const QString &name)
 {
-    m_file->beginDocument();
+    m_file->beginDocument(name);
 }
 
 void PdfFilesPrintDevice::endDocument()

@@ -31,7 +31,7 @@ public:
     void commit();
 
     QSize pageSize() override { return m_file->pageSize(); }
-    void beginDocument() override;
+    void beginDocument(const QString &name) override;
     void endDocument() override;
     void abortDocument() override;
     void newPage() override { m_file->newPage(); }

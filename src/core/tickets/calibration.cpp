@@ -5,6 +5,8 @@
 #include "core/tickets/slipgrid.h"
 #include "core/tickets/ticketprint.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -116,7 +118,7 @@ void printCalibrationSheet(PrintDevice &device, int t, const PrintOffsets &offse
     QString why;
     if (!device.ready(&why))
         throw QuillonError(why);
-    device.beginDocument();
+    device.beginDocument(QCoreApplication::translate("quillon", "Quillon: calibration sheet"));
     try {
         drawSheet(device, t, offsets, caption);
     } catch (...) {
