@@ -382,7 +382,9 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
             QVERIFY(fakes->prompts.messages().isEmpty());
 
-            // "Voir" with boxes 1 … 8 all showing 1.
+            // "Voir" with boxes 1 … 8 all showing 1. The message box takes the activation
+            // from the window and gives it back.
+            test::showRealBoxes(fakes->prompts);
             box->setEditText(QStringLiteral("1"));
             typeInto(numberBox(compare(), 9), QStringLiteral("12"));
             child<QPushButton>(compare(), "bvoir")->click();
@@ -405,6 +407,30 @@ private slots:
             QCOMPARE(numberBox(compare(), 3)->currentText(), QStringLiteral("1"));
             QCOMPARE(numberBox(compare(), 9)->currentText(), QString());
         });
+    }
+
+    // One row per board compared; none at all when there is no board.
+    void comparisonRowsAreTheBoards_data()
+    {
+        QTest::addColumn<int>("boards");
+        QTest::newRow("no board") << 0;
+        QTest::newRow("one board") << 1;
+        QTest::newRow("three boards") << 3;
+    }
+    void comparisonRowsAreTheBoards()
+    {
+        QFETCH(int, boards);
+        Comparison comparison;
+        comparison.boardCount = boards;
+        comparison.boardSize = 7;
+        for (int k = 0; k < boards * 7; ++k)
+            comparison.numbers.append(k + 1);
+        for (int b = 0; b < boards; ++b)
+            comparison.results.append(QStringLiteral("3"));
+        ComparisonTableModel model;
+        model.setComparison(comparison, QStringLiteral("Grille"));
+        QCOMPARE(model.rowCount(), boards);
+        QCOMPARE(model.columnCount(), 8);
     }
 
     void comparingRatesEveryBoard()
