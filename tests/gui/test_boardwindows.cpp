@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QScopeGuard>
+#include <QTranslator>
 
 using namespace quillon;
 using test::child;
@@ -80,6 +82,20 @@ QColor cellColour(QTableView *grid, int col, int r)
         return {};
     return surface->grab().toImage().pixelColor(rect.right() - 3, rect.bottom() - 3);
 }
+
+// Stands in for the compiled translations of a language: the texts of a few sources.
+class TextsTranslator : public QTranslator {
+public:
+    explicit TextsTranslator(QHash<QString, QString> texts) : m_texts(std::move(texts)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return m_texts.value(QString::fromUtf8(source));
+    }
+
+private:
+    QHash<QString, QString> m_texts;
+};
 
 } // namespace
 
@@ -431,6 +447,29 @@ private slots:
         model.setComparison(comparison, QStringLiteral("Grille"));
         QCOMPARE(model.rowCount(), boards);
         QCOMPARE(model.columnCount(), 8);
+    }
+
+    // A screen reader names each box by its place, in the current language: the names
+    // are set again with the window's texts when another language comes in.
+    void boxesAreNamedForScreenReaders()
+    {
+        start();
+        const auto drawBoxNames = [this](const QString &third, const QString &ninth) {
+            whileOpen(child<QPushButton>(w, "bcompar"), compare(), [&] {
+                QCOMPARE(numberBox(compare(), 3)->accessibleName(), third);
+                QCOMPARE(numberBox(compare(), 9)->accessibleName(), ninth);
+            });
+        };
+        QCOMPARE(numberBox(w, 12)->accessibleName(), QStringLiteral("Number 12"));
+        drawBoxNames(QStringLiteral("Drawn number 3"), QStringLiteral("Bonus number 2"));
+
+        TextsTranslator croatian({{"Number %1", "Broj %1"}, {"Drawn number %1", "Izvučeni broj %1"},
+            {"Bonus number %1", "Dopunski broj %1"}});
+        QCoreApplication::installTranslator(&croatian);
+        const auto removed = qScopeGuard([&croatian] { QCoreApplication::removeTranslator(&croatian); });
+        w->applyCaptions();
+        QCOMPARE(numberBox(w, 12)->accessibleName(), QStringLiteral("Broj 12"));
+        drawBoxNames(QStringLiteral("Izvučeni broj 3"), QStringLiteral("Dopunski broj 2"));
     }
 
     void comparingRatesEveryBoard()
