@@ -22,8 +22,9 @@ public:
 
     // Printable page width and height in device units.
     virtual QSize pageSize() = 0;
-    // Starts a print document; throws QuillonError when no printer can take it.
-    virtual void beginDocument() = 0;
+    // Starts a print document under name, the title the print queue shows for the job;
+    // throws QuillonError when no printer can take it.
+    virtual void beginDocument(const QString &name) = 0;
     // Ends the document and sends it to the printer.
     virtual void endDocument() = 0;
     // Drops the document begun last without feeding anything through the printer.

@@ -77,7 +77,7 @@ int ComparisonTableModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !m_filled)
         return 0;
-    return std::max(boardCount(), 1);
+    return boardCount();
 }
 
 int ComparisonTableModel::columnCount(const QModelIndex &parent) const

@@ -51,7 +51,8 @@ private:
 };
 
 // The boards of a comparison with a draw: the numbers, then each board's result in a
-// wider last column. With no board at all it keeps one blank row.
+// wider last column. With no board at all it has no row: a blank one would read as a
+// board without numbers.
 class ComparisonTableModel : public BoardTableModel {
     Q_OBJECT
 public:

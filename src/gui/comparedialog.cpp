@@ -23,6 +23,8 @@ using namespace quillon;
 namespace {
 
 constexpr int kBoxLefts[10] = { 0, 16, 63, 110, 157, 202, 250, 298, 362, 418 };
+// c1 … c7 take the main numbers of the draw, c8 and c9 the bonus numbers.
+constexpr int kMainDrawEntries = 7;
 
 } // namespace
 
@@ -99,6 +101,12 @@ void CompareDialog::onActivated()
     m_closeButton->setText(text(Msg::Quit));
     m_closeButton->setToolTip(text(Msg::CloseWindowHint));
     m_resultGroup->setTitle(text(Msg::Results));
+    // A screen reader would otherwise name each box by the number it shows.
+    for (int tag = 1; tag <= kDrawEntries; ++tag) {
+        m_drawBoxes[size_t(tag)]->setAccessibleName(tag <= kMainDrawEntries
+                ? tr("Drawn number %1").arg(tag)
+                : tr("Bonus number %1").arg(tag - kMainDrawEntries));
+    }
 }
 
 void CompareDialog::compareWithDraw()

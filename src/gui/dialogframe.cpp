@@ -4,6 +4,8 @@
 #include "gui/gradientbackground.h"
 #include "core/text/keyfilters.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
@@ -62,6 +64,64 @@ private:
     QIcon m_icon;
 };
 
+constexpr char kNumberBoxProperty[] = "numberBox";
+
+// Qt's accessible combo box gives, on Linux, the text it shows as its name and leaves
+// the naming to a label beside it, which the number boxes do not have: a screen reader
+// would read each box by its number alone. This one gives the box's accessible name as
+// its name and the text as its value, and keeps the list and the line edit as children.
+class NumberBoxAccessible : public QAccessibleWidget {
+public:
+    explicit NumberBoxAccessible(QComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value || (t == QAccessible::Name && box()->accessibleName().isEmpty()))
+            return box()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 2; }
+    QAccessibleInterface *child(int index) const override
+    {
+        QWidget *const children[] = { box()->view(), box()->lineEdit() };
+        return index == 0 || index == 1 ? QAccessible::queryAccessibleInterface(children[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (child && child->object() == box()->view())
+            return 0;
+        if (child && child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = box()->view()->isVisible();
+        state.editable = true;
+        return state;
+    }
+    QStringList actionNames() const override { return { showMenuAction(), pressAction() }; }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction() || action == pressAction())
+            box()->showPopup();
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+};
+
+QAccessibleInterface *numberBoxAccessible(const QString &, QObject *object)
+{
+    auto *box = qobject_cast<QComboBox *>(object);
+    return box && box->property(kNumberBoxProperty).toBool() ? new NumberBoxAccessible(box) : nullptr;
+}
+
 } // namespace
 
 QFont designFont(const QString &family, int pixelHeight, bool bold)
@@ -108,6 +168,10 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
     auto *box = new QComboBox(parent);
     box->setObjectName(QStringLiteral("c%1").arg(tag));
     box->setProperty("Tag", tag);
+    box->setProperty(kNumberBoxProperty, true);
+    // Once for the whole program: the boxes' accessible names reach the screen reader.
+    static const bool namedForScreenReaders = (QAccessible::installFactory(numberBoxAccessible), true);
+    Q_UNUSED(namedForScreenReaders);
     // Made editable through a line edit of our own, as setEditable(true) would, without
     // its two costly by-products, which made the boxes a good part of the start: the
     // popup made at once instead of at its first opening, and a completer over the

@@ -330,6 +330,9 @@ void MainWindow::applySelectionBoxRule()
 void MainWindow::applyCaptions()
 {
     m_qtTranslations.use(m_session.language());
+    // A screen reader would otherwise name each box by the number it shows.
+    for (int tag = 1; tag <= kBoxCount; ++tag)
+        m_numberBoxes[size_t(tag)]->setAccessibleName(tr("Number %1").arg(tag));
     if (m_systemList->count() > 0 && m_listLanguage != m_session.language()) {
         const int system = selectedSystem();
         fillSystemList();

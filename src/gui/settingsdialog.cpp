@@ -98,6 +98,9 @@ void SettingsDialog::applyCaptions()
     m_horizontalLabel->adjustSize();
     m_verticalLabel->setText(text(Msg::VerticalOffset));
     m_verticalLabel->adjustSize();
+    // A screen reader would otherwise name both boxes after their group.
+    m_horizontalBox->setAccessibleName(tr("Horizontal offset in millimetres"));
+    m_verticalBox->setAccessibleName(tr("Vertical offset in millimetres"));
     // The way back to a language must be readable by a player who cannot read the
     // current one, or who chose a code without texts: the label in all three at once.
     const QString label = text(Msg::Language);

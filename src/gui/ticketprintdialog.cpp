@@ -189,6 +189,9 @@ void TicketPrintDialog::applyCaptions()
     m_rangeGroup->setTitle(text(Msg::BoardsToPrintGroup));
     showSized(m_firstLabel, text(Msg::FirstBoardLabel));
     showSized(m_lastLabel, text(Msg::LastBoardLabel));
+    // A screen reader would otherwise name both boxes after their group.
+    m_firstBox->setAccessibleName(tr("First board to print"));
+    m_lastBox->setAccessibleName(tr("Last board to print"));
     m_modeGroup->setTitle(text(Msg::PrintingModeGroup));
     setWrappedText(m_allAtOnceButton, text(Msg::PrintAllAtOnce));
     m_oneAtATimeButton->setText(text(Msg::PrintOneAtATime));

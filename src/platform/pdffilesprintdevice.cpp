@@ -41,8 +41,10 @@ QPoint PdfFilesPrintDevice::printingOffset()
     return m_writer->pageLayout().paintRectPixels(kDpi).topLeft();
 }
 
-void PdfFilesPrintDevice::beginDocument()
+void PdfFilesPrintDevice::beginDocument(const QString &name)
 {
+    // The job's name is the file's title.
+    m_writer->setTitle(name);
     if (!m_painter.begin(m_writer.get()))
         throw quillon::QuillonError(
             QCoreApplication::translate("QtPrintDevice", "The document cannot be printed."));

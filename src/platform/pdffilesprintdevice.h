@@ -29,7 +29,7 @@ public:
     const QList<QByteArray> &documents() const { return m_documents; }
 
     QSize pageSize() override;
-    void beginDocument() override;
+    void beginDocument(const QString &name) override;
     void endDocument() override;
     void abortDocument() override;
     void newPage() override { m_writer->newPage(); }

@@ -44,7 +44,7 @@ std::unique_ptr<PicturePrintDevice> PicturePrintDevice::likeDefaultPrinter()
     return device;
 }
 
-void PicturePrintDevice::beginDocument()
+void PicturePrintDevice::beginDocument(const QString &)
 {
     m_pages.clear();
     m_picture = QPicture();

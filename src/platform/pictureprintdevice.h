@@ -31,7 +31,7 @@ public:
     const QList<QList<QPicture>> &documents() const { return m_documents; }
 
     QSize pageSize() override { return m_page; }
-    void beginDocument() override;
+    void beginDocument(const QString &name) override;
     void endDocument() override;
     void abortDocument() override;
     void newPage() override;

@@ -113,10 +113,12 @@ QSize QtPrintDevice::pageSize()
     return {int(std::floor(page.width())), int(std::floor(page.height()))};
 }
 
-void QtPrintDevice::beginDocument()
+void QtPrintDevice::beginDocument(const QString &name)
 {
     if (!m_hasPrinter)
         throw quillon::QuillonError(QCoreApplication::translate("quillon", "No printer is installed."));
+    // The job's title in the print queue, and the title of a PDF file.
+    m_printer->setDocName(name);
     if (!m_painter.begin(m_printer.get())) {
         const QString name = printerName();
         throw quillon::QuillonError(name.isEmpty()

@@ -31,7 +31,7 @@ public:
     QtPrintDevice &operator=(const QtPrintDevice &) = delete;
 
     QSize pageSize() override;
-    void beginDocument() override;
+    void beginDocument(const QString &name) override;
     void endDocument() override;
     void abortDocument() override;
     void newPage() override;

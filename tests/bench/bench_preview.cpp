@@ -51,7 +51,7 @@ class BenchPreview : public QObject, test::ProgramFixture {
     void openDialog()
     {
         QVERIFY(startIn(folder.path()));
-        generate(kLargestSystem, session->boards);
+        generate(Wheel::fromCatalogue(kLargestSystem), session->boards);
         QCOMPARE(session->boards.boardCount, 2784);
         d = test::dialog<TicketPrintDialog>(w);
         QVERIFY(test::showActive(d));

@@ -62,12 +62,12 @@ public:
     }
 
     QSize pageSize() override { return m_pdf.pageSize(); }
-    void beginDocument() override
+    void beginDocument(const QString &name) override
     {
         if (m_begun > 0)
             QFile::rename(path(0), path(m_begun));
         ++m_begun;
-        m_pdf.beginDocument();
+        m_pdf.beginDocument(name);
     }
     void endDocument() override { m_pdf.endDocument(); }
     void abortDocument() override { m_pdf.abortDocument(); }

@@ -129,6 +129,7 @@ private slots:
         QCOMPARE(fakes.printLog->documents.size(), 1);
         const PrintedDocument &doc = fakes.printLog->documents[0];
         QVERIFY(doc.ended);
+        QCOMPARE(doc.name, QStringLiteral("Quillon: list of boards"));
         const int pitch = fakes.printLog->textHeight(14) + 10;
         QCOMPARE(pitch, 80);
 

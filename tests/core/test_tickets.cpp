@@ -4,6 +4,7 @@
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
 #include "core/tickets/pdffiles.h"
+#include "core/tickets/calibration.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
@@ -58,6 +59,14 @@ QList<QList<QPoint>> expectedTickets(
         }
     }
     return result;
+}
+
+QStringList documentNames(const test::PrintLog &log)
+{
+    QStringList names;
+    for (const test::PrintedDocument &doc : log.documents)
+        names.append(doc.name);
+    return names;
 }
 
 QList<QList<QPoint>> printedTickets(const test::PrintLog &log)
@@ -180,7 +189,7 @@ private slots:
                      cmToDevice(device, offsets, Axis::Vertical, 6.18)),
             mark);
 
-        device.beginDocument();
+        device.beginDocument(QStringLiteral("marks"));
         for (int kind : {0, 1, 2, 3, 4, 5})
             drawMark(device, offsets, 10, 20, MarkKind(kind));
         // A bar whose corner lies at the end of the coordinate range ends there too.
@@ -225,6 +234,10 @@ private slots:
         print(device, prompts, t, TicketMode::PrintAll, first, last);
         QVERIFY(prompts.calls.isEmpty());
         QCOMPARE(printedTickets(*log), expectedTickets(device, offsets, t, tickets));
+        QStringList names;
+        for (qsizetype k = 1; k <= tickets.size(); ++k)
+            names.append(QStringLiteral("Quillon: ticket %1 of %2").arg(k).arg(tickets.size()));
+        QCOMPARE(documentNames(*log), names);
         for (const test::PrintedDocument &doc : log->documents) {
             QVERIFY(doc.ended && !doc.aborted);
             const PrintOp &op = doc.pages.first().first();
@@ -399,6 +412,42 @@ private slots:
         for (const QString &part : {QStringLiteral("/home/ana"), QStringLiteral("t-1.pdf"), QString::number(count)})
             QVERIFY2(brief.contains(part), qPrintable(brief));
         QVERIFY2(brief.contains(QStringLiteral("t-%1.pdf").arg(count)), qPrintable(brief));
+    }
+
+    // The calibration sheet is one named document, sent only to a printer that is
+    // ready, and a queue that refuses it is reported.
+    void calibrationSheetNeedsAReadyPrinter_data()
+    {
+        QTest::addColumn<int>("goneAfter");
+        QTest::addColumn<int>("refusedAfter");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("documents");
+        QTest::newRow("ready") << -1 << -1 << QString() << QStringList{"ended"};
+        QTest::newRow("not ready") << 0 << -1 << "The printer is gone." << QStringList{};
+        QTest::newRow("refused") << -1 << 0 << "The queue refused the document." << QStringList{"ended"};
+    }
+    void calibrationSheetNeedsAReadyPrinter()
+    {
+        QFETCH(int, goneAfter);
+        QFETCH(int, refusedAfter);
+        QFETCH(QString, error);
+        QFETCH(QStringList, documents);
+        log->goneAfter = goneAfter;
+        log->refusedAfter = refusedAfter;
+        test::RecordingPrintDevice device(log);
+        QString thrown;
+        try {
+            printCalibrationSheet(device, 5, offsets, QStringLiteral("DANSK LOTTO"));
+        } catch (const QuillonError &e) {
+            thrown = e.text();
+        }
+        QCOMPARE(thrown, error);
+        QStringList printed;
+        for (const test::PrintedDocument &doc : log->documents) {
+            printed.append(doc.aborted ? "aborted" : doc.ended ? "ended" : "open");
+            QCOMPARE(doc.name, QStringLiteral("Quillon: calibration sheet"));
+        }
+        QCOMPARE(printed, documents);
     }
 };
 

@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QScopeGuard>
+#include <QTranslator>
 
 using namespace quillon;
 using test::child;
@@ -80,6 +82,20 @@ QColor cellColour(QTableView *grid, int col, int r)
         return {};
     return surface->grab().toImage().pixelColor(rect.right() - 3, rect.bottom() - 3);
 }
+
+// Stands in for the compiled translations of a language: the texts of a few sources.
+class TextsTranslator : public QTranslator {
+public:
+    explicit TextsTranslator(QHash<QString, QString> texts) : m_texts(std::move(texts)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char *, const char *source, const char *, int) const override
+    {
+        return m_texts.value(QString::fromUtf8(source));
+    }
+
+private:
+    QHash<QString, QString> m_texts;
+};
 
 } // namespace
 
@@ -409,7 +425,9 @@ private slots:
             QTest::keyClick(box, Qt::Key_Return);
             QVERIFY(fakes->prompts.messages().isEmpty());
 
-            // "Voir" with boxes 1 … 8 all showing 1.
+            // "Voir" with boxes 1 … 8 all showing 1. The message box takes the activation
+            // from the window and gives it back.
+            test::showRealBoxes(fakes->prompts);
             box->setEditText(QStringLiteral("1"));
             typeInto(numberBox(compare(), 9), QStringLiteral("12"));
             child<QPushButton>(compare(), "bvoir")->click();
@@ -432,6 +450,53 @@ private slots:
             QCOMPARE(numberBox(compare(), 3)->currentText(), QStringLiteral("1"));
             QCOMPARE(numberBox(compare(), 9)->currentText(), QString());
         });
+    }
+
+    // One row per board compared; none at all when there is no board.
+    void comparisonRowsAreTheBoards_data()
+    {
+        QTest::addColumn<int>("boards");
+        QTest::newRow("no board") << 0;
+        QTest::newRow("one board") << 1;
+        QTest::newRow("three boards") << 3;
+    }
+    void comparisonRowsAreTheBoards()
+    {
+        QFETCH(int, boards);
+        Comparison comparison;
+        comparison.boardCount = boards;
+        comparison.boardSize = 7;
+        for (int k = 0; k < boards * 7; ++k)
+            comparison.numbers.append(k + 1);
+        for (int b = 0; b < boards; ++b)
+            comparison.results.append(QStringLiteral("3"));
+        ComparisonTableModel model;
+        model.setComparison(comparison, QStringLiteral("Grille"));
+        QCOMPARE(model.rowCount(), boards);
+        QCOMPARE(model.columnCount(), 8);
+    }
+
+    // A screen reader names each box by its place, in the current language: the names
+    // are set again with the window's texts when another language comes in.
+    void boxesAreNamedForScreenReaders()
+    {
+        start();
+        const auto drawBoxNames = [this](const QString &third, const QString &ninth) {
+            whileOpen(child<QPushButton>(w, "bcompar"), compare(), [&] {
+                QCOMPARE(numberBox(compare(), 3)->accessibleName(), third);
+                QCOMPARE(numberBox(compare(), 9)->accessibleName(), ninth);
+            });
+        };
+        QCOMPARE(numberBox(w, 12)->accessibleName(), QStringLiteral("Number 12"));
+        drawBoxNames(QStringLiteral("Drawn number 3"), QStringLiteral("Bonus number 2"));
+
+        TextsTranslator croatian({{"Number %1", "Broj %1"}, {"Drawn number %1", "Izvučeni broj %1"},
+            {"Bonus number %1", "Dopunski broj %1"}});
+        QCoreApplication::installTranslator(&croatian);
+        const auto removed = qScopeGuard([&croatian] { QCoreApplication::removeTranslator(&croatian); });
+        w->applyCaptions();
+        QCOMPARE(numberBox(w, 12)->accessibleName(), QStringLiteral("Broj 12"));
+        drawBoxNames(QStringLiteral("Izvučeni broj 3"), QStringLiteral("Dopunski broj 2"));
     }
 
     void comparingRatesEveryBoard()

@@ -25,11 +25,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 
 using namespace quillon;
 using test::child;
 using test::numberBox;
+using test::turnWheelOver;
 
 namespace {
 
@@ -100,16 +100,6 @@ class TestMainWindow : public QObject, test::ProgramFixture {
         view->setCurrentIndex(view->model()->index(row, 0));
         QTest::keyClick(view, Qt::Key_Return);
         QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), row);
-    }
-
-    // One notch of the mouse wheel, handed to the control (a wheel turn over a box's line
-    // edit travels up to the box; that path is driven through a real X server).
-    static void turnWheelOver(QWidget *widget)
-    {
-        const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-        QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-            Qt::NoScrollPhase, false);
-        QApplication::sendEvent(widget, &wheel);
     }
 
 private slots:

@@ -222,17 +222,28 @@ private slots:
             { 2, 6, "Izlaz", "Printati listiće", "Izabrati željene brojeve za igru",
                 "  6  /  7 od  9 u     4 kombinacija", "&Da", "Pregled" },
         };
+        int languageRow = 0;
         for (const Step &step : steps) {
             SettingsDialog *dialog = test::dialog<SettingsDialog>(w);
-            QTimer::singleShot(0, dialog, [dialog, &step] {
+            int shownRow = -1, rowAfterWheel = -1;
+            QTimer::singleShot(0, dialog, [dialog, &step, &shownRow, &rowAfterWheel] {
                 QVERIFY(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
                 auto *list = child<QComboBox>(dialog, "clangue");
+                // The list opens on the language in force; the wheel turned over it while
+                // the focus is elsewhere leaves it there.
+                shownRow = list->currentIndex();
+                child<QLineEdit>(dialog, "edech")->setFocus();
+                test::turnWheelOver(list);
+                rowAfterWheel = list->currentIndex();
                 list->showPopup();
                 list->view()->setCurrentIndex(list->model()->index(step.row, 0));
                 QTest::keyClick(list->view(), Qt::Key_Return);
                 child<QPushButton>(dialog, "bok")->click();
             });
             child<QPushButton>(w, "bparametre")->click();
+            QCOMPARE(shownRow, languageRow);
+            QCOMPARE(rowAfterWheel, languageRow);
+            languageRow = step.row;
             QCOMPARE(session->settings.languageCode, step.code);
             QTRY_COMPARE(child<QPushButton>(w, "bquit")->text(), QString::fromUtf8(step.quit));
             QCOMPARE(child<QPushButton>(w, "bimprimetickets")->text(), QString::fromUtf8(step.tickets));

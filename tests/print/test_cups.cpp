@@ -50,9 +50,12 @@ class TestCups : public QObject {
         return env;
     }
 
+    // The PDFs the printer made, the newest last. CUPS-PDF names each after its job's
+    // title, followed by the job's number.
     QStringList pdfs() const
     {
-        return QDir(dir.filePath(QStringLiteral("cups/out"))).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+        return QDir(dir.filePath(QStringLiteral("cups/out")))
+            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
     }
 
     bool queueEmpty() const
@@ -213,6 +216,9 @@ private slots:
         QVERIFY(fakes->prompts.messages().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
 
+        // The print queue shows the job under the document's name.
+        QVERIFY2(pdfs().constLast().startsWith(QLatin1String("Quillon__list_of_boards")),
+            qPrintable(pdfs().constLast()));
         const QString pdf = dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast());
         const QList<PdfPage> pages = readPdfWords(pdf);
         QCOMPARE(pages.size(), 1);
@@ -310,7 +316,7 @@ private slots:
                 = QTest::qWaitFor([&] { return pdfs().size() == before.size() + 1 && queueEmpty(); }, 60000);
             QtPrintDevice printer;
             QCOMPARE(QProcess::execute(command.first(), command.mid(1)), 0);
-            printer.beginDocument();
+            printer.beginDocument(QStringLiteral("probe"));
             printer.drawText(0, 0, QStringLiteral("X"));
             printer.endDocument();
             probed = !printer.lastDocumentTaken(&refusal) != handedOver;

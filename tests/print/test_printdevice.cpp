@@ -65,7 +65,7 @@ private slots:
         const double margin = 10.0;
         const QString path = dir.filePath(QStringLiteral("text.pdf"));
         QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(margin, margin, margin, margin));
-        device.beginDocument();
+        device.beginDocument(QStringLiteral("Quillon: ticket 1 of 2"));
         device.setFont(QStringLiteral("Times New Roman"), 24, false);
         const QString title = QStringLiteral("LISTE");
         const int width = device.textWidth(title);
@@ -87,6 +87,8 @@ private slots:
 
         const QList<PdfPage> pages = readPdfWords(path);
         QCOMPARE(pages.size(), 2);
+        // The document's name is its title.
+        QCOMPARE(readPdfTitle(path), QStringLiteral("Quillon: ticket 1 of 2"));
         QCOMPARE(pages[0].words.size(), 1);
         const PdfWord word = pages[0].words[0];
         QCOMPARE(word.text, title);
@@ -163,7 +165,7 @@ private slots:
     void aDocumentThatCannotStartIsAnError()
     {
         QtPrintDevice device(dir.filePath(QStringLiteral("no/such/folder/x.pdf")), 300);
-        QVERIFY_THROWS_EXCEPTION(QuillonError, device.beginDocument());
+        QVERIFY_THROWS_EXCEPTION(QuillonError, device.beginDocument(QStringLiteral("x")));
     }
 
     void noDefaultPrinterIsAnError()
@@ -171,7 +173,7 @@ private slots:
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("this machine has a default printer");
         QtPrintDevice device;
-        QVERIFY_THROWS_EXCEPTION(QuillonError, device.beginDocument());
+        QVERIFY_THROWS_EXCEPTION(QuillonError, device.beginDocument(QStringLiteral("x")));
     }
 
     void anAbortedDocumentLeavesNoPages()
@@ -179,7 +181,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("aborted.pdf"));
         {
             QtPrintDevice device(path, 300);
-            device.beginDocument();
+            device.beginDocument(QStringLiteral("x"));
             device.drawText(10, 10, QStringLiteral("GONE"));
             device.abortDocument();
         }

@@ -85,11 +85,11 @@ PrintedDocument &RecordingPrintDevice::current()
     return m_log->documents.last();
 }
 
-void RecordingPrintDevice::beginDocument()
+void RecordingPrintDevice::beginDocument(const QString &name)
 {
     if (m_log->failBegin)
         throw QuillonError(QStringLiteral("No printer available"));
-    m_log->documents.append(PrintedDocument{});
+    m_log->documents.append(PrintedDocument{name});
 }
 
 void RecordingPrintDevice::endDocument()

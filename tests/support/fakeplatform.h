@@ -57,6 +57,7 @@ struct PrintOp {
 };
 
 struct PrintedDocument {
+    QString name; // the title the print queue shows
     QList<QList<PrintOp>> pages{{}};
     bool ended = false;
     bool aborted = false;
@@ -96,7 +97,7 @@ public:
     explicit RecordingPrintDevice(std::shared_ptr<PrintLog> log) : m_log(std::move(log)) {}
 
     QSize pageSize() override { return m_log->page; }
-    void beginDocument() override;
+    void beginDocument(const QString &name) override;
     void endDocument() override;
     void abortDocument() override;
     void newPage() override;

@@ -51,6 +51,16 @@ QList<PdfPage> readPdfWords(const QString &path)
     return pages;
 }
 
+QString readPdfTitle(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    static const QRegularExpression title(QStringLiteral("^Title: *(.*)$"), QRegularExpression::MultilineOption);
+    return title.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
+}
+
 QStringList pdfLines(const PdfPage &page)
 {
     QList<PdfWord> words = page.words;

@@ -22,6 +22,8 @@ struct PdfPage {
 bool havePdfToText();
 // The pages of the PDF, or an empty list when it cannot be read.
 QList<PdfPage> readPdfWords(const QString &path);
+// The title the PDF carries in its document information; empty when it has none.
+QString readPdfTitle(const QString &path);
 // Words grouped into lines by their vertical place, each line's words joined by one blank.
 QStringList pdfLines(const PdfPage &page);
 

@@ -44,4 +44,13 @@ protected:
 // keys clear the box.
 void typeInto(QComboBox *box, const QString &keys);
 
+// One notch of the mouse wheel, handed to the control (a wheel turn over a box's line
+// edit travels up to the box; that path is driven through a real X server).
+void turnWheelOver(QWidget *widget);
+
+// Each message box of the scripted prompts becomes a real modal box for a moment: it
+// takes the activation from the window that asked, and that window becomes active
+// again once the box closes, as with a QMessageBox. The scripted answer follows.
+void showRealBoxes(FakePrompts &prompts);
+
 } // namespace quillon::test

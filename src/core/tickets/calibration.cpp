@@ -126,7 +126,7 @@ void printCalibrationSheet(PrintDevice &device, int t, const PrintOffsets &offse
     QString why;
     if (!device.ready(&why))
         throw QuillonError(why);
-    device.beginDocument();
+    device.beginDocument(QCoreApplication::translate("quillon", "Quillon: calibration sheet"));
     try {
         drawSheet(device, t, offsets, caption);
     } catch (...) {

@@ -1,5 +1,7 @@
 #include "core/tickets/listprint.h"
 
+#include <QCoreApplication>
+
 namespace quillon {
 
 namespace {
@@ -25,7 +27,7 @@ void printBoardList(PrintDevice &device, const BoardList &list, const Selection 
     const QString &titleMeasure)
 {
     const QSize page = device.pageSize();
-    device.beginDocument();
+    device.beginDocument(QCoreApplication::translate("quillon", "Quillon: list of boards"));
     try {
         device.setFont(kFamily, 24, false);
         device.drawText((page.width() - device.textWidth(kTitle)) / 2, kTitleTop, kTitle);

@@ -42,9 +42,9 @@ public:
         }
     }
 
-    void begin()
+    void begin(const QString &name)
     {
-        m_device.beginDocument();
+        m_device.beginDocument(name);
         m_open = true;
         setMarkFont(m_device);
     }
@@ -188,6 +188,7 @@ void printTickets(PrintDevice &device, Prompts &prompts, const Texts &text, cons
     // without a word, and the player would go on feeding tickets: it is asked before
     // each ticket and after it, and the run stops at the first ticket lost.
     OpenDocument document(device);
+    const int tickets = (last - first) / std::max(1, int(type.boardsPerTicket)) + 1;
     int ticket = 0;
     const auto fail = [&](const QString &why) {
         const int firstBoard = first + (ticket - 1) * type.boardsPerTicket;
@@ -199,7 +200,8 @@ void printTickets(PrintDevice &device, Prompts &prompts, const Texts &text, cons
         QString why;
         if (!device.ready(&why))
             fail(why);
-        document.begin();
+        // Named so that the print queue tells the player's tickets apart.
+        document.begin(QCoreApplication::translate("quillon", "Quillon: ticket %1 of %2").arg(ticket).arg(tickets));
     };
     const auto endTicket = [&] {
         document.end();
