@@ -21,6 +21,35 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Drawn number %1</source>
+        <translation>Numéro tiré %1</translation>
+    </message>
+    <message>
+        <source>Bonus number %1</source>
+        <translation>Numéro complémentaire %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Number %1</source>
+        <translation>Numéro %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Horizontal offset in millimetres</source>
+        <translation>Décalage horizontal en millimètres</translation>
+    </message>
+    <message>
+        <source>Vertical offset in millimetres</source>
+        <translation>Décalage vertical en millimètres</translation>
+    </message>
+</context>
+<context>
     <name>TicketPreviewWindow</name>
     <message>
         <source>Ticket preview</source>
@@ -68,6 +97,14 @@
     <message>
         <source>No printer: preview at %1 dots per inch, without margins.</source>
         <translation>Aucune imprimante : aperçu à %1 points par pouce, sans marges.</translation>
+    </message>
+    <message>
+        <source>First board to print</source>
+        <translation>Première grille à imprimer</translation>
+    </message>
+    <message>
+        <source>Last board to print</source>
+        <translation>Dernière grille à imprimer</translation>
     </message>
 </context>
 <context>
@@ -165,6 +202,62 @@
     <message>
         <source>The printer &quot;%1&quot; did not take the document: %2</source>
         <translation>L&apos;imprimante « %1 » n&apos;a pas pris le document : %2</translation>
+    </message>
+    <message>
+        <source>Quillon: calibration sheet</source>
+        <translation>Quillon : feuille de calage</translation>
+    </message>
+    <message>
+        <source>Quillon: list of boards</source>
+        <translation>Quillon : liste des grilles</translation>
+    </message>
+    <message>
+        <source>%1 files in %2, from %3 to %4</source>
+        <translation>%1 fichiers dans %2, de %3 à %4</translation>
+    </message>
+    <message>
+        <source>These files are already there and will be replaced:</source>
+        <translation>Ces fichiers existent déjà et seront remplacés :</translation>
+    </message>
+    <message>
+        <source>These files of an earlier run will be removed:</source>
+        <translation>Ces fichiers d&apos;une impression précédente seront supprimés :</translation>
+    </message>
+    <message>
+        <source>The pages could not be saved as PDF.
+%1
+The files already there were left as they were.</source>
+        <translation>Les pages n&apos;ont pas pu être enregistrées en PDF.
+%1
+Les fichiers déjà présents n&apos;ont pas été modifiés.</translation>
+    </message>
+    <message>
+        <source>Quillon: ticket %1 of %2</source>
+        <translation>Quillon : ticket %1 sur %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>no end of line</source>
+        <translation>pas de fin de ligne</translation>
+    </message>
+    <message>
+        <source>not %1 letters</source>
+        <translation>pas %1 lettres</translation>
+    </message>
+    <message>
+        <source>a letter outside positions 1 to %1</source>
+        <translation>une lettre hors des positions 1 à %1</translation>
+    </message>
+    <message>
+        <source>letters not in ascending order</source>
+        <translation>lettres pas dans l&apos;ordre croissant</translation>
+    </message>
+    <message>
+        <source>no board</source>
+        <translation>aucune grille</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,35 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Drawn number %1</source>
+        <translation>Izvučeni broj %1</translation>
+    </message>
+    <message>
+        <source>Bonus number %1</source>
+        <translation>Dopunski broj %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Number %1</source>
+        <translation>Broj %1</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Horizontal offset in millimetres</source>
+        <translation>Horizontalna korekcija u milimetrima</translation>
+    </message>
+    <message>
+        <source>Vertical offset in millimetres</source>
+        <translation>Vertikalna korekcija u milimetrima</translation>
+    </message>
+</context>
+<context>
     <name>TicketPreviewWindow</name>
     <message>
         <source>Ticket preview</source>
@@ -68,6 +97,14 @@
     <message>
         <source>No printer: preview at %1 dots per inch, without margins.</source>
         <translation>Nema pisača: pregled na %1 točaka po inču, bez margina.</translation>
+    </message>
+    <message>
+        <source>First board to print</source>
+        <translation>Prva kombinacija za printanje</translation>
+    </message>
+    <message>
+        <source>Last board to print</source>
+        <translation>Zadnja kombinacija za printanje</translation>
     </message>
 </context>
 <context>
@@ -165,6 +202,62 @@
     <message>
         <source>The printer &quot;%1&quot; did not take the document: %2</source>
         <translation>Pisač „%1” nije preuzeo dokument: %2</translation>
+    </message>
+    <message>
+        <source>Quillon: calibration sheet</source>
+        <translation>Quillon: list za kalibraciju</translation>
+    </message>
+    <message>
+        <source>Quillon: list of boards</source>
+        <translation>Quillon: lista kombinacija</translation>
+    </message>
+    <message>
+        <source>%1 files in %2, from %3 to %4</source>
+        <translation>%1 datoteka u %2, od %3 do %4</translation>
+    </message>
+    <message>
+        <source>These files are already there and will be replaced:</source>
+        <translation>Ove datoteke već postoje i bit će zamijenjene:</translation>
+    </message>
+    <message>
+        <source>These files of an earlier run will be removed:</source>
+        <translation>Ove datoteke prethodnog ispisa bit će obrisane:</translation>
+    </message>
+    <message>
+        <source>The pages could not be saved as PDF.
+%1
+The files already there were left as they were.</source>
+        <translation>Stranice nije bilo moguće spremiti kao PDF.
+%1
+Postojeće datoteke ostale su nepromijenjene.</translation>
+    </message>
+    <message>
+        <source>Quillon: ticket %1 of %2</source>
+        <translation>Quillon: listić %1 od %2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>redak %1: %2</translation>
+    </message>
+    <message>
+        <source>no end of line</source>
+        <translation>nema kraja retka</translation>
+    </message>
+    <message>
+        <source>not %1 letters</source>
+        <translation>nije %1 slova</translation>
+    </message>
+    <message>
+        <source>a letter outside positions 1 to %1</source>
+        <translation>slovo izvan položaja 1 do %1</translation>
+    </message>
+    <message>
+        <source>letters not in ascending order</source>
+        <translation>slova nisu uzlaznim redom</translation>
+    </message>
+    <message>
+        <source>no board</source>
+        <translation>nijedna kombinacija</translation>
     </message>
 </context>
 </TS>

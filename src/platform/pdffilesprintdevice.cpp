@@ -47,7 +47,7 @@ void PdfFilesPrintDevice::beginDocument(const QString &name)
     m_writer->setTitle(name);
     if (!m_painter.begin(m_writer.get()))
         throw quillon::QuillonError(
-            QCoreApplication::translate("QtPrintDevice", "The document cannot be printed."));
+            QCoreApplication::translate("quillon", "The document cannot be printed."));
     m_painter.setFont(m_font);
     m_painter.setPen(Qt::black);
 }

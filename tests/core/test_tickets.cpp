@@ -423,8 +423,8 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("documents");
         QTest::newRow("ready") << -1 << -1 << QString() << QStringList{"ended"};
-        QTest::newRow("not ready") << 0 << -1 << "The printer is gone." << QStringList{};
-        QTest::newRow("refused") << -1 << 0 << "The queue refused the document." << QStringList{"ended"};
+        QTest::newRow("not ready") << 0 << -1 << "The printer \"Recording\" is no longer available." << QStringList{};
+        QTest::newRow("refused") << -1 << 0 << "The printer \"Recording\" does not accept jobs." << QStringList{"ended"};
     }
     void calibrationSheetNeedsAReadyPrinter()
     {

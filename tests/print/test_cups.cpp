@@ -216,8 +216,8 @@ private slots:
         QVERIFY(fakes->prompts.messages().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
 
-        // The print queue shows the job under the document's name.
-        QVERIFY2(pdfs().constLast().startsWith(QLatin1String("Quillon__list_of_boards")),
+        // The print queue shows the job under the document's name, in the player's language.
+        QVERIFY2(pdfs().constLast().startsWith(QLatin1String("Quillon___liste_des_grilles")),
             qPrintable(pdfs().constLast()));
         const QString pdf = dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast());
         const QList<PdfPage> pages = readPdfWords(pdf);
