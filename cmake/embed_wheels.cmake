@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns src/core/wheels/tables/NNN.txt into a C++ source: one string of 7-letter boards per system.
 file(GLOB tables ${DIR}/*.txt)
 list(SORT tables)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the application object, its title, the platform services, the
 // session, the windows, the event loop.
 #include "gui/application.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command-line reading shared by wheelgen and wheelcheck: QCommandLineParser without a QCoreApplication
 // (which would switch the C locale, and with it the decimal point of the printed figures), and numeric
 // option values checked in full, so that "--seconds 6O" is an error instead of 6 seconds.

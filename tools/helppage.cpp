@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the help page: the hand-written page with, in each language's section, the
 // table of the systems a player chooses from, made from the catalogue at build time so
 // that it can never disagree with the program.

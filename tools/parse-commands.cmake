@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every wheelgen command recorded in tools/wheels.tsv and tools/wheels-fewest.tsv must still be accepted:
 # each is run with --help added, which reads and checks the whole line and then exits without searching.
 # cmake -DWHEELGEN=<wheelgen> -DSOURCE=<source dir> -P parse-commands.cmake

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the tables of SYSTEMS with the commands recorded in tools/wheels.tsv and compares them
 # byte for byte with src/core/wheels/tables/NNN.txt.
 # cmake -DWHEELGEN=<wheelgen> -DSOURCE=<source dir> -DWORK=<scratch dir> -DSYSTEMS="22;26" -P reproduce.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wheelcheck: proves wheel tables exhaustively against the catalogue.
 //
 // Each table file is named NNN.txt after its catalogue index; the check takes N-K-M-G from the

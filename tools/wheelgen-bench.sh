@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmark of the generator: reruns the recorded command of each generated table (tools/wheels.tsv)
 # and prints the wall time per system; the tables go to a scratch folder and are compared with the
 # shipped ones.

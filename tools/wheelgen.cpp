@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wheelgen: searches a wheel table for one catalogue system.
 //
 // A table of system N-K-M-G is G boards of 7 positions out of 1 ... M such that every K-subset of

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes docs/wheels.md from tools/wheels.tsv (one row per system, written by the search runs)."""
 import math
 import os

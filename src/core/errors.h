@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The error a command lets escape; the application's general handler shows its text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the logic needs from the desktop, as small interfaces.
 //
 // The windows install the Qt implementations (platform/) at start-up; tests install

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data of one run of the program: the player's numbers and boards, the last
 // draw compared, the game record, the settings and the message texts. main owns one
 // Session and hands it to the windows; core functions take the parts they read.

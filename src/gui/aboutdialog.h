@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AboutDialog, the about box: product name, version and the disclaimer in the current
 // language. Its texts are set anew each time it is shown.
 #pragma once

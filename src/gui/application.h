@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application object and the general error handler: an exception that a command
 // lets escape is shown in a message box, and the program carries on.
 #pragma once

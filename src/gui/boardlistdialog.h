@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BoardListDialog, the board list window: the boards of the last generation, one row
 // per board, their count, and the printed list on the default printer. Each time it
 // becomes active it rebuilds its texts and refills its grid's model from the current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read-only table models behind the two board grids. A row is a board: its numbers
 // in the columns, its number (1 … boardCount) in the vertical header; the horizontal
 // header is blank and the corner text names the board column. Rows are striped through

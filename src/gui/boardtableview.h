@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BoardTableView: the read-only grid that shows a BoardTableModel. Every cell, header
 // or not, is painted the same way: its background, a one-pixel line along its right
 // and bottom edges, and its text in black 2 pixels right of and below its top left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CompareDialog, the comparison with a draw: the player types seven main numbers and up
 // to two bonus numbers, and every board of the current BoardList gets its result,
 // with a count of the boards in each winning category. The draw and the counters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common frame of the secondary windows: a fixed-size modal dialog of a given client
 // size with the gradient background and the title label labtitre.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry and colours of the vertical gradient behind every window: 256 bands.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GradientBackground: the vertical gradient that fills every window behind its controls.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow, the main window: the system list, the forty number boxes and a button
 // for every command. It holds what the player typed (chosen system, box texts); each
 // command reads that into the session, calls the logic in core and shows the result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing without a printer: the pages a command would print go to PDF files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translations of every text the program shows beyond the message catalogue: the
 // program's own (quillon_fr.qm, quillon_hr.qm … next to the program) and Qt's (the
 // buttons of message boxes, the file dialogs: qtbase_fr, qtbase_hr as Qt ships them).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SettingsDialog, the settings dialog: the two printer offsets in millimetres and the
 // interface language. OK stores them in the settings record at once; the close box
 // leaves them alone.

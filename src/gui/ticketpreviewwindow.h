@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TicketPreviewWindow shows the tickets of a range as they will print: the picture
 // the ticket printing run records for the ticket shown (platform/pictureprintdevice.h),
 // drawn only when that ticket is shown, over a light

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TicketPrintDialog, the ticket printing dialog: the kind of ticket, the range of boards and
 // whether to stop before each ticket. The print button checks the range and hands
 // the run to core (core/tickets/ticketprint.h).

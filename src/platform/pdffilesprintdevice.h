@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A print device for when there is no printer: each document is drawn on a PDF file
 // held in memory, one a document, for savePdfFiles() to put on disk. Nothing reaches
 // the disk while the run draws, so a run that fails or that the player declines

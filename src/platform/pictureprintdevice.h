@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A print device that records each document on pictures instead of paper, so that
 // a window can show what a printing run would put on the sheet.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print device on Qt's QPrinter: the system's default printer, or a PDF file.
 //
 // Coordinates are device pixels with the origin at the corner of the printable area:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes, file dialogs and the warning beep through Qt Widgets.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens a file with the desktop's default viewer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the board commands on the largest system, 119 (2,784 boards), with the
 // shipped code and table: generating, opening the board list window (grid filled and
 // painted), comparing, exporting and printing the list to PDF. Built, not run by CTest:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ticket preview on the largest system, 2,784 boards, on QUEBEC LOTTO MAX tickets
 // (five boards a ticket): 557 tickets. Opening times the click on the preview button
 // until the window is up with its first ticket drawn and closes; turning a page times

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up cost: creating the windows and showing the main window until its
 // one-time initialisation has run (system list and boxes filled, captions applied).
 // Built, not run by CTest:

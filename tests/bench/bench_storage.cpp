@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the translation file takes to load and its texts to decode, and how long
 // the settings and game files take to read. Built, not run by CTest:
 //   build/bench_storage

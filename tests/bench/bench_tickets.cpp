@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the ticket printing run on the largest catalogue size, 2,784 boards,
 // ten boards a ticket (HRVATSKA LOTO 7-39): 279 tickets, 19,488 marks. Built, not
 // run by CTest; the figures are medians of several runs, in wall time and in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark of the exhaustive check over every table in src/core/wheels/tables (not a CTest test).
 // Run: build/bench_wheels            (all tables, then one row per table)
 

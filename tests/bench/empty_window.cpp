@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the start-up time: a bare Qt Widgets program, built like the real
 // one, that shows an empty window named as the main window is, so that
 // startup_installed.sh times both the same way.

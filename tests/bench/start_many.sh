@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program many times on a private X server, as a player starts it, and keeps
 # what a start that failed left behind: its output and its core file. Each start waits
 # for the main window to map, lets it run up to half a second (the first activation

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of a program as a player starts it: from the exec of the command to the main
 # window mapped on a private X server (no window manager), over several runs; prints each
 # time and the median. With a second command (build/bench_empty_window, an empty Qt Widgets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel engine: catalogue and system list, reading the boxes, expanding boards.
 #include "core/wheels/boardlist.h"
 #include "core/text/displaynames.h"

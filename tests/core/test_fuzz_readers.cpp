@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random damage to the three files the program reads. A seeded mutation loop,
 // bounded so that it also runs under the sanitizers; every reader must give its
 // documented answer, checked against a plain model of the file.

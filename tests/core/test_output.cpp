@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed list of boards on the recording printer, and the text export.
 #include "core/draw/rating.h"
 #include "core/errors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rating the boards against a draw: categories, result texts and the summary.
 #include "core/draw/rating.h"
 #include "core/wheels/selection.h"

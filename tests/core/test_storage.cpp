@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text reader, the translation file, the settings file and the game file.
 #include "core/text/messages.h"
 #include "core/wheels/selection.h"

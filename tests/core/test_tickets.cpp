@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ticket geometry and the ticket printing run on the recording printer.
 #include "core/errors.h"
 #include "core/wheels/boardlist.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Waits until the accessibility tree of the running program holds every expected name.
 
     atspi_names.py APPLICATION "ROLE:NAME" ...

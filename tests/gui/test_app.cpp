@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message catalogue and its lookup, and the gradient's bands.
 #include "gui/gradient.h"
 #include "core/text/messages.h"

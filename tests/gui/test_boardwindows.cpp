@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board list and compare windows and the main window's view, export and compare
 // commands, with real widgets under the offscreen platform and scripted prompts.
 #include "core/draw/rating.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving where the ground gives way: a small filesystem filled to the brim, a folder
 // that takes no new file, a read-only program folder. The test mounts its own tmpfs,
 // so it runs as root (as CI does) and reports itself skipped (exit code 77) elsewhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program shows is in the player's language. The program is started in
 // French, English and Croatian; every window is opened and the messages it can show are
 // brought up through the recording prompts. Every word shown must then be a word of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with real widgets under the offscreen platform.
 #include "core/text/displaynames.h"
 #include "core/wheels/catalogue.h"

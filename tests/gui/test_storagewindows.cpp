@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings, game files, help and the about box, through the real windows.
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"

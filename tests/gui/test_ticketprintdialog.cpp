@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ticket printing dialog with real widgets under the offscreen platform.
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program through a private X server, as a player's keyboard and mouse
 # do: typing into the number boxes, turning the mouse wheel over controls that do not
 # have the focus, pressing Return and F1, choosing a language, then exporting the boards

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Opens the ticket preview of the real program through a private X server, as a player
 # does ("Imprimer les tickets", then the preview button), at scale factors 1 and 2, and
 # looks at its first paint, before anything resizes or zooms it: the window lies on the

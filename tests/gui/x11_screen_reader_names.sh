@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads, as a screen reader does, the names the real program gives its number boxes,
 # draw boxes, range of boards and printer offsets: through the accessibility tree on
 # the accessibility bus, with the program on a private X server in a D-Bus session of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from a build folder, installs it into this machine with apt-get as
 # a player would, starts the installed program as an ordinary user, checks that every file
 # landed where the desktop looks for it and that "Aide" shows the installed help page, then

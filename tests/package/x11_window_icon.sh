@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's windows carry its icon on a real X server, from the copy built into the
 # program: no icon theme can be found here, as on a desktop where the package is not
 # installed. The window manager reads the icons from _NET_WM_ICON and matches the window to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the board list window prints through a private CUPS whose default
 // printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).

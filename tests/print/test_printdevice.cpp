@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt print device, writing real PDF files read back with pdftotext.
 #include "core/errors.h"
 #include "core/wheels/boardlist.h"

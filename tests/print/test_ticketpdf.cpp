@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full ticket of each type printed by QPrinter on a real PDF: the X marks read back
 // with pdftotext -bbox, the bars counted on the page rasterised by pdftoppm, both
 // against markPosition measured from the sheet's corner, whatever the margins.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reaching a window's controls by the object names they carry (fprincip's bvoirtick,
 // c1 … c40, grillecomb …): the windows keep their controls private.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scripted stand-ins for the desktop services, recording every call.
 #pragma once
 

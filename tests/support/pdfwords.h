@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the words of a PDF back with their places (pdftotext -bbox), in points.
 #pragma once
 

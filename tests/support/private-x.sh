@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that drive the program on a private X server. It makes the work
 # folder, a cleanup that stops the program ($app) and the server whatever happened, and
 #   start_private_x [Xvfb options]   starts the server and points DISPLAY at it; its screen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the real program in a window test, and typing into it.
 #pragma once
 

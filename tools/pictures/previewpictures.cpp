@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the documentation's pictures of the ticket preview and the calibration sheet:
 // the real program's ticket dialog and the preview it opens, on the boards of a system
 // printed on QUEBEC LOTTO MAX tickets, and the calibration sheet of that type printed

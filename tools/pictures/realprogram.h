@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program as the picture tools run it: Qt's prompts, shell and default
 // printer, one session, and the windows.
 #pragma once

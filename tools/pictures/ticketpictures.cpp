@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the documentation's pictures of a printed ticket of each type: one full
 // ticket is printed by the program's own printing run onto a PDF, the PDF page is
 // rasterised with pdftoppm, and a pale sketch of the ticket's numbered boxes (drawn

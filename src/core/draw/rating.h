@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparison of the boards with a draw: seven main numbers (entries 1 … 7) and up to
 // two bonus numbers (entries 8 and 9). Each board is rated by how many of its
 // numbers are main and bonus numbers, and counted in one of thirteen winning

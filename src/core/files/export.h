@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text export: one line per board, every number followed by a comma, lines
 // ended by CR LF, 8-bit text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game file: the chosen system and the forty box numbers in one 228-byte record.
 //
 // Layout (integers little-endian): 0 signature length 2, 1–2 "QL", 4 format 1,

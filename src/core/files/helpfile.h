@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help page shipped next to the program and shown by the desktop's viewer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing over a file the player (or the program) already has without ever damaging it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file "QUILLON.PAR": one 32-byte record, integers little-endian.
 //
 // It lives in the program folder of a portable copy, or in the user's configuration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A line reader for 8-bit text files: blank lines are skipped, and the current
 // line splits into fields on one separator character (or on runs of blanks and tabs).
 //

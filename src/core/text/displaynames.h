@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The systems' names in a language, and the system list built from them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which typed characters the numeric boxes let through.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface languages, by the code the settings record stores for each.
 #pragma once
 

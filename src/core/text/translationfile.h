@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language manager: the translation file "quillon.lg" next to the program.
 //
 // When the file loads, its texts replace the compiled-in message catalogue for the

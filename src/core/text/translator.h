@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the program added beyond the message catalogue, and Qt's own, in the
 // player's language: Qt Linguist translations (.qm) installed on the application.
 #pragma once

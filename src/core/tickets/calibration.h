@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calibration sheet: printed on plain paper and laid over a real slip against the
 // light, it shows where the printer puts the marks of a ticket type.
 //

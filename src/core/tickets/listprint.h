@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed list of boards: the title "LISTE DES PARIS" centred at the top of the
 // first page, then one line per board, every number followed by one space.
 //

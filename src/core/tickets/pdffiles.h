@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pages saved as PDF files when there is no printer: where they go, what the player
 // is asked before files already there are replaced, and what he is told after.
 #pragma once

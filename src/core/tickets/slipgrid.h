@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The boxes of a play slip, as the ticket table places them: one cell per number of
 // each board area, in centimetres from the sheet's corner. The preview draws them
 // under the marks and the calibration sheet outlines them.

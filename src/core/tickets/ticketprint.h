@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing boards straight onto lottery play tickets.
 //
 // Every ticket is a print document of its own. The boards of the range fill the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play tickets of the five lotteries: where each board's number grid lies on the
 // sheet and what mark fills a number's box. Lengths are centimetres measured on the
 // physical sheet from its left edge (x, to the right) and its top edge (y, downwards).

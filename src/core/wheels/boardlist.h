@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Expansion of a system over the player's numbers into boards.
 //
 // Boards are kept as position letters, not numbers: numberAt() looks a letter up in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue of wheeling systems and their board patterns.
 //
 // A system is identified everywhere by its catalogue index 1 … 124. Its wheel table

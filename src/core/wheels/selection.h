@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's numbers as the wheel engine sees them.
 //
 // The forty boxes c1 … c40 are read in order into the selected-number slots: slot p

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A wheel: the guarantee "N numbers if K among M" and the boards that keep it, each board
 // 7 positions of 1 … M. It comes from the catalogue (a system's index and compiled-in
 // table) or from boards read from a file or produced by a search. Everything that expands,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Access to the wheel tables compiled in from src/core/wheels/tables/NNN.txt.
 #pragma once
 
