@@ -230,6 +230,22 @@ public:
 
     using KSetWalk::forCovered;
 
+    // Index of the board whose removal would uncover the fewest K-sets (the first of them on a tie).
+    std::size_t weakest(const std::vector<Mask> &boards)
+    {
+        std::size_t weakest = 0;
+        long fewest = -1;
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            long loss = 0;
+            forCovered(boards[i], [&](std::uint32_t r) { loss += count_[r] == 1; });
+            if (fewest < 0 || loss < fewest) {
+                fewest = loss;
+                weakest = i;
+            }
+        }
+        return weakest;
+    }
+
     void add(Mask board)
     {
         forCovered(board, [&](std::uint32_t r) {
@@ -450,16 +466,7 @@ public:
     // Removes the board whose loss uncovers the fewest K-sets (the first of them on a tie).
     void dropWeakest()
     {
-        std::size_t weakest = 0;
-        long fewest = -1;
-        for (std::size_t i = 0; i < boards_.size(); ++i) {
-            long loss = 0;
-            cover_.forCovered(boards_[i], [&](std::uint32_t r) { loss += cover_.countOf(r) == 1; });
-            if (fewest < 0 || loss < fewest) {
-                fewest = loss;
-                weakest = i;
-            }
-        }
+        const std::size_t weakest = cover_.weakest(boards_);
         cover_.remove(boards_[weakest]);
         boards_.erase(boards_.begin() + static_cast<long>(weakest));
         const auto at = addedAt_.begin() + static_cast<long>(weakest * kMaxPool);
@@ -969,18 +976,9 @@ std::vector<Mask> coverGroup(int n, int size, const Options &o, std::uint64_t se
 void dropWeakest(Cover &cover, std::vector<Mask> &boards, int target)
 {
     while (static_cast<int>(boards.size()) > target) {
-        std::size_t bestI = 0;
-        long bestLoss = -1;
-        for (std::size_t i = 0; i < boards.size(); ++i) {
-            long loss = 0;
-            cover.forCovered(boards[i], [&](std::uint32_t r) { loss += cover.countOf(r) == 1; });
-            if (bestLoss < 0 || loss < bestLoss) {
-                bestLoss = loss;
-                bestI = i;
-            }
-        }
-        cover.remove(boards[bestI]);
-        boards.erase(boards.begin() + static_cast<long>(bestI));
+        const std::size_t weakest = cover.weakest(boards);
+        cover.remove(boards[weakest]);
+        boards.erase(boards.begin() + static_cast<long>(weakest));
     }
 }
 
