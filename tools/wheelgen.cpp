@@ -24,6 +24,8 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <functional>
+#include <limits>
 #include <random>
 #include <string>
 #include <tuple>
@@ -122,6 +124,10 @@ struct Options {
     double orbitTmin = 3;
     double orbitCool = 0.999; // applied every move
     long minimiseMoves = 0;   // after covering, drop boards one at a time while this many moves re-cover
+    int downTo = 1;           // minimising stops at this many boards
+    bool weighted = false;    // clause-weighting search instead of annealing
+    long tabu = 10;           // steps a point just added to a board must stay there (weighted search)
+    long smooth = 0;          // weighted search: weights above 1 go down by one every this many stalls (0: never)
     bool quiet = false;
 };
 
@@ -225,6 +231,22 @@ public:
 
     using KSetWalk::forCovered;
 
+    // Index of the board whose removal would uncover the fewest K-sets (the first of them on a tie).
+    std::size_t weakest(const std::vector<Mask> &boards)
+    {
+        std::size_t weakest = 0;
+        long fewest = -1;
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            long loss = 0;
+            forCovered(boards[i], [&](std::uint32_t r) { loss += count_[r] == 1; });
+            if (fewest < 0 || loss < fewest) {
+                fewest = loss;
+                weakest = i;
+            }
+        }
+        return weakest;
+    }
+
     void add(Mask board)
     {
         forCovered(board, [&](std::uint32_t r) {
@@ -260,6 +282,23 @@ public:
                 delta -= count_[rankOf(y | a | b)] == 0;
             }
         return delta;
+    }
+
+    // Weight of the K-sets newly covered minus weight of those uncovered if point x of `board` is
+    // replaced by y; weight[r] is the weight of the K-set of rank r.
+    std::int64_t weightedGain(Mask board, Mask x, Mask y, const std::vector<std::uint32_t> &weight)
+    {
+        prepareSwap(board, x, y);
+        std::int64_t gain = 0;
+        for (Mask a : inner_)
+            for (Mask b : outer_) {
+                const std::uint32_t lost = rankOf(x | a | b), won = rankOf(y | a | b);
+                if (count_[lost] == 1)
+                    gain -= weight[lost];
+                if (count_[won] == 0)
+                    gain += weight[won];
+            }
+        return gain;
     }
 
     void applySwap(Mask board, Mask x, Mask y)
@@ -383,6 +422,171 @@ private:
     std::vector<std::int32_t> count_, where_;
     std::vector<std::uint32_t> uncovered_;
     std::size_t uncoveredSets_ = 0;
+};
+
+// Clause-weighting local search over a fixed number of boards. Every K-set carries a weight, 1 at the
+// start. A step takes a random uncovered K-set S and scores every swap that brings a board one point
+// short of S onto it: weight newly covered minus weight uncovered. The best swap is made unless it
+// loses weight (swaps that keep it walk the plateau). After as many steps without a gaining swap as
+// there are uncovered K-sets the search is stalled, and the weight of every K-set still uncovered goes
+// up by one, so that K-sets that stay uncovered pull harder until some swap takes them in; `smooth`
+// lets old weights fade. A point just added to a board may not leave it again within `tabu` steps,
+// which keeps a swap from being undone at once. Deterministic for a seed: a deadline only decides
+// when to give up.
+class WeightedSearch {
+public:
+    struct Progress {
+        std::size_t uncovered, best, boards;
+        long steps, stalls;
+    };
+
+    WeightedSearch(int n, int k, int m, std::uint64_t seed, int tabu, long smooth)
+        : n_(n), k_(k), tabu_(tabu), smooth_(smooth), cover_(n, k, m), weight_(binom[m][k], 1), rng_(seed)
+    {
+    }
+
+    // Replaces the boards searched over.
+    void setBoards(const std::vector<Mask> &boards)
+    {
+        for (Mask b : boards_)
+            cover_.remove(b);
+        boards_ = boards;
+        for (Mask b : boards_)
+            cover_.add(b);
+        addedAt_.assign(boards_.size() * kMaxPool, kNever);
+        best_ = boards_;
+        bestUncovered_ = cover_.uncoveredCount();
+    }
+
+    const std::vector<Mask> &boards() const { return boards_; }
+    // The boards that left the fewest K-sets uncovered, and how many.
+    const std::vector<Mask> &best() const { return best_; }
+    std::size_t bestUncovered() const { return bestUncovered_; }
+    long steps() const { return steps_; }
+
+    // Removes the board whose loss uncovers the fewest K-sets (the first of them on a tie).
+    void dropWeakest()
+    {
+        const std::size_t weakest = cover_.weakest(boards_);
+        cover_.remove(boards_[weakest]);
+        boards_.erase(boards_.begin() + static_cast<long>(weakest));
+        const auto at = addedAt_.begin() + static_cast<long>(weakest * kMaxPool);
+        addedAt_.erase(at, at + kMaxPool);
+        best_ = boards_;
+        bestUncovered_ = cover_.uncoveredCount();
+    }
+
+    // Searches until every K-set is covered (true), or until `maxSteps` more steps (when not negative)
+    // or the deadline has passed (false). `progress` is called about every 5 s.
+    bool run(long maxSteps, double deadline, const std::function<void(const Progress &)> &progress = {})
+    {
+        const long first = steps_;
+        double nextReport = now() + 2;
+        while (cover_.uncoveredCount() > 0) {
+            if ((steps_ & 1023) == 0) {
+                const double t = now();
+                if (t > deadline)
+                    return false;
+                if (progress && t >= nextReport) {
+                    progress({cover_.uncoveredCount(), bestUncovered_, boards_.size(), steps_, stalls_});
+                    nextReport = t + 5;
+                }
+            }
+            if (maxSteps >= 0 && steps_ - first >= maxSteps)
+                return false;
+            step();
+            if (cover_.uncoveredCount() < bestUncovered_) {
+                bestUncovered_ = cover_.uncoveredCount();
+                best_ = boards_;
+            }
+        }
+        return true;
+    }
+
+private:
+    static constexpr long kNever = -(1L << 40);
+
+    int pick(std::size_t n) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_)); }
+
+    void swap(std::size_t j, Mask x, Mask y)
+    {
+        cover_.applySwap(boards_[j], x, y);
+        boards_[j] = (boards_[j] & ~x) | y;
+        addedAt_[j * kMaxPool + static_cast<std::size_t>(std::countr_zero(y))] = steps_;
+    }
+
+    // No swap toward S gained: every uncovered K-set gets heavier. Every `smooth_` stalls all weights
+    // above 1 go down by one, so that old weights fade and the uncovered K-sets of now count most.
+    void stall()
+    {
+        ++stalls_;
+        for (std::size_t i = 0; i < cover_.uncoveredCount(); ++i)
+            ++weight_[cover_.uncoveredAt(i)];
+        if (smooth_ > 0 && stalls_ % smooth_ == 0)
+            for (std::uint32_t &w : weight_)
+                w -= w > 1;
+    }
+
+    void step()
+    {
+        ++steps_;
+        const Mask s = unrank(cover_.uncoveredAt(pick(cover_.uncoveredCount())), k_);
+        std::int64_t bestGain = std::numeric_limits<std::int64_t>::min();
+        std::size_t bestJ = 0;
+        Mask bestX = 0, bestY = 0;
+        int ties = 0;
+        bool near = false;
+        for (std::size_t j = 0; j < boards_.size(); ++j) {
+            const Mask board = boards_[j];
+            if (std::popcount(board & s) != n_ - 1)
+                continue;
+            near = true;
+            for (Mask out = board & ~s; out; out &= out - 1) {
+                const Mask x = out & (~out + 1);
+                if (steps_ - addedAt_[j * kMaxPool + static_cast<std::size_t>(std::countr_zero(x))] <= tabu_)
+                    continue;
+                for (Mask in = s & ~board; in; in &= in - 1) {
+                    const Mask y = in & (~in + 1);
+                    const std::int64_t gain = cover_.weightedGain(board, x, y, weight_);
+                    if (gain > bestGain) {
+                        bestGain = gain;
+                        ties = 1;
+                        bestJ = j, bestX = x, bestY = y;
+                    } else if (gain == bestGain && pick(++ties) == 0) {
+                        bestJ = j, bestX = x, bestY = y;
+                    }
+                }
+            }
+        }
+        if (!near) {
+            // No board is one point short of S: move a random board one point toward it.
+            const std::size_t j = static_cast<std::size_t>(pick(boards_.size()));
+            const Mask out = boards_[j] & ~s, in = s & ~boards_[j];
+            swap(j, nthBit(out, pick(std::popcount(out))), nthBit(in, pick(std::popcount(in))));
+        } else {
+            // Swaps that keep the weight uncovered are made too: they walk the plateau.
+            if (ties > 0 && bestGain >= 0)
+                swap(bestJ, bestX, bestY);
+            if (ties > 0 && bestGain > 0) {
+                failures_ = 0;
+            } else if (++failures_ >= cover_.uncoveredCount()) {
+                // As many steps without a gaining swap as there are uncovered K-sets: a local minimum.
+                failures_ = 0;
+                stall();
+            }
+        }
+    }
+
+    int n_, k_;
+    long tabu_, smooth_;
+    Cover cover_;
+    std::vector<std::uint32_t> weight_;
+    std::mt19937_64 rng_;
+    std::vector<Mask> boards_, best_;
+    std::vector<long> addedAt_; // step at which point p joined board j: addedAt_[j * kMaxPool + p]
+    std::size_t bestUncovered_ = 0;
+    long steps_ = 0, stalls_ = 0;
+    std::size_t failures_ = 0; // steps since the last gaining swap
 };
 
 class Search {
@@ -773,18 +977,9 @@ std::vector<Mask> coverGroup(int n, int size, const Options &o, std::uint64_t se
 void dropWeakest(Cover &cover, std::vector<Mask> &boards, int target)
 {
     while (static_cast<int>(boards.size()) > target) {
-        std::size_t bestI = 0;
-        long bestLoss = -1;
-        for (std::size_t i = 0; i < boards.size(); ++i) {
-            long loss = 0;
-            cover.forCovered(boards[i], [&](std::uint32_t r) { loss += cover.countOf(r) == 1; });
-            if (bestLoss < 0 || loss < bestLoss) {
-                bestLoss = loss;
-                bestI = i;
-            }
-        }
-        cover.remove(boards[bestI]);
-        boards.erase(boards.begin() + static_cast<long>(bestI));
+        const std::size_t weakest = cover.weakest(boards);
+        cover.remove(boards[weakest]);
+        boards.erase(boards.begin() + static_cast<long>(weakest));
     }
 }
 
@@ -834,6 +1029,13 @@ int parseArguments(int argc, char **argv, Options &o)
         {QStringLiteral("orbit-cool"), QStringLiteral("Temperature factor of the orbit search, applied every move (default 0.999)."), QStringLiteral("X")},
         {QStringLiteral("minimise"), QStringLiteral("After covering, drop a board and re-cover within N moves, again and again; "
                                                     "writes the fewest boards reached, not padded to G."), QStringLiteral("N")},
+        {QStringLiteral("down-to"), QStringLiteral("With --minimise: stop once B boards cover (default 1)."), QStringLiteral("B")},
+        {QStringLiteral("weighted"), QStringLiteral("Search by K-set weights and tabu instead of annealing: the best swap toward a "
+                                                    "random uncovered K-set, and heavier uncovered K-sets when no swap gains.")},
+        {QStringLiteral("tabu"), QStringLiteral("Weighted search: steps a point just added to a board stays there (default 10)."),
+         QStringLiteral("N")},
+        {QStringLiteral("smooth"), QStringLiteral("Weighted search: every N stalls, weights above 1 go down by one (default 0: never)."),
+         QStringLiteral("N")},
         {QStringLiteral("quiet"), QStringLiteral("No progress lines (otherwise one line every 5 s on stderr).")},
     });
     const char *footer = "\nWith --help added, a command line is only checked, not run.\n"
@@ -873,6 +1075,9 @@ int parseArguments(int argc, char **argv, Options &o)
         num.real("orbit-tmin", o.orbitTmin);
         num.real("orbit-cool", o.orbitCool);
         num.integer("minimise", o.minimiseMoves);
+        num.integer("down-to", o.downTo, 1);
+        num.integer("tabu", o.tabu);
+        num.integer("smooth", o.smooth);
         if (error.empty())
             error = num.error();
     }
@@ -888,6 +1093,7 @@ int parseArguments(int argc, char **argv, Options &o)
     o.state = p.value(QStringLiteral("state")).toLocal8Bit().toStdString();
     o.resume = p.value(QStringLiteral("resume")).toLocal8Bit().toStdString();
     o.exhaustiveMoves = p.isSet(QStringLiteral("exhaustive"));
+    o.weighted = p.isSet(QStringLiteral("weighted"));
     o.quiet = p.isSet(QStringLiteral("quiet"));
     return -1;
 }
@@ -925,6 +1131,12 @@ int main(int argc, char **argv)
     int reached = 0;
     bool solved = false;
     const Mask all = (1u << m) - 1;
+    long steps = 0; // steps of the weighted search
+    const auto report = [&](const WeightedSearch::Progress &p) {
+        if (!o.quiet)
+            std::fprintf(stderr, "system %d: %zu uncovered (best %zu), %zu boards, %.0f s, %ld steps, %ld stalls\n", o.system,
+                         p.uncovered, p.best, p.boards, now() - start, p.steps, p.stalls);
+    };
 
     if (n == kBoardSize && k == kBoardSize) {
         // Full wheel: every 7-subset of the pool.
@@ -1001,16 +1213,25 @@ int main(int argc, char **argv)
                 cover.add(boards.back());
             }
             reached = target;
-            solved = search.anneal(cover, boards, best, bestUncovered, start + o.seconds);
+            if (o.weighted) {
+                WeightedSearch weighted(n, k, m, o.seed, static_cast<int>(o.tabu), o.smooth);
+                weighted.setBoards(boards);
+                solved = weighted.run(-1, start + o.seconds, report);
+                best = weighted.best();
+                bestUncovered = weighted.bestUncovered();
+                steps += weighted.steps();
+            } else {
+                solved = search.anneal(cover, boards, best, bestUncovered, start + o.seconds);
+            }
         }
         boards = best;
         if (!solved) {
             std::fprintf(stderr, "system %d (%d-%d-%d-%d): unsolved, best %zu uncovered with %zu boards after %.1f s, %ld moves\n",
-                         o.system, n, k, m, g, bestUncovered, boards.size(), now() - start, search.moves());
+                         o.system, n, k, m, g, bestUncovered, boards.size(), now() - start, search.moves() + steps);
             if (!o.state.empty())
                 writeBoards(o.state, boards);
-            std::printf("UNSOLVED system %d uncovered %zu seconds %.1f cpu %.1f\n", o.system, bestUncovered, now() - start,
-                        cpuSeconds());
+            std::printf("UNSOLVED system %d uncovered %zu seconds %.1f cpu %.1f moves %ld\n", o.system, bestUncovered,
+                        now() - start, cpuSeconds(), search.moves() + steps);
             return 1;
         }
         std::sort(boards.begin(), boards.end());
@@ -1025,18 +1246,36 @@ int main(int argc, char **argv)
         // found is written as it is, not padded to G.
         std::sort(boards.begin(), boards.end());
         boards.erase(std::unique(boards.begin(), boards.end()), boards.end());
-        Cover cover(n, k, m);
-        for (Mask b : boards)
-            cover.add(b);
-        std::vector<Mask> trial = boards, best;
-        while (trial.size() > 1) {
-            dropWeakest(cover, trial, static_cast<int>(trial.size()) - 1);
-            std::size_t left = 0;
-            if (!search.anneal(cover, trial, best, left, start + o.seconds, o.minimiseMoves))
-                break;
-            boards = trial;
+        const auto covered = [&] {
             if (!o.quiet)
                 std::fprintf(stderr, "system %d: covered with %zu boards, %.0f s\n", o.system, boards.size(), now() - start);
+        };
+        if (o.weighted) {
+            WeightedSearch weighted(n, k, m, o.seed, static_cast<int>(o.tabu), o.smooth);
+            weighted.setBoards(boards);
+            const long before = steps;
+            while (static_cast<int>(boards.size()) > o.downTo) {
+                weighted.dropWeakest();
+                const bool ok = weighted.run(o.minimiseMoves, start + o.seconds, report);
+                steps = before + weighted.steps();
+                if (!ok)
+                    break;
+                boards = weighted.boards();
+                covered();
+            }
+        } else {
+            Cover cover(n, k, m);
+            for (Mask b : boards)
+                cover.add(b);
+            std::vector<Mask> trial = boards, best;
+            while (static_cast<int>(trial.size()) > o.downTo) {
+                dropWeakest(cover, trial, static_cast<int>(trial.size()) - 1);
+                std::size_t left = 0;
+                if (!search.anneal(cover, trial, best, left, start + o.seconds, o.minimiseMoves))
+                    break;
+                boards = trial;
+                covered();
+            }
         }
         g = static_cast<int>(boards.size());
         std::fprintf(stderr, "system %d: fewest boards %d (from %d)\n", o.system, g, reached);
@@ -1065,6 +1304,6 @@ int main(int argc, char **argv)
         return 2;
     }
     std::fprintf(stderr, "SOLVED system %d (%d-%d-%d-%d): reached %d boards, padded to %d, %.2f s, %ld moves, seed %llu, cpu %.2f s\n",
-                 o.system, n, k, m, g, reached, g, elapsed, search.moves(), static_cast<unsigned long long>(o.seed), cpuSeconds());
+                 o.system, n, k, m, g, reached, g, elapsed, search.moves() + steps, static_cast<unsigned long long>(o.seed), cpuSeconds());
     return 0;
 }
