@@ -113,14 +113,8 @@ void CompareDialog::onActivated()
 void CompareDialog::compareWithDraw()
 {
     QStringList texts;
-    for (QObject *child : m_drawGroup->children()) {
-        const int tag = child->property("Tag").toInt();
-        if (auto *box = qobject_cast<QComboBox *>(child); box && tag >= 1 && tag <= kDrawEntries) {
-            while (texts.size() < tag)
-                texts.append(QString());
-            texts[tag - 1] = box->currentText();
-        }
-    }
+    for (int tag = 1; tag <= kDrawEntries; ++tag)
+        texts.append(m_drawBoxes[size_t(tag)]->currentText());
     DrawState &draw = m_session.draw;
     readDraw(texts, draw);
     if (!drawIsDistinct(draw)) {
