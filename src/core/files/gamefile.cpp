@@ -57,21 +57,14 @@ void fillGameRecord(GameRecord &record, Selection &selection, int system, const 
     std::memcpy(record.bytes.data(), kSignature, sizeof kSignature);
     putInt(record, kFormatOffset, kFormatNumber);
     putInt(record, kSystemOffset, system);
-    qint32 poolSize = 0;
-    qint32 keyCount = 0;
-    if (system >= 1 && system <= kSystemCount) {
-        poolSize = systemDescriptor(system).poolSize;
-        keyCount = systemDescriptor(system).keyCount;
-    }
+    const qint32 poolSize = system >= 1 && system <= kSystemCount ? systemDescriptor(system).poolSize : 0;
     putInt(record, kPoolSizeOffset, poolSize);
-    putInt(record, kKeyCountOffset, keyCount);
+    // No system has key numbers: the count is 0 and every number is a selected one.
+    putInt(record, kKeyCountOffset, 0);
 
-    const Selection &picked = selection;
-    readSelection(boxTexts, selection, keyCount);
-    for (int k = 1; k <= kGameNumberCount; ++k) {
-        const qint32 value = k <= keyCount ? picked.keys[size_t(k)] : picked.numbers[size_t(k - keyCount)];
-        putInt(record, kNumbersOffset + 4 * (k - 1), value);
-    }
+    readSelection(boxTexts, selection);
+    for (int k = 1; k <= kGameNumberCount; ++k)
+        putInt(record, kNumbersOffset + 4 * (k - 1), selection.numbers[size_t(k)]);
 }
 
 bool writeGameFile(const QString &path, const GameRecord &record)

@@ -36,7 +36,7 @@ bool isWholeNumber(const QString &text, qint32 *value)
     return true;
 }
 
-int readSelection(const QStringList &boxTexts, Selection &target, int keyCount)
+int readSelection(const QStringList &boxTexts, Selection &target)
 {
     int i = 1;
     for (int box = 0; box < boxTexts.size() && box < kSlotCount; ++box) {
@@ -44,10 +44,7 @@ int readSelection(const QStringList &boxTexts, Selection &target, int keyCount)
         qint32 v = 0;
         if (text.trimmed().isEmpty() || !isWholeNumber(text, &v))
             continue;
-        if (i <= keyCount)
-            target.keys[i] = v;
-        else if (i - keyCount <= kSlotCount)
-            target.numbers[i - keyCount] = v;
+        target.numbers[size_t(i)] = v;
         ++i;
     }
     return i - 1;

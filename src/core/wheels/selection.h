@@ -22,17 +22,15 @@ constexpr int kSlotCount = 50;
 
 struct Selection {
     std::array<qint32, kSlotCount + 1> numbers{}; // slots 1 … 50; [0] unused
-    std::array<qint32, kSlotCount + 1> keys{};    // key-number slots, never filled in practice
 };
 
 // True when text is a decimal whole number, optionally preceded by spaces and a
 // sign, with nothing after the digits, within the 32-bit range.
 bool isWholeNumber(const QString &text, qint32 *value = nullptr);
 
-// Reads the box texts (c1 … c40 in order) into the selection: the first keyCount
-// counting boxes go to the key slots, the rest to the selected-number slots.
-// Returns how many boxes counted.
-int readSelection(const QStringList &boxTexts, Selection &target, int keyCount = 0);
+// Reads the box texts (c1 … c40 in order) into the selected-number slots, in order of
+// the boxes that hold a whole number. Returns how many boxes counted.
+int readSelection(const QStringList &boxTexts, Selection &target);
 
 // Selection-box rule: box t (1 … 40) is visible exactly when t is a position of the wheel (t <= M).
 inline bool boxVisible(int tag, const Wheel &wheel) { return tag >= 1 && tag <= wheel.poolSize(); }
