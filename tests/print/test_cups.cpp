@@ -130,7 +130,7 @@ class TestCups : public QObject {
         const QImage page = pdfPageImage(pdf, dpi);
         QVERIFY(!page.isNull());
         for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
-            for (int n : {1, highestSlipNumber(t)}) {
+            for (int n : {1, ticketType(t).highestNumber}) {
                 const QPointF cm = markPosition(t, s, n);
                 const QPoint expected(cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
                 const QPoint found = findCross(page, expected, 6, int(0.05 / 2.54 * dpi));

@@ -42,7 +42,7 @@ class TestTicketPdf : public QObject {
         for (int s = 1; s <= count; ++s) {
             boards.boards.append(QByteArray());
             for (int k = 0; k < 7; ++k) {
-                const int n = ((s - 1) * 3 + 5 * k) % highestSlipNumber(t) + 1;
+                const int n = ((s - 1) * 3 + 5 * k) % ticketType(t).highestNumber + 1;
                 boards.boards[s].append(char(64 + n));
                 const QPointF cm = markPosition(t, s, n);
                 marks.append({cmToDots(cm.x(), dpi, 0, offsets.horizontalMm), cmToDots(cm.y(), dpi, 0, offsets.verticalMm)});
@@ -239,7 +239,7 @@ private slots:
         QVERIFY(!page.isNull());
         const int reach = int(0.05 / 2.54 * dpi);
         for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
-            for (int n : {1, highestSlipNumber(t)}) {
+            for (int n : { 1, ticketType(t).highestNumber }) {
                 const QPointF cm = markPosition(t, s, n);
                 const QPoint expected(cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
                 const QPoint found = findCross(page, expected, 6, reach);

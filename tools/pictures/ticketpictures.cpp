@@ -28,8 +28,6 @@ namespace {
 
 constexpr int kPrintDpi = 300;
 constexpr int kPictureDpi = 110;
-// The highest number of each lottery's grid.
-constexpr int kHighest[kTicketTypeCount + 1] = {0, 49, 47, 39, 27, 36};
 
 // A full ticket of type t: board s holds seven numbers spread over the grid.
 BoardList fullTicket(int t)
@@ -41,7 +39,7 @@ BoardList fullTicket(int t)
     list.boards.resize(boards + 1);
     for (int s = 1; s <= boards; ++s) {
         for (int k = 0; k < 7; ++k)
-            list.boards[s].append(char(64 + ((s - 1) * 3 + 5 * k) % kHighest[t] + 1));
+            list.boards[s].append(char(64 + ((s - 1) * 3 + 5 * k) % ticketType(t).highestNumber + 1));
     }
     return list;
 }
@@ -66,7 +64,7 @@ bool picture(int t, const QString &work, const QString &target)
     // The part of the sheet from its top-left corner to 1 cm past the last box.
     double right = 0, bottom = 0;
     for (int s = 1; s <= boards.boardCount; ++s) {
-        for (int n = 1; n <= kHighest[t]; ++n) {
+        for (int n = 1; n <= ticketType(t).highestNumber; ++n) {
             const QPointF p = markPosition(t, s, n);
             right = std::max(right, p.x());
             bottom = std::max(bottom, p.y());
@@ -104,7 +102,7 @@ bool picture(int t, const QString &work, const QString &target)
     painter.setFont(font);
     painter.setPen(QColor(215, 120, 120));
     for (int s = 1; s <= boards.boardCount; ++s) {
-        for (int n = 1; n <= kHighest[t]; ++n) {
+        for (int n = 1; n <= ticketType(t).highestNumber; ++n) {
             const QPointF p = markPosition(t, s, n) + QPointF(mark.width() / 2, mark.height() / 2);
             const QRectF box(toPixels(p.x() - 0.3), toPixels(p.y() - 0.2), toPixels(0.6), toPixels(0.4));
             painter.drawText(box, Qt::AlignCenter, QString::number(n));

@@ -103,7 +103,7 @@ void drawSheet(PrintDevice &device, int t, const PrintOffsets &offsets, const QS
     for (const SlipCell &cell : cells)
         sheet.outline(cell.cm);
     for (const SlipCell &cell : cells) {
-        if (cell.number == 1 || cell.number == highestSlipNumber(t))
+        if (cell.number == 1 || cell.number == ticketType(t).highestNumber)
             sheet.cross(cell.cm.topLeft());
     }
     device.setFont(QStringLiteral("Helvetica"), 10, false);

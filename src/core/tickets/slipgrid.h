@@ -9,12 +9,9 @@
 
 namespace quillon {
 
-// The highest number the slip of ticket type t (1 … 5) offers a box for.
-int highestSlipNumber(int t);
-
 struct SlipCell {
     int slot = 0;   // board area 1 … boardsPerTicket
-    int number = 0; // 1 … highestSlipNumber
+    int number = 0; // 1 … the type's highestNumber
     // The cell's top-left corner is the number's mark point; it spans most of one
     // cell step, leaving a gap before the next cell so neighbours stay apart.
     QRectF cm;

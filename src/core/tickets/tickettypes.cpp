@@ -9,14 +9,22 @@ namespace quillon {
 
 namespace {
 
-// The first name keeps its trailing space: the list shows it as it stands.
-constexpr TicketTypeTable kTicketTypes {{
-    {"QUEBEC LOTTO MAX ", 1.02, 6.18, 0.58, 0.48, 0, 2.4, 5, 1, 5, MarkKind::LetterX},
-    {"ONTARIO LOTTO SUPER7", 4.0, 3.4, 0.4, 0.5, 2.4, 0, 5, 1, 1, MarkKind::LetterX},
-    {"HRVATSKA LOTO 7-39", 2.8, 2.3, 0.4, 0.4, 1.27, 0, 10, 10, 1, MarkKind::LetterX},
-    {"UK DAILY PLAY", 1.1, 9.35, 0.635, 0.38, 0, 1.65, 4, 1, 3, MarkKind::Bar2mm},
-    {"DANSK LOTTO", 3.51, 0.91, 0.4, 0.4, 2.38, 2.78, 10, 5, 2, MarkKind::LetterX},
-}};
+using Direction = NumberGrid::Direction;
+
+// The first name keeps its trailing space: the list shows it as it stands. The
+// lotteries draw 7 of 49, 7 of 47, 7 of 39, 7 of 27 and 7 of 36.
+constexpr TicketTypeTable kTicketTypes { {
+    { "QUEBEC LOTTO MAX ", 1.02, 6.18, 0.58, 0.48, 0, 2.4, 5, 1, 5, MarkKind::LetterX, 49,
+        { 10, Direction::Across, 0 } }, // row 0 holds 1 … 9, later rows start with a multiple of ten
+    { "ONTARIO LOTTO SUPER7", 4.0, 3.4, 0.4, 0.5, 2.4, 0, 5, 1, 1, MarkKind::LetterX, 47,
+        { 10, Direction::Down, 1 } },
+    { "HRVATSKA LOTO 7-39", 2.8, 2.3, 0.4, 0.4, 1.27, 0, 10, 10, 1, MarkKind::LetterX, 39,
+        { 3, Direction::Across, 1 } },
+    { "UK DAILY PLAY", 1.1, 9.35, 0.635, 0.38, 0, 1.65, 4, 1, 3, MarkKind::Bar2mm, 27,
+        { 9, Direction::Across, 1 } },
+    { "DANSK LOTTO", 3.51, 0.91, 0.4, 0.4, 2.38, 2.78, 10, 5, 2, MarkKind::LetterX, 36,
+        { 6, Direction::Across, 1 } },
+} };
 
 } // namespace
 
@@ -37,20 +45,12 @@ QStringList ticketTypeNames()
 
 TicketCell ticketCell(int t, int n)
 {
+    const NumberGrid &grid = ticketType(t).grid;
     // Integer division and remainder truncate towards zero, for every n.
-    switch (t) {
-    case 1: // ten columns; row 0 holds 1 … 9, later rows start with a multiple of ten
-        return {n % 10, n / 10};
-    case 2: // columns of ten, read downwards
-        return {(n - 1) / 10, (n - 1) % 10};
-    case 3: // three columns, read across
-        return {(n - 1) % 3, (n - 1) / 3};
-    case 4: // nine columns, read across
-        return {(n - 1) % 9, (n - 1) / 9};
-    case 5: // six columns, read across
-        return {(n - 1) % 6, (n - 1) / 6};
-    }
-    throw QuillonError(QCoreApplication::translate("quillon", "Ticket type %1 does not exist").arg(t));
+    const int index = n - grid.firstNumber;
+    const int along = index % grid.lineLength;
+    const int line = index / grid.lineLength;
+    return grid.direction == Direction::Across ? TicketCell { along, line } : TicketCell { line, along };
 }
 
 QPointF markPosition(int t, int s, int n)

@@ -24,6 +24,16 @@ enum class MarkKind : qint32 {
     Bar1mmToo = 4, // the same bar
 };
 
+// How a board's numbers fill its grid of boxes: in lines of lineLength boxes, running
+// across (rows) or down (columns), the first box standing for firstNumber.
+struct NumberGrid {
+    enum class Direction { Across, Down };
+    int lineLength = 1;
+    Direction direction = Direction::Across;
+    int firstNumber = 1;
+};
+
+// One ticket type: its name, where its boards lie, its grid and its numbers.
 struct TicketType {
     const char *name = ""; // Latin-1, shown in the printing dialog as it stands
     double originX = 0;    // cell (column 0, row 0) of the board in slot 1
@@ -36,6 +46,8 @@ struct TicketType {
     qint32 boardsPerRow = 0; // read only when arrangement is neither 0 nor 1
     qint32 arrangement = 0;  // 0 or 1: one row of boards side by side; else rows of boardsPerRow
     MarkKind markKind = MarkKind::None;
+    int highestNumber = 0; // the highest number the slip has a box for
+    NumberGrid grid;
 };
 
 // Types 1 … 5 in the order the printing dialog lists them.
@@ -47,8 +59,8 @@ const TicketType &ticketType(int t);
 // The five names in table order.
 QStringList ticketTypeNames();
 
-// Column and row of number n in a board's grid on a ticket of type t. The rules have
-// no upper bound: a number past the grid lands where the same rule puts it.
+// Column and row of number n in a board's grid on a ticket of type t. The grid has
+// no upper bound: a number past the highest lands where the same rule puts it.
 struct TicketCell {
     int column = 0;
     int row = 0;
