@@ -217,8 +217,8 @@ DialogFrame::DialogFrame(
     applyGroupBoxStyle(this);
     m_background = new GradientBackground(this);
     m_background->setObjectName(QStringLiteral("DegradeClass1"));
-    m_background->setStartColor(quillon::kWindowStartColor);
-    m_background->setEndColor(quillon::kWindowEndColor);
+    m_background->setStartColor(kWindowStartColor);
+    m_background->setEndColor(kWindowEndColor);
     addHelpKey(this, session);
     m_title = new QLabel(this);
     m_title->setObjectName(QStringLiteral("labtitre"));

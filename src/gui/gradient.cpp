@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/gradient.h"
 
-namespace quillon {
-
 qint32 mulDiv(qint32 a, qint32 b, qint32 c)
 {
     if (c == 0)
@@ -16,20 +14,13 @@ qint32 mulDiv(qint32 a, qint32 b, qint32 c)
     return qint32(negative ? -q : q);
 }
 
-Rgb rgbFromColorRef(quint32 value)
+GradientBand gradientBand(int i, int height, const QColor &start, const QColor &end)
 {
-    return {int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF)};
-}
-
-GradientBand gradientBand(int i, int height, Rgb start, Rgb end)
-{
+    const auto channel = [i](int from, int to) { return (from + mulDiv(i, to - from, 255)) & 0xFF; };
     GradientBand band;
     band.top = mulDiv(i, height, kGradientBands);
     band.bottom = mulDiv(i + 1, height, kGradientBands);
-    band.color = {(start.r + mulDiv(i, end.r - start.r, 255)) & 0xFF,
-                  (start.g + mulDiv(i, end.g - start.g, 255)) & 0xFF,
-                  (start.b + mulDiv(i, end.b - start.b, 255)) & 0xFF};
+    band.color = QColor(channel(start.red(), end.red()), channel(start.green(), end.green()),
+        channel(start.blue(), end.blue()));
     return band;
 }
-
-} // namespace quillon

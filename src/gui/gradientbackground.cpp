@@ -16,7 +16,7 @@ GradientBackground::GradientBackground(QWidget *parent)
     lower();
 }
 
-void GradientBackground::setStartColor(quint32 color)
+void GradientBackground::setStartColor(const QColor &color)
 {
     if (color == m_startColor)
         return;
@@ -24,7 +24,7 @@ void GradientBackground::setStartColor(quint32 color)
     update();
 }
 
-void GradientBackground::setEndColor(quint32 color)
+void GradientBackground::setEndColor(const QColor &color)
 {
     if (color == m_endColor)
         return;
@@ -42,12 +42,9 @@ bool GradientBackground::eventFilter(QObject *watched, QEvent *event)
 void GradientBackground::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const quillon::Rgb start = quillon::rgbFromColorRef(m_startColor);
-    const quillon::Rgb end = quillon::rgbFromColorRef(m_endColor);
-    for (int i = 0; i < quillon::kGradientBands; ++i) {
-        const quillon::GradientBand band = quillon::gradientBand(i, height(), start, end);
+    for (int i = 0; i < kGradientBands; ++i) {
+        const GradientBand band = gradientBand(i, height(), m_startColor, m_endColor);
         if (band.bottom > band.top)
-            painter.fillRect(0, band.top, width(), band.bottom - band.top,
-                             QColor(band.color.r, band.color.g, band.color.b));
+            painter.fillRect(0, band.top, width(), band.bottom - band.top, band.color);
     }
 }

@@ -117,18 +117,17 @@ private slots:
     {
         QFETCH(int, band);
         QFETCH(int, height);
-        const GradientBand b = gradientBand(band, height, rgbFromColorRef(kWindowStartColor),
-                                            rgbFromColorRef(kWindowEndColor));
+        const GradientBand b = gradientBand(band, height, kWindowStartColor, kWindowEndColor);
         QTEST(b.top, "top");
         QTEST(b.bottom, "bottom");
-        QTEST(b.color.r, "r");
-        QTEST(b.color.g, "g");
-        QTEST(b.color.b, "b");
+        QTEST(b.color.red(), "r");
+        QTEST(b.color.green(), "g");
+        QTEST(b.color.blue(), "b");
     }
 
     void equalColoursGiveAUniformGradient()
     {
-        const Rgb c{10, 20, 30};
+        const QColor c(10, 20, 30);
         for (int i = 0; i < kGradientBands; ++i)
             QCOMPARE(gradientBand(i, 300, c, c).color, c);
     }

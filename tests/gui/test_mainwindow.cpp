@@ -415,13 +415,13 @@ private slots:
         gradient->setStartColor(kWindowStartColor);
         QTest::qWait(50);
         QCOMPARE(counter.paints, 0);
-        gradient->setStartColor(0x000000);
+        gradient->setStartColor(QColor(0, 0, 0));
         QTRY_VERIFY(counter.paints > 0);
 
         parent.resize(300, 512);
         QTRY_COMPARE(gradient->geometry(), QRect(0, 0, 300, 512));
         // From black to white every band is one grey step lighter than the one above.
-        gradient->setEndColor(0xFFFFFF);
+        gradient->setEndColor(QColor(255, 255, 255));
         const QImage image = gradient->grab().toImage();
         // Bands of two pixels: band 10 covers rows 20 and 21.
         QCOMPARE(QColor(image.pixel(0, 19)), QColor(9, 9, 9));
