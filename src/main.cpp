@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the application object, its title, the platform services, the
 // session, the windows, the event loop.
+#include "gui/createwindows.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "core/platform.h"
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
     quillon::platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
 
     quillon::Session session;
-    const std::unique_ptr<MainWindow> main = quillon::createWindows(session);
+    const std::unique_ptr<MainWindow> main = createWindows(session);
     main->show();
     return app.exec();
 }

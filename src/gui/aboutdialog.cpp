@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/aboutdialog.h"
 
-#include "gui/application.h"
+#include "gui/designfont.h"
 #include "core/text/messages.h"
 
 #include <QFrame>

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/boardlistdialog.h"
 
-#include "gui/application.h"
+#include "gui/designfont.h"
+#include "gui/busycursor.h"
+#include "gui/picturebutton.h"
+#include "gui/errorhandler.h"
 #include "gui/pdffallback.h"
 #include "core/errors.h"
 #include "core/text/messages.h"

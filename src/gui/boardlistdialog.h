@@ -10,10 +10,8 @@
 class QGroupBox;
 class QPushButton;
 
-namespace quillon {
 class BoardTableModel;
 class BoardTableView;
-} // namespace quillon
 
 class BoardListDialog : public DialogFrame {
     Q_OBJECT
@@ -30,8 +28,8 @@ private slots:
 private:
     // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, bimprime, bquit.
     QLabel *m_picture;
-    quillon::BoardTableModel *m_boards;
-    quillon::BoardTableView *m_grid;
+    BoardTableModel *m_boards;
+    BoardTableView *m_grid;
     QGroupBox *m_countGroup;
     QLabel *m_boardCount;
     QPushButton *m_printButton;

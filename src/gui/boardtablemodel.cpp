@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace quillon {
+using namespace quillon;
 
 void BoardTableModel::setBoards(const QList<qint32> &numbers, int boardSize, const QString &cornerText)
 {
@@ -103,4 +103,3 @@ QVariant ComparisonTableModel::headerData(int section, Qt::Orientation orientati
     return BoardTableModel::headerData(section, orientation, role);
 }
 
-} // namespace quillon

@@ -15,8 +15,8 @@
 #include <QStringList>
 
 namespace quillon {
-
 struct Comparison;
+}
 
 inline constexpr QRgb kOddRowColour = 0xFFFFFF;
 inline constexpr QRgb kEvenRowColour = 0xE1FFF4; // 225, 255, 244
@@ -61,7 +61,7 @@ public:
 
     static constexpr int kResultColumnWidth = 100;
 
-    void setComparison(const Comparison &comparison, const QString &cornerText);
+    void setComparison(const quillon::Comparison &comparison, const QString &cornerText);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -74,4 +74,3 @@ private:
     bool m_filled = false; // no comparison yet: no rows, no columns
 };
 
-} // namespace quillon

@@ -13,8 +13,6 @@
 
 #include <algorithm>
 
-namespace quillon {
-
 namespace {
 
 constexpr int kTextInset = 2;
@@ -202,4 +200,3 @@ bool BoardTableView::eventFilter(QObject *watched, QEvent *event)
     return QTableView::eventFilter(watched, event);
 }
 
-} // namespace quillon

@@ -15,8 +15,6 @@
 
 class QAbstractButton;
 
-namespace quillon {
-
 class BoardTableModel;
 
 inline constexpr QRgb kHeaderCellColour = 0xC7B9C8; // 199, 185, 200
@@ -50,4 +48,3 @@ private:
     QAbstractButton *m_corner = nullptr;
 };
 
-} // namespace quillon

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/comparedialog.h"
 
-#include "gui/application.h"
+#include "gui/busycursor.h"
+#include "gui/picturebutton.h"
+#include "gui/numberbox.h"
+#include "gui/errorhandler.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/platform.h"

@@ -13,10 +13,8 @@ class QComboBox;
 class QGroupBox;
 class QPushButton;
 
-namespace quillon {
 class ComparisonTableModel;
 class BoardTableView;
-} // namespace quillon
 
 class CompareDialog : public DialogFrame {
     Q_OBJECT
@@ -41,8 +39,8 @@ private:
     QGroupBox *m_drawGroup;
     std::array<QComboBox *, 10> m_drawBoxes {}; // c1 … c9 at [1] … [9]; [0] unused
     QPushButton *m_compareButton;
-    quillon::ComparisonTableModel *m_results;
-    quillon::BoardTableView *m_grid;
+    ComparisonTableModel *m_results;
+    BoardTableView *m_grid;
     QGroupBox *m_resultGroup;
     QLabel *m_summaryLabel;
     QPushButton *m_closeButton;

@@ -6,7 +6,6 @@
 #include "core/session.h"
 
 #include <QDialog>
-#include <QStyle>
 
 class QLabel;
 class GradientBackground;
@@ -48,58 +47,4 @@ protected:
 
 private:
     Placement m_placement;
-};
-
-// The busy pointer for the length of a scope, restored however the scope ends.
-struct BusyCursor {
-    BusyCursor();
-    ~BusyCursor();
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
-
-class QComboBox;
-class QPushButton;
-
-// A command button with a picture left of its caption. It never becomes a dialog's
-// default button on its own, so Return in a box or a grid starts no command.
-QPushButton *makePictureButton(
-    QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QRect &geometry, int iconSize = 24);
-
-// A number box of the main and compare windows: an editable drop-down of at most two
-// characters that lets only digits and backspace through; its Tag is its number.
-QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry);
-
-// Group boxes drawn with their title on the frame line, so that controls placed just
-// below the title sit inside the frame whatever the widget style.
-void applyGroupBoxStyle(QWidget *window);
-
-// A font of the window layouts, by family and pixel height. The layouts were measured
-// in MS Sans Serif, System and Times New Roman; where these are not installed, the
-// nearest installed family stands in.
-QFont designFont(const QString &family, int pixelHeight, bool bold = false);
-
-// Lets the mouse wheel change a drop-down only while it has the focus, so that
-// scrolling over the window never changes a number or the system behind the player's back.
-void ignoreWheelUnlessFocused(QWidget *box);
-
-// Discards typed characters that the predicate refuses, before they reach the box.
-// Keys that type no character (arrows, Delete) pass.
-class CharFilter : public QObject {
-    Q_OBJECT
-public:
-    using Predicate = bool (*)(QChar);
-    CharFilter(QObject *parent, Predicate accepts);
-
-    // Guards a line edit, or an editable combo box, against refused characters however
-    // they come: typed keys are filtered both on the combo box, which holds the focus
-    // and hands keys straight to its line edit's event handler (past any filter on the
-    // line edit), and on the line edit itself; pasted and dropped text meets a validator.
-    static void install(QWidget *box, Predicate accepts);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
-    Predicate m_accepts;
 };

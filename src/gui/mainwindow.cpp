@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/mainwindow.h"
 
-#include "gui/application.h"
+#include "gui/designfont.h"
+#include "gui/busycursor.h"
+#include "gui/picturebutton.h"
+#include "gui/numberbox.h"
+#include "gui/groupboxstyle.h"
+#include "gui/wheelguard.h"
+#include "gui/errorhandler.h"
+#include "gui/helppage.h"
 #include "gui/gradientbackground.h"
-#include "gui/dialogframe.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/platform.h"

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/settingsdialog.h"
 
-#include "gui/application.h"
+#include "gui/wheelguard.h"
+#include "gui/charfilter.h"
+#include "gui/errorhandler.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
 #include "core/files/settings.h"

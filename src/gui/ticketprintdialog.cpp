@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/ticketprintdialog.h"
 
-#include "gui/application.h"
+#include "gui/wheelguard.h"
+#include "gui/charfilter.h"
+#include "gui/errorhandler.h"
 #include "gui/pdffallback.h"
 #include "gui/ticketpreviewwindow.h"
 #include "core/tickets/calibration.h"

@@ -11,7 +11,7 @@
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
-#include "gui/application.h"
+#include "gui/createwindows.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
 #include "gui/mainwindow.h"

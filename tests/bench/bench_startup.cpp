@@ -3,7 +3,7 @@
 // one-time initialisation has run (system list and boxes filled, captions applied).
 // Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_startup
-#include "gui/application.h"
+#include "gui/createwindows.h"
 #include "gui/mainwindow.h"
 #include "core/session.h"
 #include "support/fakeplatform.h"

@@ -9,7 +9,7 @@
 #include "core/text/messages.h"
 #include "core/tickets/tickettypes.h"
 #include "core/wheels/boardlist.h"
-#include "gui/application.h"
+#include "gui/errorhandler.h"
 #include "gui/mainwindow.h"
 #include "gui/ticketprintdialog.h"
 #include "gui/ticketpreviewwindow.h"

@@ -5,7 +5,7 @@
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
 #include "gui/aboutdialog.h"
-#include "gui/application.h"
+#include "gui/errorhandler.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
 #include "gui/settingsdialog.h"

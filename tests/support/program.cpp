@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/program.h"
 
-#include "gui/application.h"
+#include "gui/createwindows.h"
 #include "gui/mainwindow.h"
 
 #include <QComboBox>

@@ -3,6 +3,7 @@
 // the real program's windows, chooses a system, types numbers and a draw, presses the
 // real buttons and saves each window as it shows on screen.
 //   quillon-board-pictures <folder>   (run under a display, e.g. scripts/screenshots)
+#include "gui/application.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
 #include "pictures/realprogram.h"

@@ -8,6 +8,7 @@
 #include "core/tickets/calibration.h"
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
+#include "gui/application.h"
 #include "gui/ticketpreviewwindow.h"
 #include "gui/ticketprintdialog.h"
 #include "pictures/realprogram.h"

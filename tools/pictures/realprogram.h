@@ -6,7 +6,7 @@
 #include "core/platform.h"
 #include "core/session.h"
 #include "core/wheels/catalogue.h"
-#include "gui/application.h"
+#include "gui/createwindows.h"
 #include "gui/mainwindow.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtprompts.h"

@@ -3,6 +3,7 @@
 // running program shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png, <folder>/about.png
 //                                        and <folder>/message-box.png
+#include "gui/application.h"
 #include "gui/aboutdialog.h"
 #include "gui/settingsdialog.h"
 #include "pictures/realprogram.h"
