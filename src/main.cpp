@@ -4,11 +4,8 @@
 #include "gui/createwindows.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
-#include "core/platform.h"
 #include "core/session.h"
-#include "platform/qtprintdevice.h"
-#include "platform/qtprompts.h"
-#include "platform/qtshell.h"
+#include "platform/qtservices.h"
 
 #include <QIcon>
 
@@ -29,11 +26,7 @@ int main(int argc, char *argv[])
     }
     QApplication::setWindowIcon(icon);
 
-    QtPrompts prompts;
-    QtShell shell;
-    quillon::platform().prompts = &prompts;
-    quillon::platform().shell = &shell;
-    quillon::platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
+    const QtServices services;
 
     quillon::Session session;
     const std::unique_ptr<MainWindow> main = createWindows(session);

@@ -5,6 +5,8 @@
 // scripted fakes that record every call (tests/support/). Core never includes a widget.
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -56,6 +58,27 @@ public:
     virtual bool lastDocumentTaken(QString *why) = 0;
 };
 
+// A print device for when there is no printer: each document is drawn on a PDF file
+// held in memory, for savePdfFiles() to put on disk.
+class PdfFilesDevice : public PrintDevice {
+public:
+    // The documents ended so far, each one a whole PDF file.
+    virtual const QList<QByteArray> &documents() const = 0;
+};
+
+// A print device that records each page as a picture instead of printing it, so that
+// a window can show what a printing run would put on the sheet.
+class PagePictureDevice : public PrintDevice {
+public:
+    // Whether the resolution and the page are the default printer's. Without a
+    // printer they are 300 dots per inch on an A4 sheet printable to its edges.
+    virtual bool fromPrinter() const = 0;
+    // The pages of the documents ended so far, each page the data of a QPicture.
+    virtual QList<QList<QByteArray>> pagePictures() const = 0;
+    // A new device of the same resolution and page, holding no document yet.
+    virtual std::unique_ptr<PagePictureDevice> blank() const = 0;
+};
+
 class Prompts {
 public:
     enum class Buttons { Ok, YesNo, OkCancel };
@@ -92,6 +115,10 @@ struct PlatformServices {
     Shell *shell = nullptr;
     // Opens the system's default printer for one printing run.
     std::function<std::unique_ptr<PrintDevice>()> openDefaultPrinter;
+    // Opens a device that keeps a run's documents as PDF files in memory.
+    std::function<std::unique_ptr<PdfFilesDevice>()> openPdfFiles;
+    // Opens a device that records pages as pictures, in the default printer's figures.
+    std::function<std::unique_ptr<PagePictureDevice>()> openPagePictures;
 };
 
 // The services in force; set once by the program entry or by a test.

@@ -5,7 +5,6 @@
 #include "gui/busycursor.h"
 #include "gui/picturebutton.h"
 #include "gui/errorhandler.h"
-#include "gui/pdffallback.h"
 #include "core/errors.h"
 #include "core/text/messages.h"
 #include "core/platform.h"
@@ -14,6 +13,7 @@
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 #include "core/tickets/listprint.h"
+#include "core/tickets/printorpdf.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -72,15 +72,8 @@ void BoardListDialog::onActivated()
 
 void BoardListDialog::printList()
 {
-    if (!platform().openDefaultPrinter)
-        throw QuillonError(noPrinterText());
-    const std::unique_ptr<PrintDevice> printer = platform().openDefaultPrinter();
-    const auto print = [this](PrintDevice &device) {
+    printOrSaveAsPdf(m_session.texts(), PdfFileSplit::OneFile, [this](PrintDevice &device, bool) {
         BusyCursor busy;
         printBoardList(device, m_session.boards, m_session.selection, text(Msg::BoardListTitle));
-    };
-    if (!printer->installed())
-        printToPdfInstead(m_session.texts(), false, print);
-    else
-        print(*printer);
+    });
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // TicketPreviewWindow shows the tickets of a range as they will print: the picture
-// the ticket printing run records for the ticket shown (platform/pictureprintdevice.h),
+// the ticket printing run records for the ticket shown (a page picture device of the platform services),
 // drawn only when that ticket is shown, over a light
 // drawing of the slip's boxes at their places from the ticket table. The boxes stay
 // where the slip has them; the marks carry the player's offsets, as on paper.

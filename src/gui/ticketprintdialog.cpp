@@ -4,10 +4,9 @@
 #include "gui/wheelguard.h"
 #include "gui/charfilter.h"
 #include "gui/errorhandler.h"
-#include "gui/pdffallback.h"
 #include "gui/ticketpreviewwindow.h"
 #include "core/tickets/calibration.h"
-#include "platform/pictureprintdevice.h"
+#include "core/tickets/printorpdf.h"
 #include "core/errors.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
@@ -249,25 +248,20 @@ void TicketPrintDialog::printTickets()
     TicketRun run;
     if (!chosenRun(run))
         return;
-    PlatformServices &services = platform();
-    if (!services.openDefaultPrinter || !services.prompts)
+    Prompts *prompts = platform().prompts;
+    if (!prompts)
         throw QuillonError(noPrinterText());
-    const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
-    if (!device)
-        throw QuillonError(noPrinterText());
-    if (!device->installed()) {
-        // Files need no ticket fed between them: all of them in one go.
-        run.mode = TicketMode::PrintAll;
-        if (printToPdfInstead(m_session.texts(), true, [&](PrintDevice &files) {
-                quillon::printTickets(files, *services.prompts, m_session.texts(), run, m_session.boards,
-                    m_session.selection, offsets());
-            }))
-            accept();
-        return;
-    }
-    quillon::printTickets(
-        *device, *services.prompts, m_session.texts(), run, m_session.boards, m_session.selection, offsets());
-    accept();
+    const bool printed = printOrSaveAsPdf(
+        m_session.texts(), PdfFileSplit::FilePerDocument, [&](PrintDevice &device, bool toPdfFiles) {
+            TicketRun chosen = run;
+            // Files need no ticket fed between them: all of them in one go.
+            if (toPdfFiles)
+                chosen.mode = TicketMode::PrintAll;
+            quillon::printTickets(device, *prompts, m_session.texts(), chosen, m_session.boards,
+                m_session.selection, offsets());
+        });
+    if (printed)
+        accept();
 }
 
 void TicketPrintDialog::previewTickets()
@@ -276,21 +270,27 @@ void TicketPrintDialog::previewTickets()
     if (!chosenRun(run))
         return;
     run.mode = TicketMode::PrintAll;
-    Prompts *prompts = platform().prompts;
-    if (!prompts)
+    PlatformServices &services = platform();
+    Prompts *prompts = services.prompts;
+    if (!prompts || !services.openPagePictures)
         throw QuillonError(tr("The preview cannot be shown."));
     // The printer's figures, taken once; each ticket is drawn when it is shown, by the
     // very run that prints, limited to that ticket and recorded at the printer's
     // resolution.
-    const std::unique_ptr<PicturePrintDevice> printer = PicturePrintDevice::likeDefaultPrinter();
+    const std::shared_ptr<PagePictureDevice> printer = services.openPagePictures();
+    if (!printer)
+        throw QuillonError(tr("The preview cannot be shown."));
     const int dpi = printer->dpiX();
-    const QSize page = printer->pageSize();
     const QPoint printingOffset = printer->printingOffset();
-    const auto drawTicket = [this, run, prompts, dpi, page, printingOffset](int index) {
-        PicturePrintDevice pictures(dpi, page, printingOffset);
-        quillon::printTickets(pictures, *prompts, m_session.texts(), ticketOfRun(run, index), m_session.boards,
-            m_session.selection, offsets());
-        return pictures.documents().value(0).value(0);
+    const auto drawTicket = [this, run, prompts, printer](int index) {
+        const std::unique_ptr<PagePictureDevice> pictures = printer->blank();
+        quillon::printTickets(*pictures, *prompts, m_session.texts(), ticketOfRun(run, index),
+            m_session.boards, m_session.selection, offsets());
+        const QByteArray page = pictures->pagePictures().value(0).value(0);
+        QPicture picture;
+        if (!page.isEmpty())
+            picture.setData(page.constData(), uint(page.size()));
+        return picture;
     };
     const QString note = printer->fromPrinter()
         ? QString()
@@ -305,17 +305,8 @@ void TicketPrintDialog::printCalibrationSheet()
     const int type = m_typeList->currentIndex() + 1;
     if (type < 1)
         return;
-    PlatformServices &services = platform();
-    if (!services.openDefaultPrinter)
-        throw QuillonError(noPrinterText());
-    const std::unique_ptr<PrintDevice> device = services.openDefaultPrinter();
-    if (!device)
-        throw QuillonError(noPrinterText());
     const PrintOffsets shift = offsets();
     const QString caption = calibrationCaption(type, shift);
-    const auto print = [&](PrintDevice &on) { quillon::printCalibrationSheet(on, type, shift, caption); };
-    if (!device->installed())
-        printToPdfInstead(m_session.texts(), false, print);
-    else
-        print(*device);
+    printOrSaveAsPdf(m_session.texts(), PdfFileSplit::OneFile,
+        [&](PrintDevice &device, bool) { quillon::printCalibrationSheet(device, type, shift, caption); });
 }

@@ -15,7 +15,7 @@
 #include <QPdfWriter>
 #include <memory>
 
-class PdfFilesPrintDevice : public quillon::PrintDevice {
+class PdfFilesPrintDevice : public quillon::PdfFilesDevice {
 public:
     // Files at 300 dots per inch on A4 sheets printable to their edges.
     static constexpr int kDpi = 300;
@@ -27,7 +27,7 @@ public:
     PdfFilesPrintDevice &operator=(const PdfFilesPrintDevice &) = delete;
 
     // The documents ended so far, each one a whole PDF file.
-    const QList<QByteArray> &documents() const { return m_documents; }
+    const QList<QByteArray> &documents() const override { return m_documents; }
 
     QSize pageSize() override;
     void beginDocument(const QString &name) override;

@@ -45,6 +45,25 @@ std::unique_ptr<PicturePrintDevice> PicturePrintDevice::likeDefaultPrinter()
     return device;
 }
 
+QList<QList<QByteArray>> PicturePrintDevice::pagePictures() const
+{
+    QList<QList<QByteArray>> documents;
+    for (const QList<QPicture> &pages : m_documents) {
+        QList<QByteArray> pictures;
+        for (const QPicture &page : pages)
+            pictures.append(QByteArray(page.data(), page.size()));
+        documents.append(pictures);
+    }
+    return documents;
+}
+
+std::unique_ptr<quillon::PagePictureDevice> PicturePrintDevice::blank() const
+{
+    auto device = std::make_unique<PicturePrintDevice>(m_dpi, m_page, m_offset);
+    device->m_fromPrinter = m_fromPrinter;
+    return device;
+}
+
 void PicturePrintDevice::beginDocument(const QString &)
 {
     m_pages.clear();

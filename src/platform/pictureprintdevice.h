@@ -17,7 +17,7 @@
 
 #include <memory>
 
-class PicturePrintDevice : public quillon::PrintDevice {
+class PicturePrintDevice : public quillon::PagePictureDevice {
 public:
     // A printer of dpi dots per inch whose printable area of page dots lies
     // printingOffset dots into the sheet.
@@ -26,10 +26,12 @@ public:
     // Resolution and printable area of the default printer; without one, 300 dots
     // per inch on an A4 sheet printable to its edges (fromPrinter() then says false).
     static std::unique_ptr<PicturePrintDevice> likeDefaultPrinter();
-    bool fromPrinter() const { return m_fromPrinter; }
+    bool fromPrinter() const override { return m_fromPrinter; }
 
     // The documents ended so far, each a list of pages.
     const QList<QList<QPicture>> &documents() const { return m_documents; }
+    QList<QList<QByteArray>> pagePictures() const override;
+    std::unique_ptr<quillon::PagePictureDevice> blank() const override;
 
     QSize pageSize() override { return m_page; }
     void beginDocument(const QString &name) override;

@@ -14,8 +14,9 @@
 #include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
-#include "gui/pdffallback.h"
+#include "core/tickets/printorpdf.h"
 #include "platform/qtprintdevice.h"
+#include "platform/qtservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,11 +142,14 @@ private slots:
     {
         const BoardList boards = largestRun();
         test::FakePlatform fakes;
+        fakes.printLog->installed = false;
+        installPrinterlessDevices(platform());
         QTemporaryDir folder(dir.filePath(QStringLiteral("files-XXXXXX")));
         fakes.prompts.fileNames.enqueue(folder.filePath(QStringLiteral("ticket.pdf")));
         QBENCHMARK_ONCE {
-            QVERIFY(printToPdfInstead(Texts(&noTranslationFile, Language::French), true,
-                [&](PrintDevice &files) { print(files, fakes.prompts, boards); }));
+            QVERIFY(
+                printOrSaveAsPdf(Texts(&noTranslationFile, Language::French), PdfFileSplit::FilePerDocument,
+                    [&](PrintDevice &files, bool) { print(files, fakes.prompts, boards); }));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The printed list of boards on the recording printer, and the text export.
+// The printed list of boards on the recording printer, the way to PDF files without a
+// printer, and the text export.
 #include "core/draw/rating.h"
 #include "core/errors.h"
 #include "core/wheels/boardlist.h"
@@ -8,6 +9,8 @@
 #include "support/fakeplatform.h"
 #include "core/files/export.h"
 #include "core/tickets/listprint.h"
+#include "core/tickets/printorpdf.h"
+#include "core/text/translationfile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -178,6 +181,55 @@ private slots:
         auto device = platform().openDefaultPrinter();
         QVERIFY_THROWS_EXCEPTION(QuillonError, printBoardList(*device, syntheticList(6), picked, QStringLiteral("x")));
         QVERIFY(fakes.printLog->documents.isEmpty());
+    }
+
+    // A command prints on the printer when there is one; without one it asks before
+    // anything is drawn, and where no printer device can be had it says so.
+    void printingOffersPdfOnlyWithoutAPrinter_data()
+    {
+        QTest::addColumn<bool>("printerOpens");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("pdfService");
+        QTest::addColumn<bool>("agrees");
+        QTest::addColumn<QString>("result"); // "printed", "not printed" or "error"
+        QTest::addColumn<int>("questions");
+        QTest::newRow("printer") << true << true << true << true << "printed" << 0;
+        QTest::newRow("no printer, declined") << true << false << true << false << "not printed" << 1;
+        QTest::newRow("no printer, no file chosen") << true << false << true << true << "not printed" << 1;
+        QTest::newRow("no printer device") << false << true << true << true << "error" << 0;
+        QTest::newRow("no printer, no PDF device") << true << false << false << true << "error" << 0;
+    }
+    void printingOffersPdfOnlyWithoutAPrinter()
+    {
+        QFETCH(bool, printerOpens);
+        QFETCH(bool, installed);
+        QFETCH(bool, pdfService);
+        QFETCH(bool, agrees);
+        FakePlatform fakes;
+        fakes.printLog->installed = installed;
+        if (!printerOpens)
+            platform().openDefaultPrinter = [] { return std::unique_ptr<PrintDevice>(); };
+        if (pdfService)
+            platform().openPdfFiles = [] { return std::unique_ptr<PdfFilesDevice>(); };
+        fakes.prompts.answers.enqueue(agrees ? Prompts::Answer::Yes : Prompts::Answer::No);
+        const TranslationFile noTranslationFile;
+        QList<bool> runs; // toPdfFiles of each run
+        QString result;
+        try {
+            result = printOrSaveAsPdf(Texts(&noTranslationFile, Language::French), PdfFileSplit::OneFile,
+                         [&](PrintDevice &device, bool toPdfFiles) {
+                             runs.append(toPdfFiles);
+                             printBoardList(device, syntheticList(3), picked, QStringLiteral("x"));
+                         })
+                ? QStringLiteral("printed")
+                : QStringLiteral("not printed");
+        } catch (const QuillonError &) {
+            result = QStringLiteral("error");
+        }
+        QTEST(result, "result");
+        QTEST(int(fakes.prompts.messages().size()), "questions");
+        QCOMPARE(runs, result == QStringLiteral("printed") ? QList<bool> { false } : QList<bool>());
+        QCOMPARE(fakes.printLog->documentsEnded(), result == QStringLiteral("printed") ? 1 : 0);
     }
 
     // A wheel read from a file, with no catalogue index behind it, reaches the list, the

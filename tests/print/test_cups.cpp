@@ -13,6 +13,7 @@
 #include "gui/mainwindow.h"
 #include "gui/ticketprintdialog.h"
 #include "platform/qtprintdevice.h"
+#include "platform/qtservices.h"
 #include "support/children.h"
 #include "support/pdfwords.h"
 #include "support/program.h"
@@ -199,6 +200,7 @@ private slots:
         session = std::make_unique<Session>();
         session->programFolder = dir.path();
         platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
+        installPrinterlessDevices(platform());
     }
 
     void cleanup() { fakes.reset(); }

@@ -2,6 +2,7 @@
 #include "support/program.h"
 
 #include "gui/createwindows.h"
+#include "platform/qtservices.h"
 #include "gui/mainwindow.h"
 
 #include <QComboBox>
@@ -32,6 +33,8 @@ bool showActive(QWidget *window)
 bool ProgramFixture::startIn(const QString &programFolder)
 {
     fakes = std::make_unique<FakePlatform>();
+    // The printer is scripted; the devices that stand in for a missing one are Qt's.
+    installPrinterlessDevices(platform());
     session = std::make_unique<Session>();
     session->programFolder = programFolder;
     mainWindow = startProgram(*session);

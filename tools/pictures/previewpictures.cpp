@@ -9,6 +9,7 @@
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "gui/application.h"
+#include "platform/qtprintdevice.h"
 #include "gui/ticketpreviewwindow.h"
 #include "gui/ticketprintdialog.h"
 #include "pictures/realprogram.h"

@@ -8,9 +8,7 @@
 #include "core/wheels/catalogue.h"
 #include "gui/createwindows.h"
 #include "gui/mainwindow.h"
-#include "platform/qtprintdevice.h"
-#include "platform/qtprompts.h"
-#include "platform/qtshell.h"
+#include "platform/qtservices.h"
 #include "support/children.h"
 
 #include <QComboBox>
@@ -23,19 +21,7 @@ namespace quillon::pictures {
 
 class RealProgram {
 public:
-    RealProgram()
-    {
-        platform().prompts = &m_prompts;
-        platform().shell = &m_shell;
-        platform().openDefaultPrinter = [] { return std::make_unique<QtPrintDevice>(); };
-        m_window = createWindows(m_session);
-    }
-    ~RealProgram()
-    {
-        m_window.reset();
-        platform().prompts = nullptr;
-        platform().shell = nullptr;
-    }
+    RealProgram() { m_window = createWindows(m_session); }
     RealProgram(const RealProgram &) = delete;
     RealProgram &operator=(const RealProgram &) = delete;
 
@@ -70,11 +56,10 @@ public:
 
     MainWindow *mainWindow() const { return m_window.get(); }
     Session &session() { return m_session; }
-    Prompts &prompts() { return m_prompts; }
+    Prompts &prompts() { return m_services.prompts(); }
 
 private:
-    QtPrompts m_prompts;
-    QtShell m_shell;
+    QtServices m_services;
     Session m_session;
     std::unique_ptr<MainWindow> m_window;
 };
