@@ -12,7 +12,7 @@
 
 using namespace quillon;
 
-class TestEngine : public QObject {
+class TestWheels : public QObject {
     Q_OBJECT
 
 private:
@@ -198,5 +198,5 @@ private:
     static QStringList boxItemsAsTexts() { return boxes({}); }
 };
 
-QTEST_GUILESS_MAIN(TestEngine)
-#include "test_engine.moc"
+QTEST_GUILESS_MAIN(TestWheels)
+#include "test_wheels.moc"
