@@ -7,6 +7,9 @@
 
 #include <QDialog>
 #include <QStyle>
+#include <QFont>
+
+#include <optional>
 
 class QLabel;
 class GradientBackground;
@@ -67,8 +70,10 @@ QPushButton *makePictureButton(
     QWidget *parent, const char *name, QStyle::StandardPixmap icon, const QRect &geometry, int iconSize = 24);
 
 // A number box of the main and compare windows: an editable drop-down of at most two
-// characters that lets only digits and backspace through; its Tag is its number.
-QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry);
+// characters that lets only digits and backspace through; its Tag is its number. Without
+// a font of its own, it takes its parent's.
+QComboBox *makeNumberBox(
+    QWidget *parent, int tag, const QRect &geometry, const std::optional<QFont> &font = std::nullopt);
 
 // Group boxes drawn with their title on the frame line, so that controls placed just
 // below the title sit inside the frame whatever the widget style.
