@@ -171,10 +171,10 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
     m_numberGroup->setObjectName(QStringLiteral("gnumeros"));
     m_numberGroup->setGeometry(8, 171, 641, 110);
     m_numberGroup->setFont(designFont(QStringLiteral("Times New Roman"), 13));
+    const QFont boxFont = designFont(QStringLiteral("Microsoft Sans Serif"), 11);
     for (int tag = 1; tag <= kBoxCount; ++tag) {
-        QComboBox *box = makeNumberBox(
-            m_numberGroup, tag, QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21));
-        box->setFont(designFont(QStringLiteral("Microsoft Sans Serif"), 11));
+        QComboBox *box = makeNumberBox(m_numberGroup, tag,
+            QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21), boxFont);
         m_numberBoxes[size_t(tag)] = box;
     }
 

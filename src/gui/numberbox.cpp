@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QLineEdit>
 
 namespace {
@@ -73,9 +74,21 @@ QAccessibleInterface *numberBoxAccessible(const QString &, QObject *object)
 
 } // namespace
 
-QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry)
+QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry, const std::optional<QFont> &font)
 {
     auto *box = new QComboBox(parent);
+    if (font) {
+        // Told of a new font, a combo box builds its popup list at once to hand the font
+        // on; for the forty boxes of the main window that was a fifth of the start. The
+        // change is kept from the box: its list, built at its first opening, is drawn in
+        // the application's font either way, as lists inside styled windows are.
+        struct KeepFontChange : QObject {
+            bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::FontChange; }
+        } keep;
+        box->installEventFilter(&keep);
+        box->setFont(*font);
+        box->removeEventFilter(&keep);
+    }
     box->setObjectName(QStringLiteral("c%1").arg(tag));
     box->setProperty("Tag", tag);
     box->setProperty(kNumberBoxProperty, true);

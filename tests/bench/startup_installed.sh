@@ -6,12 +6,14 @@
 # window), the two start in turn and the ratio of their medians is printed too. Run by hand,
 # not by CTest:
 #   tests/bench/startup_installed.sh [RUNS] [COMMAND] [BASELINE]   (defaults: 11, quillon from the PATH)
+# A command may carry arguments, e.g. "build/bench_empty_window --line-edit" (a window
+# holding one line edit, which loads the font database as any window showing text does).
 # The window is looked for in a tight loop of xdotool calls, a few milliseconds each.
 set -euo pipefail
 runs=${1:-11}
 cmd=${2:-quillon}
 baseline=${3:-}
-for tool in Xvfb xdotool "$cmd" ${baseline:+"$baseline"}; do
+for tool in Xvfb xdotool ${cmd%% *} ${baseline:+${baseline%% *}}; do
     command -v "$tool" >/dev/null || { echo "$tool missing" >&2; exit 1; }
 done
 
@@ -25,7 +27,7 @@ export HOME=$work
 timeOnce() {
     local start end
     start=$(date +%s%N)
-    "$1" >/dev/null 2>&1 &
+    $1 >/dev/null 2>&1 &
     app=$!
     until xdotool search --onlyvisible --name '^Quillon$' >/dev/null 2>&1; do
         kill -0 "$app" 2>/dev/null || { echo "the program ended before its window appeared" >&2; exit 1; }

@@ -23,7 +23,12 @@ cp "$exe" "$work/quillon"
 app=$!
 main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Quillon$' | head -n1) || { cat "$work/quillon.log"; fail "no main window"; }
 
-icons=$(xprop -id "$main" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+# The icon is handed over once the window has painted: wait for it, a few seconds at most.
+for try in $(seq 50); do
+    icons=$(xprop -id "$main" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
+    [ -n "$icons" ] && break
+    sleep 0.1
+done
 for size in 16 32 48; do
     grep -q "Icon ($size x $size)" <<<"$icons" || fail "the main window has no ${size}×${size} icon (has: ${icons:-none})"
 done
