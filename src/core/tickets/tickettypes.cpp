@@ -35,6 +35,13 @@ QStringList ticketTypeNames()
     return names;
 }
 
+int lotteryPool(int t)
+{
+    constexpr int kPools[kTicketTypeCount] = {49, 47, 39, 27, 36};
+    ticketType(t);
+    return kPools[t - 1];
+}
+
 TicketCell ticketCell(int t, int n)
 {
     // Integer division and remainder truncate towards zero, for every n.
