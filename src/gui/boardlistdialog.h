@@ -20,6 +20,10 @@ class BoardListDialog : public DialogFrame {
 public:
     BoardListDialog(quillon::Session &session, QWidget *parent);
 
+signals:
+    // The player asked for the system analysis window.
+    void analysisRequested();
+
 protected:
     void onActivated() override;
 
@@ -28,12 +32,13 @@ private slots:
     void printList();
 
 private:
-    // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, bimprime, bquit.
+    // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, banalyse, bimprime, bquit.
     QLabel *m_picture;
     quillon::BoardTableModel *m_boards;
     quillon::BoardTableView *m_grid;
     QGroupBox *m_countGroup;
     QLabel *m_boardCount;
+    QPushButton *m_analysisButton;
     QPushButton *m_printButton;
     QPushButton *m_closeButton;
 };

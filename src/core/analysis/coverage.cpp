@@ -262,4 +262,47 @@ std::optional<GuaranteeProof> proveGuarantee(
     return proof;
 }
 
+std::optional<WheelAnalysis> analyseWheel(
+    const Wheel &wheel, int guarantee, int condition, const AnalysisProgress &progress)
+{
+    if (!usable(wheel))
+        return std::nullopt;
+    quint64 coverageTotal = 0;
+    for (int j = 1; j <= std::min(CoverageFigures::kMaxDrawn, int(wheel.poolSize())); ++j)
+        coverageTotal += binomial(wheel.poolSize(), j);
+    const quint64 total = coverageTotal + binomial(wheel.poolSize(), condition);
+    const auto part = [&](quint64 before) {
+        return progress ? AnalysisProgress([&progress, before, total](quint64 done, quint64) {
+            return progress(before + done, total);
+        })
+                        : AnalysisProgress();
+    };
+    std::optional<CoverageFigures> coverage = computeCoverage(wheel, part(0));
+    if (!coverage)
+        return std::nullopt;
+    std::optional<GuaranteeProof> proof = proveGuarantee(wheel, guarantee, condition, part(coverageTotal));
+    if (!proof)
+        return std::nullopt;
+    return WheelAnalysis { std::move(*proof), std::move(*coverage) };
+}
+
+int boardLowerBound(int guarantee, int condition, int poolSize)
+{
+    constexpr int b = Wheel::kBoardSize;
+    if (guarantee < 1 || guarantee > condition || condition > poolSize || guarantee > b)
+        return 0;
+    quint64 perBoard = 0;
+    for (int i = guarantee; i <= std::min(b, condition); ++i)
+        perBoard += binomial(b, i) * binomial(poolSize - b, condition - i);
+    const quint64 subsets = binomial(poolSize, condition);
+    quint64 bound = perBoard ? (subsets + perBoard - 1) / perBoard : 0;
+    if (guarantee == condition) {
+        quint64 schoenheim = 1;
+        for (int i = guarantee - 1; i >= 0; --i)
+            schoenheim = (quint64(poolSize - i) * schoenheim + quint64(b - i) - 1) / quint64(b - i);
+        bound = std::max(bound, schoenheim);
+    }
+    return int(bound);
+}
+
 } // namespace quillon

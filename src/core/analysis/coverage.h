@@ -69,6 +69,20 @@ struct GuaranteeProof {
 std::optional<GuaranteeProof> proveGuarantee(
     const Wheel &wheel, int guarantee, int condition, const AnalysisProgress &progress = {});
 
+// Both: the proof of "N if K" and, when figures is set, every coverage figure, under one
+// progress; nothing when stopped.
+struct WheelAnalysis {
+    GuaranteeProof proof;
+    CoverageFigures coverage;
+};
+std::optional<WheelAnalysis> analyseWheel(
+    const Wheel &wheel, int guarantee, int condition, const AnalysisProgress &progress = {});
+
+// The fewest boards any wheel "N if K among M" can have by counting: every K-subset
+// needs a board meeting it in N, and one board meets only so many; for N = K the
+// Schönheim bound, which is sharper.
+int boardLowerBound(int guarantee, int condition, int poolSize);
+
 // The position masks of the wheel's boards (bit p - 1 = position p), board by board.
 std::vector<quint32> boardMasks(const Wheel &wheel);
 
