@@ -261,6 +261,26 @@ private slots:
         if (!letters.isEmpty())
             QCOMPARE(file.wheel.poolSize(), int(file.numbers.size()));
     }
+    void lowerBounds_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("m");
+        QTest::addColumn<int>("bound");
+        QTest::newRow("5-7-12 counting") << 5 << 7 << 12 << 4;
+        QTest::newRow("3-7-21 counting") << 3 << 7 << 21 << 3;
+        QTest::newRow("6-6-9 Schönheim") << 6 << 6 << 9 << 16;
+        QTest::newRow("5-5-13 Schönheim") << 5 << 5 << 13 << 67;
+        QTest::newRow("4-4-17 Schönheim") << 4 << 4 << 17 << 78;
+        QTest::newRow("7-7-9 every 7-subset") << 7 << 7 << 9 << 36;
+    }
+    void lowerBounds()
+    {
+        QFETCH(int, n);
+        QFETCH(int, k);
+        QFETCH(int, m);
+        QTEST(boardLowerBound(n, k, m), "bound");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAnalysis)
