@@ -20,7 +20,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -45,9 +44,16 @@ constexpr qint64 kLargestBoardFile = 16 * 1024 * 1024;
 // The spread table shows this many counts of winning boards, then "more".
 constexpr int kSpreadColumns = 12;
 
+// A figure with 9 significant digits, without an exponent.
+QString decimal(double value)
+{
+    const int magnitude = value > 0 ? int(std::floor(std::log10(value))) : 0;
+    return QLocale().toString(value, 'f', std::clamp(8 - magnitude, 0, 20));
+}
+
 QString percent(double share)
 {
-    return QLocale().toString(share * 100, 'g', 9) + QStringLiteral(" %");
+    return decimal(share * 100) + QStringLiteral(" %");
 }
 
 QString chanceText(long double chance)
@@ -160,18 +166,17 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_tabs = new QTabWidget(content);
     m_tabs->setObjectName(QStringLiteral("onglets"));
     auto *chancesPage = new QWidget;
-    auto *chancesLayout = new QGridLayout(chancesPage);
+    auto *chancesLayout = new QVBoxLayout(chancesPage);
     m_chancesGrid = makeGrid(chancesPage, "grillechances");
+    m_chancesGrid->setFixedHeight(6 * m_chancesGrid->fontMetrics().height() + 40);
     m_chart = new ChanceChart(chancesPage);
     m_chart->setObjectName(QStringLiteral("graphique"));
     m_averageNote = new QLabel(chancesPage);
     m_averageNote->setObjectName(QStringLiteral("lmoyenne"));
     m_averageNote->setWordWrap(true);
-    chancesLayout->addWidget(m_chancesGrid, 0, 0);
-    chancesLayout->addWidget(m_chart, 0, 1);
-    chancesLayout->addWidget(m_averageNote, 1, 0, 1, 2);
-    chancesLayout->setColumnStretch(0, 3);
-    chancesLayout->setColumnStretch(1, 2);
+    chancesLayout->addWidget(m_chancesGrid);
+    chancesLayout->addWidget(m_chart, 1);
+    chancesLayout->addWidget(m_averageNote);
     m_tabs->addTab(chancesPage, QString());
 
     auto *coveragePage = new QWidget;
@@ -491,7 +496,7 @@ void SystemAnalysisDialog::showCoverage()
             const int column = Wheel::kBoardSize - h;
             setCell(m_coverageGrid, j - first, column, h <= j ? percent(f.bestShare(j, h)) : QString());
             setCell(m_averageGrid, j - first, column,
-                h <= j ? QLocale().toString(f.averageBoards(j, h), 'g', 9) : QString());
+                h <= j ? decimal(f.averageBoards(j, h)) : QString());
         }
 }
 
@@ -597,7 +602,7 @@ void SystemAnalysisDialog::showChances()
         setCell(m_chancesGrid, h - 3, 0, chanceText(chances->wheel[size_t(h)]));
         setCell(m_chancesGrid, h - 3, 1, chanceText(chances->random[size_t(h)]));
         setCell(
-            m_chancesGrid, h - 3, 2, QLocale().toString(double(chances->expectedBoards[size_t(h)]), 'g', 9));
+            m_chancesGrid, h - 3, 2, decimal(double(chances->expectedBoards[size_t(h)])));
         wheel[size_t(h - 3)] = double(chances->wheel[size_t(h)]);
         random[size_t(h - 3)] = double(chances->random[size_t(h)]);
     }
