@@ -71,9 +71,15 @@ QTableWidget *makeGrid(QWidget *parent, const char *name)
     grid->setObjectName(QLatin1String(name));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     return grid;
+}
+
+// Sized to its contents once it is filled: a header that resizes to its contents
+// measures every column again at each cell set.
+void fitToContents(QTableWidget *grid)
+{
+    grid->resizeColumnsToContents();
+    grid->resizeRowsToContents();
 }
 
 void setCell(QTableWidget *grid, int row, int column, const QString &text)
@@ -495,9 +501,10 @@ void SystemAnalysisDialog::showCoverage()
         for (int h = 0; h <= Wheel::kBoardSize; ++h) {
             const int column = Wheel::kBoardSize - h;
             setCell(m_coverageGrid, j - first, column, h <= j ? percent(f.bestShare(j, h)) : QString());
-            setCell(m_averageGrid, j - first, column,
-                h <= j ? decimal(f.averageBoards(j, h)) : QString());
+            setCell(m_averageGrid, j - first, column, h <= j ? decimal(f.averageBoards(j, h)) : QString());
         }
+    fitToContents(m_coverageGrid);
+    fitToContents(m_averageGrid);
 }
 
 void SystemAnalysisDialog::showSpread()
@@ -537,6 +544,7 @@ void SystemAnalysisDialog::showSpread()
         }
     }
     m_spreadGrid->setVerticalHeaderLabels(rows);
+    fitToContents(m_spreadGrid);
 }
 
 void SystemAnalysisDialog::showBalance()
@@ -555,6 +563,7 @@ void SystemAnalysisDialog::showBalance()
     }
     m_balanceGrid->setHorizontalHeaderLabels(numbers);
     m_balanceGrid->setVerticalHeaderLabels({ tr("boards") });
+    fitToContents(m_balanceGrid);
 }
 
 int SystemAnalysisDialog::chosenPool() const
@@ -601,12 +610,12 @@ void SystemAnalysisDialog::showChances()
         rows << tr("h = %1").arg(h);
         setCell(m_chancesGrid, h - 3, 0, chanceText(chances->wheel[size_t(h)]));
         setCell(m_chancesGrid, h - 3, 1, chanceText(chances->random[size_t(h)]));
-        setCell(
-            m_chancesGrid, h - 3, 2, decimal(double(chances->expectedBoards[size_t(h)])));
+        setCell(m_chancesGrid, h - 3, 2, decimal(double(chances->expectedBoards[size_t(h)])));
         wheel[size_t(h - 3)] = double(chances->wheel[size_t(h)]);
         random[size_t(h - 3)] = double(chances->random[size_t(h)]);
     }
     m_chancesGrid->setVerticalHeaderLabels(rows);
+    fitToContents(m_chancesGrid);
     m_chart->setChances(wheel, random);
     m_averageNote->setText(
         tr("The average number of boards with each number of hits is the same for any %1 boards: a wheel "
