@@ -386,6 +386,7 @@ void SystemAnalysisDialog::startComputation()
             promise.addResult(std::move(*analysis));
     }));
     setComputing(true);
+    m_proofLabel->setText(tr("Counting every way the draw can fall on your numbers…"));
 }
 
 void SystemAnalysisDialog::computationFinished()
@@ -404,14 +405,17 @@ void SystemAnalysisDialog::computationFinished()
 void SystemAnalysisDialog::setComputing(bool computing)
 {
     m_computing = computing;
-    m_cancelButton->setEnabled(computing);
-    m_saveButton->setEnabled(!computing && m_analysis.has_value());
-    m_printButton->setEnabled(!computing && m_analysis.has_value());
-    m_checkButton->setEnabled(!computing);
-    m_openButton->setEnabled(!computing);
-    m_playSmallestButton->setEnabled(!computing);
-    if (computing)
-        m_proofLabel->setText(tr("Counting every way the draw can fall on your numbers…"));
+    enableButtons();
+}
+
+void SystemAnalysisDialog::enableButtons()
+{
+    m_cancelButton->setEnabled(m_computing);
+    m_saveButton->setEnabled(!m_computing && m_analysis.has_value());
+    m_printButton->setEnabled(!m_computing && m_analysis.has_value());
+    m_checkButton->setEnabled(!m_computing);
+    m_openButton->setEnabled(!m_computing);
+    m_playSmallestButton->setEnabled(!m_computing);
 }
 
 void SystemAnalysisDialog::cancelComputation()
@@ -437,7 +441,7 @@ void SystemAnalysisDialog::showAnalysis()
                   .arg(QDir::toNativeSeparators(m_wheelFile))
                   .arg(m_wheel.boardCount())
                   .arg(m_wheel.poolSize()));
-    setComputing(isComputing());
+    enableButtons();
     showProof();
     showCoverage();
     showBalance();

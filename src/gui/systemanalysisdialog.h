@@ -63,6 +63,8 @@ private:
     void startComputation();
     void computationFinished();
     void setComputing(bool computing);
+    // Only what can run now is enabled: while counting, Cancel alone.
+    void enableButtons();
     void applyTexts();
     // The wheel in play becomes the one under study, with the player's numbers.
     void studyWheelInPlay();

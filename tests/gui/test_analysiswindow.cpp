@@ -182,6 +182,46 @@ private slots:
             QVERIFY(looked);
         }
     }
+    // Cancel stops the counting of the heaviest system and shows no figures; counted
+    // again, the figures print as lines that fit the page.
+    void cancelThenPrint()
+    {
+        QVERIFY(startIn(folder.path()));
+        pickSystem(115);
+        auto *a = w->findChild<SystemAnalysisDialog *>();
+        bool looked = false;
+        QTimer::singleShot(0, a, [&] {
+            const auto closing = qScopeGuard([a] { a->close(); });
+            QTRY_VERIFY(a->isVisible());
+            QVERIFY(a->isComputing());
+            QVERIFY(child<QPushButton>(a, "bannuler")->isEnabled());
+            child<QPushButton>(a, "bannuler")->click();
+            QTRY_VERIFY(!a->isComputing());
+            QCOMPARE(child<QLabel>(a, "lpreuve")->text(), SystemAnalysisDialog::tr("Cancelled."));
+            QCOMPARE(child<QTableWidget>(a, "grillechances")->rowCount(), 0);
+            QVERIFY(!child<QPushButton>(a, "bimprime")->isEnabled());
+
+            child<QPushButton>(a, "bverifier")->click();
+            QTRY_VERIFY_WITH_TIMEOUT(!a->isComputing(), 20000);
+            child<QPushButton>(a, "bimprime")->click();
+            QCOMPARE(fakes->printLog->documents.size(), 1);
+            const test::PrintedDocument &printed = fakes->printLog->documents.first();
+            QVERIFY(printed.ended);
+            QStringList lines;
+            for (const QList<test::PrintOp> &page : printed.pages)
+                for (const test::PrintOp &op : page) {
+                    lines << op.text;
+                    QVERIFY(op.x + fakes->printLog->textWidth(op.text, op.pointSize)
+                        <= fakes->printLog->page.width());
+                }
+            QVERIFY(printed.pages.size() >= 2);
+            QVERIFY(lines.contains(QStringLiteral("coverage,1,1,1")));
+            QCOMPARE(lines.filter(QStringLiteral("chance,49,7,")).size(), 1);
+            looked = true;
+        });
+        child<QPushButton>(w, "banalyse")->click();
+        QVERIFY(looked);
+    }
 };
 
 QTEST_MAIN(TestAnalysisWindow)
