@@ -28,8 +28,10 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
@@ -171,6 +173,8 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
 
     m_tabs = new QTabWidget(content);
     m_tabs->setObjectName(QStringLiteral("onglets"));
+    // The four tabs fit: no scroll arrows, whose names Qt gives in English only.
+    m_tabs->setUsesScrollButtons(false);
     auto *chancesPage = new QWidget;
     auto *chancesLayout = new QVBoxLayout(chancesPage);
     m_chancesGrid = makeGrid(chancesPage, "grillechances");
@@ -311,8 +315,13 @@ void SystemAnalysisDialog::applyTexts()
     m_tabs->setTabText(1, tr("Coverage"));
     m_tabs->setTabText(2, tr("Winning boards"));
     m_tabs->setTabText(3, tr("Balance"));
-    m_labels[3]->setText(tr("Share of the draws in which the best board holds:"));
-    m_labels[4]->setText(tr("Average number of boards holding:"));
+    // The tab bar's scroll arrows, hidden here, carry Qt's English names; a screen reader
+    // would still read them.
+    const QList<QToolButton *> arrows = m_tabs->tabBar()->findChildren<QToolButton *>();
+    for (qsizetype i = 0; i < arrows.size(); ++i)
+        arrows[i]->setAccessibleName(i == 0 ? tr("Earlier tabs") : tr("Later tabs"));
+    m_labels[3]->setText(tr("Share of the draws in which the best board holds h of the numbers drawn:"));
+    m_labels[4]->setText(tr("Average number of boards holding h of the numbers drawn:"));
     m_labels[5]->setText(tr("Prize level (hits on one board):"));
     m_prizeLevelBox->setAccessibleName(m_labels[5]->text());
     m_cancelButton->setText(tr("Cancel"));
@@ -491,7 +500,7 @@ void SystemAnalysisDialog::showCoverage()
     const int first = std::min(m_analysis->proof.condition, f.maxDrawn());
     QStringList columns;
     for (int h = Wheel::kBoardSize; h >= 0; --h)
-        columns << tr("%n hit(s)", nullptr, h);
+        columns << tr("h = %1").arg(h);
     QStringList rows;
     for (int j = first; j <= f.maxDrawn(); ++j)
         rows << tr("%1 drawn").arg(j);

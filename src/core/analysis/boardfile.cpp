@@ -9,11 +9,6 @@ namespace quillon {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("quillon", text);
-}
-
 bool isSeparator(char c)
 {
     return c == ',' || c == ';' || c == ' ' || c == '\t' || c == '\r';
@@ -34,7 +29,7 @@ BoardFile readBoardFile(const QByteArray &text, int guarantee, int condition, QS
 {
     const auto fail = [error](qsizetype line, const QString &what) {
         if (error)
-            *error = tr("line %1: %2").arg(line).arg(what);
+            *error = QCoreApplication::translate("quillon", "line %1: %2").arg(line).arg(what);
         return BoardFile();
     };
     std::vector<std::array<int, Wheel::kBoardSize>> boards;
@@ -52,37 +47,44 @@ BoardFile readBoardFile(const QByteArray &text, int guarantee, int condition, QS
                 continue;
             }
             if (c < '0' || c > '9')
-                return fail(i + 1, tr("'%1' is not a number").arg(QString::fromLatin1(line.mid(k, 1))));
+                return fail(i + 1,
+                    QCoreApplication::translate("quillon", "'%1' is not a number")
+                        .arg(QString::fromLatin1(line.mid(k, 1))));
             const qsizetype start = k;
             int value = 0;
             for (; k < line.size() && line.at(k) >= '0' && line.at(k) <= '9'; ++k)
                 value = std::min(value * 10 + (line.at(k) - '0'), 1000);
             if (value < 1 || value > kLargestBoardNumber)
                 return fail(i + 1,
-                    tr("%1 is not a number from 1 to %2")
+                    QCoreApplication::translate("quillon", "%1 is not a number from 1 to %2")
                         .arg(QString::fromLatin1(line.mid(start, std::min<qsizetype>(k - start, 12))))
                         .arg(kLargestBoardNumber));
             if (count == Wheel::kBoardSize)
-                return fail(i + 1, tr("more than %1 numbers").arg(Wheel::kBoardSize));
+                return fail(i + 1,
+                    QCoreApplication::translate("quillon", "more than %1 numbers").arg(Wheel::kBoardSize));
             if (std::find(board.begin(), board.begin() + count, value) != board.begin() + count)
-                return fail(i + 1, tr("%1 appears twice").arg(value));
+                return fail(i + 1, QCoreApplication::translate("quillon", "%1 appears twice").arg(value));
             board[size_t(count++)] = value;
         }
         if (count == 0)
             continue;
         if (count < Wheel::kBoardSize)
-            return fail(i + 1, tr("%1 numbers instead of %2").arg(count).arg(Wheel::kBoardSize));
+            return fail(i + 1,
+                QCoreApplication::translate("quillon", "%1 numbers instead of %2")
+                    .arg(count)
+                    .arg(Wheel::kBoardSize));
         for (int value : board)
             if (!used[size_t(value)]) {
                 used[size_t(value)] = true;
                 if (++usedCount > kMostNumbersInWheel)
-                    return fail(
-                        i + 1, tr("more than %1 different numbers in the wheel").arg(kMostNumbersInWheel));
+                    return fail(i + 1,
+                        QCoreApplication::translate("quillon", "more than %1 different numbers in the wheel")
+                            .arg(kMostNumbersInWheel));
             }
         boards.push_back(board);
     }
     if (boards.empty())
-        return fail(1, tr("no board"));
+        return fail(1, QCoreApplication::translate("quillon", "no board"));
 
     BoardFile file;
     std::array<char, kLargestBoardNumber + 1> letter {};
