@@ -587,9 +587,7 @@ int SystemAnalysisDialog::chosenPool() const
 
 QList<int> SystemAnalysisDialog::figurePools() const
 {
-    QList<int> pools;
-    for (int t = 1; t <= kTicketTypeCount; ++t)
-        pools << lotteryPool(t);
+    QList<int> pools = ticketLotteryPools();
     if (!pools.contains(chosenPool()))
         pools << chosenPool();
     return pools;

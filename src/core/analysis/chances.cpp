@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/analysis/chances.h"
 
+#include "core/analysis/boardfile.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/catalogue.h"
+
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace quillon {
@@ -10,6 +16,21 @@ namespace {
 QByteArray figure(long double value)
 {
     return QByteArray::number(double(value), 'g', 12);
+}
+
+QByteArray csvOf(const Wheel &wheel, const QList<int> &pools, QString *error)
+{
+    const QList<int> chosen = pools.isEmpty() ? ticketLotteryPools() : pools;
+    for (int pool : chosen)
+        if (pool < std::max(kSmallestLotteryPool, int(wheel.poolSize())) || pool > kLargestLotteryPool) {
+            if (error)
+                *error = QCoreApplication::translate("quillon", "a lottery of %1 numbers cannot hold the wheel's %2")
+                             .arg(pool)
+                             .arg(wheel.poolSize());
+            return {};
+        }
+    const std::optional<CoverageFigures> figures = computeCoverage(wheel);
+    return figures ? analysisCsv(*figures, chosen) : QByteArray();
 }
 
 } // namespace
@@ -53,6 +74,34 @@ std::optional<LotteryChances> lotteryChances(const CoverageFigures &figures, int
         chances.expectedBoards[size_t(h)] = figures.boardCount * drawWeight(pool, kLotteryDrawn, h);
     }
     return chances;
+}
+
+QList<int> ticketLotteryPools()
+{
+    QList<int> pools;
+    for (int t = 1; t <= kTicketTypeCount; ++t)
+        pools << lotteryPool(t);
+    return pools;
+}
+
+QByteArray catalogueAnalysisCsv(int system, bool smallest, const QList<int> &pools, QString *error)
+{
+    if (system < 1 || system > kSystemCount || !hasWheelTable(system)) {
+        if (error)
+            *error = QCoreApplication::translate("quillon", "system %1 has no table").arg(system);
+        return {};
+    }
+    return csvOf(Wheel::fromCatalogue(system, smallest ? Wheel::Table::Smallest : Wheel::Table::Catalogue), pools,
+        error);
+}
+
+QByteArray boardFileAnalysisCsv(
+    const QByteArray &text, int guarantee, int condition, const QList<int> &pools, QString *error)
+{
+    const BoardFile file = readBoardFile(text, guarantee, condition, error);
+    if (file.wheel.isEmpty())
+        return {};
+    return csvOf(file.wheel, pools, error);
 }
 
 QByteArray analysisCsv(const CoverageFigures &figures, const QList<int> &pools)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <array>
 #include <optional>
 
@@ -39,5 +40,16 @@ std::optional<LotteryChances> lotteryChances(const CoverageFigures &figures, int
 // pool that can hold the numbers, "chance,P,h,wheel,random" for h = 3 … 7; each line
 // ends with '\n', figures with 12 significant digits.
 QByteArray analysisCsv(const CoverageFigures &figures, const QList<int> &pools);
+
+// The pools of the five lotteries of the ticket table, in its order.
+QList<int> ticketLotteryPools();
+
+// The CSV lines of catalogue system S (its smallest table when asked, which is the
+// catalogue's where none is smaller), or of the boards in a board file's text with the
+// guarantee N-K, for the pools given (the five lotteries' when none is). Empty, with error
+// set to what is wrong, when there is nothing to analyse.
+QByteArray catalogueAnalysisCsv(int system, bool smallest, const QList<int> &pools, QString *error);
+QByteArray boardFileAnalysisCsv(
+    const QByteArray &text, int guarantee, int condition, const QList<int> &pools, QString *error);
 
 } // namespace quillon
