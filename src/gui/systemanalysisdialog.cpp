@@ -84,6 +84,28 @@ void fitToContents(QTableWidget *grid)
     grid->resizeRowsToContents();
 }
 
+// A row of widgets under the others; the widget at stretchAt takes the spare width, or
+// nothing does when it is -1 and the row stays at the left.
+void addRow(QVBoxLayout *into, const QList<QWidget *> &widgets, int stretchAt)
+{
+    auto *row = new QHBoxLayout;
+    for (qsizetype i = 0; i < widgets.size(); ++i)
+        row->addWidget(widgets[i], i == stretchAt ? 1 : 0);
+    if (stretchAt < 0)
+        row->addStretch(1);
+    into->addLayout(row);
+}
+
+// A label of plain text that wraps.
+QLabel *makeTextLabel(QWidget *parent, const char *name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 void setCell(QTableWidget *grid, int row, int column, const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -105,16 +127,12 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto *wheelRow = new QHBoxLayout;
     m_wheelName = new QLabel(content);
     m_wheelName->setObjectName(QStringLiteral("lroue"));
     m_wheelName->setTextFormat(Qt::PlainText);
     m_openButton = makePictureButton(content, "bouvrir", QStyle::SP_DialogOpenButton, QRect(), 16);
-    wheelRow->addWidget(m_wheelName, 1);
-    wheelRow->addWidget(m_openButton);
-    layout->addLayout(wheelRow);
+    addRow(layout, { m_wheelName, m_openButton }, 0);
 
-    auto *guaranteeRow = new QHBoxLayout;
     for (QLabel *&label : m_labels) {
         label = new QLabel(content);
         label->setTextFormat(Qt::PlainText);
@@ -126,18 +144,9 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_conditionBox->setObjectName(QStringLiteral("econdition"));
     m_conditionBox->setRange(1, Wheel::kBoardSize);
     m_checkButton = makePictureButton(content, "bverifier", QStyle::SP_DialogApplyButton, QRect(), 16);
-    guaranteeRow->addWidget(m_labels[0]);
-    guaranteeRow->addWidget(m_guaranteeBox);
-    guaranteeRow->addWidget(m_labels[1]);
-    guaranteeRow->addWidget(m_conditionBox);
-    guaranteeRow->addWidget(m_checkButton);
-    guaranteeRow->addStretch(1);
-    layout->addLayout(guaranteeRow);
+    addRow(layout, { m_labels[0], m_guaranteeBox, m_labels[1], m_conditionBox, m_checkButton }, -1);
 
-    m_proofLabel = new QLabel(content);
-    m_proofLabel->setObjectName(QStringLiteral("lpreuve"));
-    m_proofLabel->setWordWrap(true);
-    m_proofLabel->setTextFormat(Qt::PlainText);
+    m_proofLabel = makeTextLabel(content, "lpreuve");
     m_proofLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_proofLabel);
     m_holesText = new QPlainTextEdit(content);
@@ -147,17 +156,10 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_holesText->hide();
     layout->addWidget(m_holesText);
 
-    auto *smallerRow = new QHBoxLayout;
-    m_smallerLabel = new QLabel(content);
-    m_smallerLabel->setObjectName(QStringLiteral("lpluspetite"));
-    m_smallerLabel->setWordWrap(true);
-    m_smallerLabel->setTextFormat(Qt::PlainText);
+    m_smallerLabel = makeTextLabel(content, "lpluspetite");
     m_playSmallestButton = makePictureButton(content, "bjouerpetite", QStyle::SP_ArrowRight, QRect(), 16);
-    smallerRow->addWidget(m_smallerLabel, 1);
-    smallerRow->addWidget(m_playSmallestButton);
-    layout->addLayout(smallerRow);
+    addRow(layout, { m_smallerLabel, m_playSmallestButton }, 0);
 
-    auto *lotteryRow = new QHBoxLayout;
     m_lotteryList = new QComboBox(content);
     m_lotteryList->setObjectName(QStringLiteral("cloterie"));
     ignoreWheelUnlessFocused(m_lotteryList);
@@ -165,11 +167,7 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_poolBox->setObjectName(QStringLiteral("epool"));
     m_poolBox->setRange(kSmallestLotteryPool, kLargestLotteryPool);
     m_poolBox->setValue(40);
-    lotteryRow->addWidget(m_labels[2]);
-    lotteryRow->addWidget(m_lotteryList);
-    lotteryRow->addWidget(m_poolBox);
-    lotteryRow->addStretch(1);
-    layout->addLayout(lotteryRow);
+    addRow(layout, { m_labels[2], m_lotteryList, m_poolBox }, -1);
 
     m_tabs = new QTabWidget(content);
     m_tabs->setObjectName(QStringLiteral("onglets"));
@@ -181,9 +179,7 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_chancesGrid->setFixedHeight(6 * m_chancesGrid->fontMetrics().height() + 40);
     m_chart = new ChanceChart(chancesPage);
     m_chart->setObjectName(QStringLiteral("graphique"));
-    m_averageNote = new QLabel(chancesPage);
-    m_averageNote->setObjectName(QStringLiteral("lmoyenne"));
-    m_averageNote->setWordWrap(true);
+    m_averageNote = makeTextLabel(chancesPage, "lmoyenne");
     chancesLayout->addWidget(m_chancesGrid);
     chancesLayout->addWidget(m_chart, 1);
     chancesLayout->addWidget(m_averageNote);
@@ -201,15 +197,11 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
 
     auto *spreadPage = new QWidget;
     auto *spreadLayout = new QVBoxLayout(spreadPage);
-    auto *levelRow = new QHBoxLayout;
     m_prizeLevelBox = new QSpinBox(spreadPage);
     m_prizeLevelBox->setObjectName(QStringLiteral("eniveau"));
     m_prizeLevelBox->setRange(3, Wheel::kBoardSize);
     m_prizeLevelBox->setValue(5);
-    levelRow->addWidget(m_labels[5]);
-    levelRow->addWidget(m_prizeLevelBox);
-    levelRow->addStretch(1);
-    spreadLayout->addLayout(levelRow);
+    addRow(spreadLayout, { m_labels[5], m_prizeLevelBox }, -1);
     m_spreadGrid = makeGrid(spreadPage, "grillerepartition");
     spreadLayout->addWidget(m_spreadGrid);
     m_tabs->addTab(spreadPage, QString());
@@ -218,7 +210,6 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_tabs->addTab(m_balanceGrid, QString());
     layout->addWidget(m_tabs, 1);
 
-    auto *bottomRow = new QHBoxLayout;
     m_progress = new QProgressBar(content);
     m_progress->setObjectName(QStringLiteral("progression"));
     m_progress->setRange(0, kProgressSteps);
@@ -226,12 +217,7 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_saveButton = makePictureButton(content, "benregistrer", QStyle::SP_DialogSaveButton, QRect(), 16);
     m_printButton = makePictureButton(content, "bimprime", QStyle::SP_FileIcon, QRect(), 16);
     m_closeButton = makePictureButton(content, "bquit", QStyle::SP_DialogCloseButton, QRect(), 16);
-    bottomRow->addWidget(m_progress, 1);
-    bottomRow->addWidget(m_cancelButton);
-    bottomRow->addWidget(m_saveButton);
-    bottomRow->addWidget(m_printButton);
-    bottomRow->addWidget(m_closeButton);
-    layout->addLayout(bottomRow);
+    addRow(layout, { m_progress, m_cancelButton, m_saveButton, m_printButton, m_closeButton }, 0);
 
     connectClick(m_openButton, this, &SystemAnalysisDialog::openWheel);
     connectClick(m_checkButton, this, &SystemAnalysisDialog::checkGuarantee);

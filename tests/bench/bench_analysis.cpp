@@ -41,12 +41,7 @@ private slots:
         }
     }
 
-    void proof_data()
-    {
-        QTest::addColumn<int>("system");
-        QTest::newRow("115: 5-6-26-1703") << 115;
-        QTest::newRow("119: 6-7-21-2784") << 119;
-    }
+    void proof_data() { coverageAndChances_data(); }
     void proof()
     {
         QFETCH(int, system);
