@@ -106,6 +106,19 @@ QLabel *makeTextLabel(QWidget *parent, const char *name)
     return label;
 }
 
+Prompts::FileDialog fileDialog(const QString &title, const QString &filterName, const QString &suffix,
+    const QString &initialPath, bool mustExist)
+{
+    Prompts::FileDialog dialog;
+    dialog.title = title;
+    dialog.filterName = filterName;
+    dialog.filterPattern = QStringLiteral("*.") + suffix;
+    dialog.defaultSuffix = suffix;
+    dialog.initialPath = initialPath;
+    dialog.fileMustExist = mustExist;
+    return dialog;
+}
+
 void setCell(QTableWidget *grid, int row, int column, const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
@@ -476,11 +489,7 @@ void SystemAnalysisDialog::showProof()
 
 void SystemAnalysisDialog::showCoverage()
 {
-    m_coverageGrid->clear();
-    m_averageGrid->clear();
-    m_coverageGrid->setRowCount(0);
-    m_averageGrid->setRowCount(0);
-    if (!m_analysis)
+    if (!clearGrids({ m_coverageGrid, m_averageGrid }))
         return;
     const CoverageFigures &f = m_analysis->coverage;
     const int first = std::min(m_analysis->proof.condition, f.maxDrawn());
@@ -506,11 +515,19 @@ void SystemAnalysisDialog::showCoverage()
     fitToContents(m_averageGrid);
 }
 
+bool SystemAnalysisDialog::clearGrids(const QList<QTableWidget *> &grids) const
+{
+    for (QTableWidget *grid : grids) {
+        grid->clear();
+        grid->setRowCount(0);
+        grid->setColumnCount(0);
+    }
+    return m_analysis.has_value();
+}
+
 void SystemAnalysisDialog::showSpread()
 {
-    m_spreadGrid->clear();
-    m_spreadGrid->setRowCount(0);
-    if (!m_analysis)
+    if (!clearGrids({ m_spreadGrid }))
         return;
     const CoverageFigures &f = m_analysis->coverage;
     const int h = m_prizeLevelBox->value();
@@ -548,9 +565,7 @@ void SystemAnalysisDialog::showSpread()
 
 void SystemAnalysisDialog::showBalance()
 {
-    m_balanceGrid->clear();
-    m_balanceGrid->setColumnCount(0);
-    if (!m_analysis)
+    if (!clearGrids({ m_balanceGrid }))
         return;
     const std::vector<int> &balance = m_analysis->coverage.balance;
     m_balanceGrid->setRowCount(1);
@@ -582,11 +597,9 @@ QList<int> SystemAnalysisDialog::figurePools() const
 void SystemAnalysisDialog::showChances()
 {
     m_poolBox->setVisible(m_lotteryList->currentData().toInt() == 0);
-    m_chancesGrid->clear();
-    m_chancesGrid->setRowCount(0);
     m_chart->clear();
     m_averageNote->clear();
-    if (!m_analysis)
+    if (!clearGrids({ m_chancesGrid }))
         return;
     const int pool = chosenPool();
     const std::optional<LotteryChances> chances = lotteryChances(m_analysis->coverage, pool);
@@ -657,14 +670,8 @@ void SystemAnalysisDialog::switchTable()
 void SystemAnalysisDialog::openWheel()
 {
     Prompts &prompts = *platform().prompts;
-    Prompts::FileDialog dialog;
-    dialog.title = tr("Open a wheel");
-    dialog.filterName = tr("Boards (*.txt)");
-    dialog.filterPattern = QStringLiteral("*.txt");
-    dialog.defaultSuffix = QStringLiteral("txt");
-    dialog.initialPath = m_openFileName;
-    dialog.fileMustExist = true;
-    const QString path = prompts.openFileName(dialog);
+    const QString path = prompts.openFileName(
+        fileDialog(tr("Open a wheel"), tr("Boards (*.txt)"), QStringLiteral("txt"), m_openFileName, true));
     if (path.isEmpty())
         return;
     m_openFileName = path;
@@ -711,12 +718,8 @@ void SystemAnalysisDialog::saveFigures()
     if (!m_analysis)
         return;
     Prompts &prompts = *platform().prompts;
-    Prompts::FileDialog dialog;
-    dialog.title = tr("Save the figures");
-    dialog.filterName = tr("Figures (*.csv)");
-    dialog.filterPattern = QStringLiteral("*.csv");
-    dialog.defaultSuffix = QStringLiteral("csv");
-    dialog.initialPath = m_saveFileName;
+    const Prompts::FileDialog dialog = fileDialog(
+        tr("Save the figures"), tr("Figures (*.csv)"), QStringLiteral("csv"), m_saveFileName, false);
     const QString chosen = prompts.saveFileName(dialog);
     if (chosen.isEmpty())
         return;

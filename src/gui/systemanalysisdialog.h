@@ -73,6 +73,8 @@ private:
     void showCoverage();
     void showBalance();
     void showSmallerTable();
+    // Empties the grids; whether there are figures to fill them with.
+    bool clearGrids(const QList<QTableWidget *> &grids) const;
     // The pool of the lottery chosen, or 0.
     int chosenPool() const;
     // The pools the figures are saved and printed for: the five lotteries and the one typed.
