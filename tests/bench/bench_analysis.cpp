@@ -39,6 +39,14 @@ private slots:
                 if (const auto chances = lotteryChances(*figures, pool))
                     QVERIFY(chances->wheel[3] > 0);
         }
+        // The reference program's checksum of the same tallies, to compare with its output.
+        const std::optional<CoverageFigures> figures = computeCoverage(wheel);
+        quint64 sum = 0;
+        for (int j = 0; j < 8; ++j)
+            for (int h = 0; h < 8; ++h)
+                sum = sum * 31 + figures->bestHits[size_t(j)][size_t(h)]
+                    + 7 * figures->boardHits[size_t(j)][size_t(h)];
+        qInfo("checksum %llu", static_cast<unsigned long long>(sum));
     }
 
     void proof_data() { coverageAndChances_data(); }
