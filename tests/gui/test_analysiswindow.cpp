@@ -222,6 +222,28 @@ private slots:
         child<QPushButton>(w, "banalyse")->click();
         QVERIFY(looked);
     }
+    // F7 in the board list opens the analysis of the wheel it lists.
+    void fromTheBoardListByKey()
+    {
+        QVERIFY(startIn(folder.path()));
+        pickSystem(16);
+        auto *list = w->findChild<BoardListDialog *>();
+        auto *analysis = w->findChild<SystemAnalysisDialog *>();
+        bool looked = false;
+        QTimer::singleShot(0, list, [&] {
+            const auto closingList = qScopeGuard([list] { list->close(); });
+            QTRY_VERIFY(list->isActiveWindow());
+            QTimer::singleShot(0, analysis, [&] {
+                const auto closing = qScopeGuard([analysis] { analysis->close(); });
+                QTRY_VERIFY(analysis->isVisible() && !analysis->isComputing());
+                QVERIFY(child<QLabel>(analysis, "lpreuve")->text().contains(QLocale().toString(1716)));
+                looked = true;
+            });
+            QTest::keyClick(list, Qt::Key_F7);
+        });
+        child<QPushButton>(w, "bvoirtick")->click();
+        QVERIFY(looked);
+    }
 };
 
 QTEST_MAIN(TestAnalysisWindow)
