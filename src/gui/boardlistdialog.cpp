@@ -51,7 +51,8 @@ BoardListDialog::BoardListDialog(Session &session, QWidget *parent)
     m_analysisButton
         = makePictureButton(this, "banalyse", QStyle::SP_FileDialogInfoView, QRect(408, 110, 249, 40));
     connect(m_analysisButton, &QPushButton::clicked, this, &BoardListDialog::analysisRequested);
-    connect(new QShortcut(kAnalysisKey, this), &QShortcut::activated, this, &BoardListDialog::analysisRequested);
+    connect(
+        new QShortcut(kAnalysisKey, this), &QShortcut::activated, this, &BoardListDialog::analysisRequested);
     m_printButton = makePictureButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
     m_closeButton = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
 

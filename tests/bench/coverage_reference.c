@@ -68,7 +68,7 @@ int main(int argc, char **argv)
     for (int j = 0; j < 8; ++j)
         for (int h = 0; h < 8; ++h)
             sum = sum * 31 + best[j][h] + 7 * boardHits[j][h];
-    printf("%.3f s, checksum %llu\n", (double)(end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9,
-        (unsigned long long)sum);
+    printf("%.3f s, checksum %llu\n",
+        (double)(end.tv_sec - start.tv_sec) + (end.tv_nsec - start.tv_nsec) / 1e9, (unsigned long long)sum);
     return 0;
 }

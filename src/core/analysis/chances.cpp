@@ -24,7 +24,8 @@ QByteArray csvOf(const Wheel &wheel, const QList<int> &pools, QString *error)
     for (int pool : chosen)
         if (pool < std::max(kSmallestLotteryPool, int(wheel.poolSize())) || pool > kLargestLotteryPool) {
             if (error)
-                *error = QCoreApplication::translate("quillon", "a lottery of %1 numbers cannot hold the wheel's %2")
+                *error = QCoreApplication::translate(
+                    "quillon", "a lottery of %1 numbers cannot hold the wheel's %2")
                              .arg(pool)
                              .arg(wheel.poolSize());
             return {};
@@ -91,8 +92,8 @@ QByteArray catalogueAnalysisCsv(int system, bool smallest, const QList<int> &poo
             *error = QCoreApplication::translate("quillon", "system %1 has no table").arg(system);
         return {};
     }
-    return csvOf(Wheel::fromCatalogue(system, smallest ? Wheel::Table::Smallest : Wheel::Table::Catalogue), pools,
-        error);
+    return csvOf(Wheel::fromCatalogue(system, smallest ? Wheel::Table::Smallest : Wheel::Table::Catalogue),
+        pools, error);
 }
 
 QByteArray boardFileAnalysisCsv(

@@ -37,7 +37,7 @@ QStringList ticketTypeNames()
 
 int lotteryPool(int t)
 {
-    constexpr int kPools[kTicketTypeCount] = {49, 47, 39, 27, 36};
+    constexpr int kPools[kTicketTypeCount] = { 49, 47, 39, 27, 36 };
     ticketType(t);
     return kPools[t - 1];
 }

@@ -161,7 +161,7 @@ const std::array<const char *, kSystemCount + 1> &tableByIndex()
 const std::array<std::string_view, kSystemCount + 1> &smallestTableByIndex()
 {
     static const std::array<std::string_view, kSystemCount + 1> tables = [] {
-        std::array<std::string_view, kSystemCount + 1> t{};
+        std::array<std::string_view, kSystemCount + 1> t {};
         for (const WheelTableData &d : smallestWheelTableData()) {
             const std::string_view boards(d.boards);
             if (d.index >= 1 && d.index <= kSystemCount && !boards.empty() && boards.size() % 7 == 0
