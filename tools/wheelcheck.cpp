@@ -6,7 +6,10 @@
 
 #include "catalogue_source.h"
 #include "cli.h"
+#include "core/analysis/chances.h"
 #include "core/wheels/wheelcheck.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <bit>
@@ -118,6 +121,16 @@ int main(int argc, char **argv)
          QStringLiteral("FOLDER")},
         {QStringLiteral("fewer"), QStringLiteral("Accept a table with fewer than G boards (a smallest table).")},
         {QStringLiteral("direct"), QStringLiteral("Also compare every K-subset with every board, a second and slower check.")},
+        {QStringLiteral("analyse"), QStringLiteral("Print the figures of catalogue system S as CSV instead of checking tables."),
+         QStringLiteral("S")},
+        {QStringLiteral("smallest"), QStringLiteral("With --analyse: the system's smallest table.")},
+        {QStringLiteral("analyse-file"), QStringLiteral("Print the figures of the boards in F (7 numbers a line) as CSV."),
+         QStringLiteral("F")},
+        {QStringLiteral("guarantee"), QStringLiteral("With --analyse-file: the guarantee N numbers if K, as N-K."),
+         QStringLiteral("N-K")},
+        {QStringLiteral("pool"), QStringLiteral("With --analyse or --analyse-file: a lottery drawing 7 of P (repeatable; "
+                                                "the five lotteries of the tickets when absent)."),
+         QStringLiteral("P")},
     });
     const char *footer = "\nExit status 0 when every table passes, 1 otherwise, 2 on bad usage.\n";
     if (!p.parse(cli::arguments(argc, argv))) {
@@ -134,6 +147,43 @@ int main(int argc, char **argv)
     if (!num.ok()) {
         std::fprintf(stderr, "wheelcheck: %s\n", num.error().c_str());
         return 2;
+    }
+    if (p.isSet(QStringLiteral("analyse")) || p.isSet(QStringLiteral("analyse-file"))) {
+        QList<int> pools;
+        for (const QString &pool : p.values(QStringLiteral("pool"))) {
+            bool ok = false;
+            pools << pool.toInt(&ok);
+            if (!ok) {
+                std::fprintf(stderr, "wheelcheck: --pool %s is not a whole number\n", qPrintable(pool));
+                return 2;
+            }
+        }
+        int analysed = 0;
+        num.integer("analyse", analysed, 1, quillon::kSystemCount);
+        const QStringList nk = p.value(QStringLiteral("guarantee")).split(QLatin1Char('-'));
+        const int n = nk.size() == 2 ? nk[0].toInt() : 0, k = nk.size() == 2 ? nk[1].toInt() : 0;
+        if (!num.ok() || (p.isSet(QStringLiteral("analyse-file")) && (n < 1 || n > k || k > 7))) {
+            std::fprintf(stderr, "wheelcheck: %s\n", num.ok() ? "--guarantee N-K with 1 <= N <= K <= 7" : num.error().c_str());
+            return 2;
+        }
+        QString error;
+        QByteArray csv;
+        if (p.isSet(QStringLiteral("analyse-file"))) {
+            QFile file(p.value(QStringLiteral("analyse-file")));
+            if (!file.open(QIODevice::ReadOnly)) {
+                std::fprintf(stderr, "wheelcheck: %s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));
+                return 1;
+            }
+            csv = quillon::boardFileAnalysisCsv(file.readAll(), n, k, pools, &error);
+        } else {
+            csv = quillon::catalogueAnalysisCsv(analysed, p.isSet(QStringLiteral("smallest")), pools, &error);
+        }
+        if (csv.isEmpty()) {
+            std::fprintf(stderr, "wheelcheck: %s\n", qPrintable(error));
+            return 1;
+        }
+        std::fwrite(csv.constData(), 1, size_t(csv.size()), stdout);
+        return 0;
     }
     const std::string dir = p.value(QStringLiteral("dir")).toLocal8Bit().toStdString();
     const bool expectAll = p.isSet(QStringLiteral("expect-all"));

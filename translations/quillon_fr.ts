@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>ChanceChart</name>
+    <message>
+        <source>this wheel</source>
+        <translation>ce système</translation>
+    </message>
+    <message>
+        <source>random boards</source>
+        <translation>grilles au hasard</translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <source>Drawn number %1</source>
@@ -47,6 +58,241 @@
     <message>
         <source>Vertical offset in millimetres</source>
         <translation>Décalage vertical en millimètres</translation>
+    </message>
+</context>
+<context>
+    <name>SystemAnalysisDialog</name>
+    <message>
+        <source>%1 — smallest table</source>
+        <translation>%1 — plus petite table</translation>
+    </message>
+    <message>
+        <source>System analysis</source>
+        <translation>Analyse du système</translation>
+    </message>
+    <message>
+        <source>The guarantee proven, the coverage and the chances of the system (%1)</source>
+        <translation>La garantie prouvée, la couverture et les chances du système (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (1 in %2)</source>
+        <translation>%1 (1 sur %2)</translation>
+    </message>
+    <message>
+        <source>Open a wheel…</source>
+        <translation>Ouvrir une combinaison…</translation>
+    </message>
+    <message>
+        <source>Check a wheel of your own: a text file with one board of 7 numbers a line</source>
+        <translation>Vérifier une combinaison à vous : un fichier texte avec une grille de 7 numéros par ligne</translation>
+    </message>
+    <message>
+        <source>Guarantee to check:</source>
+        <translation>Garantie à vérifier :</translation>
+    </message>
+    <message>
+        <source>numbers if</source>
+        <translation>numéros si</translation>
+    </message>
+    <message>
+        <source>Numbers guaranteed</source>
+        <translation>Numéros garantis</translation>
+    </message>
+    <message>
+        <source>Numbers drawn among yours</source>
+        <translation>Numéros tirés parmi les vôtres</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Lottery:</source>
+        <translation>Loterie :</translation>
+    </message>
+    <message>
+        <source>7 of </source>
+        <translation>7 parmi </translation>
+    </message>
+    <message>
+        <source>Numbers in the lottery</source>
+        <translation>Numéros de la loterie</translation>
+    </message>
+    <message>
+        <source>%1 (7 of %2)</source>
+        <translation>%1 (7 parmi %2)</translation>
+    </message>
+    <message>
+        <source>Another lottery</source>
+        <translation>Autre loterie</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chances</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Couverture</translation>
+    </message>
+    <message>
+        <source>Winning boards</source>
+        <translation>Grilles gagnantes</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Équilibre</translation>
+    </message>
+    <message>
+        <source>Earlier tabs</source>
+        <translation>Onglets précédents</translation>
+    </message>
+    <message>
+        <source>Later tabs</source>
+        <translation>Onglets suivants</translation>
+    </message>
+    <message>
+        <source>Share of the draws in which the best board holds h of the numbers drawn:</source>
+        <translation>Part des tirages où la meilleure grille contient h des numéros sortis :</translation>
+    </message>
+    <message>
+        <source>Average number of boards holding h of the numbers drawn:</source>
+        <translation>Nombre moyen de grilles contenant h des numéros sortis :</translation>
+    </message>
+    <message>
+        <source>Prize level (hits on one board):</source>
+        <translation>Rang de gain (bons numéros sur une grille) :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save the figures…</source>
+        <translation>Enregistrer les chiffres…</translation>
+    </message>
+    <message>
+        <source>This system has no table yet: there is nothing to analyse.</source>
+        <translation>Ce système n&apos;a pas encore de table : il n&apos;y a rien à analyser.</translation>
+    </message>
+    <message>
+        <source>The guarantee cannot be checked: N must be at most K, and K at most the %1 numbers of the wheel.</source>
+        <translation>La garantie ne peut pas être vérifiée : N doit être au plus K, et K au plus les %1 numéros de la combinaison.</translation>
+    </message>
+    <message>
+        <source>Counting every way the draw can fall on your numbers…</source>
+        <translation>Décompte de toutes les façons dont le tirage peut tomber sur vos numéros…</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source> — smallest table, %1 boards</source>
+        <translation> — plus petite table, %1 grilles</translation>
+    </message>
+    <message>
+        <source>%1: %2 boards over %3 numbers</source>
+        <translation>%1 : %2 grilles sur %3 numéros</translation>
+    </message>
+    <message>
+        <source>%1 numbers if %2 of your %3 are drawn — checked against all %L4 ways %2 of your %3 numbers can be drawn:</source>
+        <translation>%1 numéros si %2 de vos %3 sortent — vérifié sur les %L4 façons dont %2 de vos %3 numéros peuvent sortir :</translation>
+    </message>
+    <message>
+        <source>holds.</source>
+        <translation>elle tient.</translation>
+    </message>
+    <message>
+        <source>does not hold: in %L1 of them no board holds %2 numbers.</source>
+        <translation>elle ne tient pas : dans %L1 d&apos;entre elles, aucune grille n&apos;a %2 numéros.</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… et %L1 de plus</translation>
+    </message>
+    <message>
+        <source>h = %1</source>
+        <translation>h = %1</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 sortis</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 ou plus</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>grilles</translation>
+    </message>
+    <message>
+        <source>A lottery drawing 7 of %1 numbers cannot hold your %2 numbers.</source>
+        <translation>Une loterie qui tire 7 numéros parmi %1 ne peut pas contenir vos %2 numéros.</translation>
+    </message>
+    <message>
+        <source>This wheel: a board with h or more</source>
+        <translation>Ce système : une grille à h ou plus</translation>
+    </message>
+    <message>
+        <source>%1 random boards</source>
+        <translation>%1 grilles au hasard</translation>
+    </message>
+    <message>
+        <source>Boards with h, on average</source>
+        <translation>Grilles à h, en moyenne</translation>
+    </message>
+    <message>
+        <source>The average number of boards with each number of hits is the same for any %1 boards: a wheel changes how the hits are spread over the draws, not their average.</source>
+        <translation>Le nombre moyen de grilles pour chaque nombre de bons numéros est le même pour toutes %1 grilles : un système change la répartition des gains entre les tirages, pas leur moyenne.</translation>
+    </message>
+    <message>
+        <source>The same guarantee with %1 boards instead of %2: %3 boards, %4 % less. No wheel can keep it with fewer than %5 boards.</source>
+        <translation>La même garantie avec %1 grilles au lieu de %2 : %3 grilles, %4 % de moins. Aucune combinaison ne peut la tenir avec moins de %5 grilles.</translation>
+    </message>
+    <message>
+        <source>Play the catalogue&apos;s table</source>
+        <translation>Jouer la table du catalogue</translation>
+    </message>
+    <message>
+        <source>Play the smallest table</source>
+        <translation>Jouer la plus petite table</translation>
+    </message>
+    <message>
+        <source>Open a wheel</source>
+        <translation>Ouvrir une combinaison</translation>
+    </message>
+    <message>
+        <source>Boards (*.txt)</source>
+        <translation>Grilles (*.txt)</translation>
+    </message>
+    <message>
+        <source>This wheel cannot be read</source>
+        <translation>Cette combinaison ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>Ce n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>It is far too large to be a file of boards.</source>
+        <translation>Il est bien trop grand pour être un fichier de grilles.</translation>
+    </message>
+    <message>
+        <source>Save the figures</source>
+        <translation>Enregistrer les chiffres</translation>
+    </message>
+    <message>
+        <source>Figures (*.csv)</source>
+        <translation>Chiffres (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 exists. Replace it?</source>
+        <translation>%1 existe. Le remplacer ?</translation>
     </message>
 </context>
 <context>
@@ -258,6 +504,34 @@ Les fichiers déjà présents n&apos;ont pas été modifiés.</translation>
     <message>
         <source>no board</source>
         <translation>aucune grille</translation>
+    </message>
+    <message>
+        <source>Quillon: %1</source>
+        <translation>Quillon : %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>« %1 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 n&apos;est pas un numéro de 1 à %2</translation>
+    </message>
+    <message>
+        <source>more than %1 numbers</source>
+        <translation>plus de %1 numéros</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1 figure deux fois</translation>
+    </message>
+    <message>
+        <source>%1 numbers instead of %2</source>
+        <translation>%1 numéros au lieu de %2</translation>
+    </message>
+    <message>
+        <source>more than %1 different numbers in the wheel</source>
+        <translation>plus de %1 numéros différents dans la combinaison</translation>
     </message>
 </context>
 </TS>

@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>ChanceChart</name>
+    <message>
+        <source>this wheel</source>
+        <translation>ovaj sustav</translation>
+    </message>
+    <message>
+        <source>random boards</source>
+        <translation>nasumične kombinacije</translation>
+    </message>
+</context>
+<context>
     <name>CompareDialog</name>
     <message>
         <source>Drawn number %1</source>
@@ -47,6 +58,241 @@
     <message>
         <source>Vertical offset in millimetres</source>
         <translation>Vertikalna korekcija u milimetrima</translation>
+    </message>
+</context>
+<context>
+    <name>SystemAnalysisDialog</name>
+    <message>
+        <source>%1 — smallest table</source>
+        <translation>%1 — najmanja tablica</translation>
+    </message>
+    <message>
+        <source>System analysis</source>
+        <translation>Analiza sustava</translation>
+    </message>
+    <message>
+        <source>The guarantee proven, the coverage and the chances of the system (%1)</source>
+        <translation>Dokazano jamstvo, pokrivenost i izgledi sustava (%1)</translation>
+    </message>
+    <message>
+        <source>%1 (1 in %2)</source>
+        <translation>%1 (1 od %2)</translation>
+    </message>
+    <message>
+        <source>Open a wheel…</source>
+        <translation>Otvori sustav…</translation>
+    </message>
+    <message>
+        <source>Check a wheel of your own: a text file with one board of 7 numbers a line</source>
+        <translation>Provjerite vlastiti sustav: tekstna datoteka s jednom kombinacijom od 7 brojeva u retku</translation>
+    </message>
+    <message>
+        <source>Guarantee to check:</source>
+        <translation>Jamstvo za provjeru:</translation>
+    </message>
+    <message>
+        <source>numbers if</source>
+        <translation>brojeva ako</translation>
+    </message>
+    <message>
+        <source>Numbers guaranteed</source>
+        <translation>Zajamčeni brojevi</translation>
+    </message>
+    <message>
+        <source>Numbers drawn among yours</source>
+        <translation>Izvučeni brojevi među vašima</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Provjeri</translation>
+    </message>
+    <message>
+        <source>Lottery:</source>
+        <translation>Lutrija:</translation>
+    </message>
+    <message>
+        <source>7 of </source>
+        <translation>7 od </translation>
+    </message>
+    <message>
+        <source>Numbers in the lottery</source>
+        <translation>Brojevi lutrije</translation>
+    </message>
+    <message>
+        <source>%1 (7 of %2)</source>
+        <translation>%1 (7 od %2)</translation>
+    </message>
+    <message>
+        <source>Another lottery</source>
+        <translation>Druga lutrija</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Izgledi</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Pokrivenost</translation>
+    </message>
+    <message>
+        <source>Winning boards</source>
+        <translation>Dobitne kombinacije</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Ravnoteža</translation>
+    </message>
+    <message>
+        <source>Earlier tabs</source>
+        <translation>Prethodne kartice</translation>
+    </message>
+    <message>
+        <source>Later tabs</source>
+        <translation>Sljedeće kartice</translation>
+    </message>
+    <message>
+        <source>Share of the draws in which the best board holds h of the numbers drawn:</source>
+        <translation>Udio izvlačenja u kojima najbolja kombinacija ima h izvučenih brojeva:</translation>
+    </message>
+    <message>
+        <source>Average number of boards holding h of the numbers drawn:</source>
+        <translation>Prosječan broj kombinacija s h izvučenih brojeva:</translation>
+    </message>
+    <message>
+        <source>Prize level (hits on one board):</source>
+        <translation>Dobitni razred (pogoci na jednoj kombinaciji):</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>Save the figures…</source>
+        <translation>Spremi brojke…</translation>
+    </message>
+    <message>
+        <source>This system has no table yet: there is nothing to analyse.</source>
+        <translation>Ovaj sustav još nema tablicu: nema se što analizirati.</translation>
+    </message>
+    <message>
+        <source>The guarantee cannot be checked: N must be at most K, and K at most the %1 numbers of the wheel.</source>
+        <translation>Jamstvo se ne može provjeriti: N smije biti najviše K, a K najviše %1 brojeva sustava.</translation>
+    </message>
+    <message>
+        <source>Counting every way the draw can fall on your numbers…</source>
+        <translation>Brojim sve načine na koje izvlačenje može pasti na vaše brojeve…</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Prekinuto.</translation>
+    </message>
+    <message>
+        <source> — smallest table, %1 boards</source>
+        <translation> — najmanja tablica, %1 kombinacija</translation>
+    </message>
+    <message>
+        <source>%1: %2 boards over %3 numbers</source>
+        <translation>%1: %2 kombinacija na %3 brojeva</translation>
+    </message>
+    <message>
+        <source>%1 numbers if %2 of your %3 are drawn — checked against all %L4 ways %2 of your %3 numbers can be drawn:</source>
+        <translation>%1 brojeva ako je izvučeno %2 od vaših %3 — provjereno na svih %L4 načina na koje se može izvući %2 od vaših %3 brojeva:</translation>
+    </message>
+    <message>
+        <source>holds.</source>
+        <translation>vrijedi.</translation>
+    </message>
+    <message>
+        <source>does not hold: in %L1 of them no board holds %2 numbers.</source>
+        <translation>ne vrijedi: u %L1 od njih nijedna kombinacija nema %2 brojeva.</translation>
+    </message>
+    <message>
+        <source>… and %L1 more</source>
+        <translation>… i još %L1</translation>
+    </message>
+    <message>
+        <source>h = %1</source>
+        <translation>h = %1</translation>
+    </message>
+    <message>
+        <source>%1 drawn</source>
+        <translation>%1 izvučeno</translation>
+    </message>
+    <message>
+        <source>%1 or more</source>
+        <translation>%1 ili više</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nijedna</translation>
+    </message>
+    <message>
+        <source>boards</source>
+        <translation>kombinacije</translation>
+    </message>
+    <message>
+        <source>A lottery drawing 7 of %1 numbers cannot hold your %2 numbers.</source>
+        <translation>Lutrija koja izvlači 7 od %1 brojeva ne može obuhvatiti vaših %2 brojeva.</translation>
+    </message>
+    <message>
+        <source>This wheel: a board with h or more</source>
+        <translation>Ovaj sustav: kombinacija s h ili više</translation>
+    </message>
+    <message>
+        <source>%1 random boards</source>
+        <translation>%1 nasumičnih kombinacija</translation>
+    </message>
+    <message>
+        <source>Boards with h, on average</source>
+        <translation>Kombinacije s h, prosječno</translation>
+    </message>
+    <message>
+        <source>The average number of boards with each number of hits is the same for any %1 boards: a wheel changes how the hits are spread over the draws, not their average.</source>
+        <translation>Prosječan broj kombinacija sa svakim brojem pogodaka isti je za bilo kojih %1 kombinacija: sustav mijenja raspodjelu pogodaka po izvlačenjima, a ne njihov prosjek.</translation>
+    </message>
+    <message>
+        <source>The same guarantee with %1 boards instead of %2: %3 boards, %4 % less. No wheel can keep it with fewer than %5 boards.</source>
+        <translation>Isto jamstvo s %1 kombinacija umjesto %2: %3 kombinacija, %4 % manje. Nijedan sustav ga ne može održati s manje od %5 kombinacija.</translation>
+    </message>
+    <message>
+        <source>Play the catalogue&apos;s table</source>
+        <translation>Igraj tablicu iz kataloga</translation>
+    </message>
+    <message>
+        <source>Play the smallest table</source>
+        <translation>Igraj najmanju tablicu</translation>
+    </message>
+    <message>
+        <source>Open a wheel</source>
+        <translation>Otvori sustav</translation>
+    </message>
+    <message>
+        <source>Boards (*.txt)</source>
+        <translation>Kombinacije (*.txt)</translation>
+    </message>
+    <message>
+        <source>This wheel cannot be read</source>
+        <translation>Ovaj se sustav ne može pročitati</translation>
+    </message>
+    <message>
+        <source>It is not a file.</source>
+        <translation>To nije datoteka.</translation>
+    </message>
+    <message>
+        <source>It is far too large to be a file of boards.</source>
+        <translation>Prevelika je da bi bila datoteka kombinacija.</translation>
+    </message>
+    <message>
+        <source>Save the figures</source>
+        <translation>Spremi brojke</translation>
+    </message>
+    <message>
+        <source>Figures (*.csv)</source>
+        <translation>Brojke (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 exists. Replace it?</source>
+        <translation>%1 postoji. Zamijeniti je?</translation>
     </message>
 </context>
 <context>
@@ -258,6 +504,34 @@ Postojeće datoteke ostale su nepromijenjene.</translation>
     <message>
         <source>no board</source>
         <translation>nijedna kombinacija</translation>
+    </message>
+    <message>
+        <source>Quillon: %1</source>
+        <translation>Quillon: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>„%1” nije broj</translation>
+    </message>
+    <message>
+        <source>%1 is not a number from 1 to %2</source>
+        <translation>%1 nije broj od 1 do %2</translation>
+    </message>
+    <message>
+        <source>more than %1 numbers</source>
+        <translation>više od %1 brojeva</translation>
+    </message>
+    <message>
+        <source>%1 appears twice</source>
+        <translation>%1 se pojavljuje dvaput</translation>
+    </message>
+    <message>
+        <source>%1 numbers instead of %2</source>
+        <translation>%1 brojeva umjesto %2</translation>
+    </message>
+    <message>
+        <source>more than %1 different numbers in the wheel</source>
+        <translation>više od %1 različitih brojeva u sustavu</translation>
     </message>
 </context>
 </TS>

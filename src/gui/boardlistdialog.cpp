@@ -14,11 +14,13 @@
 #include "core/wheels/selection.h"
 #include "core/tickets/listprint.h"
 #include "core/tickets/printorpdf.h"
+#include "gui/systemanalysisdialog.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 
 using namespace quillon;
@@ -48,6 +50,12 @@ BoardListDialog::BoardListDialog(Session &session, QWidget *parent)
     white.setColor(QPalette::Window, Qt::white);
     m_boardCount->setPalette(white);
 
+    // In the free space under the count, where no described control lies.
+    m_analysisButton
+        = makePictureButton(this, "banalyse", QStyle::SP_FileDialogInfoView, QRect(408, 110, 249, 40));
+    connect(m_analysisButton, &QPushButton::clicked, this, &BoardListDialog::analysisRequested);
+    connect(
+        new QShortcut(kAnalysisKey, this), &QShortcut::activated, this, &BoardListDialog::analysisRequested);
     m_printButton = makePictureButton(this, "bimprime", QStyle::SP_FileIcon, QRect(361, 308, 129, 40));
     m_closeButton = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(525, 308, 138, 38));
 
@@ -57,7 +65,11 @@ BoardListDialog::BoardListDialog(Session &session, QWidget *parent)
 
 void BoardListDialog::onActivated()
 {
-    setTitle(text(Msg::BoardListTitle));
+    // Which table is in play, when it is not the catalogue's.
+    setTitle(m_session.wheel.isSmallestTable()
+            ? SystemAnalysisDialog::tr("%1 — smallest table").arg(text(Msg::BoardListTitle))
+            : text(Msg::BoardListTitle));
+    m_analysisButton->setText(SystemAnalysisDialog::tr("System analysis"));
     m_printButton->setText(text(Msg::Print));
     // The print button's hint is set but, as designed, never shown.
     m_printButton->setProperty("hint", text(Msg::PrintListHint));

@@ -18,6 +18,10 @@ class BoardListDialog : public DialogFrame {
 public:
     BoardListDialog(quillon::Session &session, QWidget *parent);
 
+signals:
+    // The player asked for the system analysis window.
+    void analysisRequested();
+
 protected:
     void onActivated() override;
 
@@ -26,12 +30,13 @@ private slots:
     void printList();
 
 private:
-    // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, bimprime, bquit.
+    // Object names: fresultatcomb's Image1, grillecomb, GroupBox1, lnbtickets, banalyse, bimprime, bquit.
     QLabel *m_picture;
     BoardTableModel *m_boards;
     BoardTableView *m_grid;
     QGroupBox *m_countGroup;
     QLabel *m_boardCount;
+    QPushButton *m_analysisButton;
     QPushButton *m_printButton;
     QPushButton *m_closeButton;
 };

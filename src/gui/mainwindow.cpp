@@ -24,6 +24,7 @@
 #include "gui/boardlistdialog.h"
 #include "core/tickets/tickettypes.h"
 #include "gui/settingsdialog.h"
+#include "gui/systemanalysisdialog.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 
@@ -38,6 +39,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <optional>
 
@@ -187,6 +189,9 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
         = makePictureButton(this, "bgenerefichier", QStyle::SP_DriveFDIcon, QRect(337, 287, 157, 46), 20);
     m_compareButton
         = makePictureButton(this, "bcompar", QStyle::SP_BrowserReload, QRect(497, 287, 156, 46), 20);
+    // In the free space under the first command, where no described control lies.
+    m_analysisButton
+        = makePictureButton(this, "banalyse", QStyle::SP_FileDialogInfoView, QRect(19, 344, 157, 46), 20);
     m_quitButton
         = makePictureButton(this, "bquit", QStyle::SP_DialogCloseButton, QRect(488, 344, 210, 49), 20);
     m_quitButton->setIconSize(QSize(24, 24));
@@ -201,6 +206,9 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
     connectClick(m_printTicketsButton, this, &MainWindow::printTickets);
     connectClick(m_exportButton, this, &MainWindow::exportBoards);
     connectClick(m_compareButton, this, &MainWindow::compareWithDraw);
+    connectClick(m_analysisButton, this, &MainWindow::showAnalysis);
+    auto *analysisKey = new QShortcut(kAnalysisKey, this);
+    connect(analysisKey, &QShortcut::activated, this, [this] { runGuarded([this] { showAnalysis(); }); });
     connectClick(m_quitButton, this, &MainWindow::quit);
     // Only the player's own pick runs the change action: the fill and a game load
     // select items programmatically, which does not emit `activated`.
@@ -233,6 +241,10 @@ void MainWindow::createSecondaryWindows()
     m_aboutDialog = new AboutDialog(m_session, this);
     m_settingsDialog = new SettingsDialog(m_session, this);
     m_ticketPrintDialog = new TicketPrintDialog(m_session, this);
+    m_analysisDialog = new SystemAnalysisDialog(m_session, this);
+    connect(m_boardListDialog, &BoardListDialog::analysisRequested, this, [this] {
+        runGuarded([this] { m_analysisDialog->exec(); });
+    });
 }
 
 void MainWindow::onActivated()
@@ -366,6 +378,10 @@ void MainWindow::applyCaptions()
         { m_quitButton, Msg::Quit, Msg::QuitHint, true },
         { m_systemGroup, Msg::PickSystemGroup, std::nullopt, false },
     };
+    m_analysisButton->setText(SystemAnalysisDialog::tr("System analysis"));
+    m_analysisButton->setToolTip(
+        SystemAnalysisDialog::tr("The guarantee proven, the coverage and the chances of the system (%1)")
+            .arg(QKeySequence(kAnalysisKey).toString(QKeySequence::NativeText)));
     for (const Caption &entry : captions) {
         const QString text = m_session.text(entry.caption);
         if (auto *button = qobject_cast<QPushButton *>(entry.control))
@@ -410,6 +426,8 @@ void MainWindow::saveGame()
         return;
     Prompts &prompts = *platform().prompts;
     fillGameRecord(m_session.game, m_session.selection, selectedSystem(), boxTexts());
+    m_session.game.setSmallestTable(
+        m_session.wheel.isSmallestTable() && m_session.wheel.catalogueIndex() == selectedSystem());
     if (!writeGameFile(path, m_session.game)) {
         prompts.beep();
         prompts.message(m_session.text(Msg::WriteFailed), m_session.text(Msg::ProblemAlert), Prompts::Buttons::Ok,
@@ -435,6 +453,9 @@ void MainWindow::loadGame()
     for (int k = 1; k <= kGameNumberCount; ++k)
         showNumberInBox(record.number(k), k);
     applySelectionBoxRule();
+    if (selectedSystem() >= 1)
+        m_session.wheel = Wheel::fromCatalogue(
+            selectedSystem(), record.usesSmallestTable() ? Wheel::Table::Smallest : Wheel::Table::Catalogue);
 }
 
 bool MainWindow::generateBoards(bool showBusy)
@@ -508,6 +529,16 @@ void MainWindow::compareWithDraw()
         createSecondaryWindows();
         showModal(m_compareDialog);
     }
+}
+
+void MainWindow::showAnalysis()
+{
+    createSecondaryWindows();
+    takeSelectedSystem();
+    readBoxes();
+    if (!m_session.wheel.isEmpty())
+        generate(m_session.wheel, m_session.boards);
+    showModal(m_analysisDialog);
 }
 
 void MainWindow::quit()

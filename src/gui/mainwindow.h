@@ -16,6 +16,7 @@ class AboutDialog;
 class BoardListDialog;
 class CompareDialog;
 class SettingsDialog;
+class SystemAnalysisDialog;
 class TicketPrintDialog;
 class QComboBox;
 class QDialog;
@@ -73,6 +74,7 @@ private slots:
     void printTickets();
     void exportBoards();
     void compareWithDraw();
+    void showAnalysis();
     void quit();
 
 private:
@@ -98,7 +100,7 @@ private:
     // Object names, as tests and the pictures find them: fprincip's DegradeClass1,
     // Image1, panelinfo, binfos, bparametre, baidegene, brengjeu, bchargejeu,
     // groupsysteme, clistesystemes, gnumeros, c1 … c40, bvoirtick, bimprimetickets,
-    // bgenerefichier, bcompar, bquit.
+    // bgenerefichier, bcompar, banalyse, bquit.
     GradientBackground *m_background;
     QLabel *m_logo;
     QLabel *m_infoPanel;
@@ -115,6 +117,7 @@ private:
     QPushButton *m_printTicketsButton;
     QPushButton *m_exportButton;
     QPushButton *m_compareButton;
+    QPushButton *m_analysisButton;
     QPushButton *m_quitButton;
 
     // The secondary windows, children of this one, made at the first activation.
@@ -123,6 +126,7 @@ private:
     AboutDialog *m_aboutDialog = nullptr;
     SettingsDialog *m_settingsDialog = nullptr;
     TicketPrintDialog *m_ticketPrintDialog = nullptr;
+    SystemAnalysisDialog *m_analysisDialog = nullptr;
 
     // The file name last chosen in the shared save dialog (export and game save).
     QString m_saveFileName;

@@ -399,6 +399,30 @@ private slots:
         QCOMPARE(saved.mid(188), QByteArray(40, 'r'));
         QCOMPARE(saved.mid(28, 4), int32(9));
     }
+    // Offset 24 says which table the game plays: 1 the smallest, anything else the
+    // catalogue's, and a byte read there that is not 1 goes out again unchanged.
+    void tableInPlayAtOffset24_data()
+    {
+        QTest::addColumn<char>("loaded");
+        QTest::addColumn<bool>("smallest");
+        QTest::addColumn<char>("saved");
+        QTest::newRow("catalogue, never loaded") << char(0) << false << char(0);
+        QTest::newRow("smallest") << char(0) << true << char(1);
+        QTest::newRow("catalogue after a smallest game") << char(1) << false << char(0);
+        QTest::newRow("catalogue, other byte kept") << 'r' << false << 'r';
+        QTest::newRow("smallest over another byte") << 'r' << true << char(1);
+    }
+    void tableInPlayAtOffset24()
+    {
+        QFETCH(char, loaded);
+        QFETCH(bool, smallest);
+        GameRecord record;
+        record.bytes[24] = loaded;
+        QCOMPARE(record.usesSmallestTable(), loaded == 1);
+        record.setSmallestTable(smallest);
+        QTEST(record.bytes[24], "saved");
+        QCOMPARE(record.usesSmallestTable(), smallest);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestStorage)

@@ -348,7 +348,7 @@ private slots:
             QTest::keyClick(window, Qt::Key_F1);
             window->reject();
         }
-        QCOMPARE(fakes->shell.opened, QList<QUrl>(8, page));
+        QCOMPARE(fakes->shell.opened, QList<QUrl>(9, page));
         QVERIFY(file.contains(QLatin1Char(' ')));
         QVERIFY(fakes->prompts.calls.isEmpty());
     }

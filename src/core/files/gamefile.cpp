@@ -19,6 +19,8 @@ constexpr int kFormatOffset = 4;
 constexpr int kSystemOffset = 8;
 constexpr int kPoolSizeOffset = 16;
 constexpr int kKeyCountOffset = 20;
+constexpr int kTableOffset = 24;
+constexpr char kSmallestTableMark = 1;
 constexpr int kNumbersOffset = 28;
 constexpr qint32 kFormatNumber = 1;
 const char kSignature[3] = {2, 'Q', 'L'};
@@ -50,6 +52,19 @@ qint32 GameRecord::number(int k) const
     if (k < 1 || k > kGameNumberCount)
         return 0;
     return getInt(*this, kNumbersOffset + 4 * (k - 1));
+}
+
+bool GameRecord::usesSmallestTable() const
+{
+    return bytes[kTableOffset] == kSmallestTableMark;
+}
+
+void GameRecord::setSmallestTable(bool smallest)
+{
+    if (smallest)
+        bytes[kTableOffset] = kSmallestTableMark;
+    else if (usesSmallestTable())
+        bytes[kTableOffset] = 0;
 }
 
 void fillGameRecord(GameRecord &record, Selection &selection, int system, const QStringList &boxTexts)

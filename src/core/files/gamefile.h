@@ -2,7 +2,8 @@
 // The game file: the chosen system and the forty box numbers in one 228-byte record.
 //
 // Layout (integers little-endian): 0 signature length 2, 1–2 "QL", 4 format 1,
-// 8 system index, 16 pool size, 20 key-number count, 28 numbers 1 … 40, and
+// 8 system index, 16 pool size, 20 key-number count, 24 the table in play (1: the
+// system's smallest table, anything else the catalogue's), 28 numbers 1 … 40, and
 // reserved bytes elsewhere. One record is held in memory for the whole run: saving
 // fills its named fields only and loading replaces it, so reserved bytes read from
 // a game file go out again with the next save.
@@ -28,6 +29,10 @@ struct GameRecord {
     qint32 systemIndex() const;
     // Stored number k (1 … 40).
     qint32 number(int k) const;
+    // Whether the game plays the system's smallest table. Marking the catalogue's table
+    // clears only a mark of the smallest, so any other byte read there goes out unchanged.
+    bool usesSmallestTable() const;
+    void setSmallestTable(bool smallest);
 };
 
 // Fills the named fields of the record for the given system from the texts of the

@@ -43,6 +43,11 @@ QStringList ticketTypeNames()
     return names;
 }
 
+int lotteryPool(int t)
+{
+    return ticketType(t).highestNumber;
+}
+
 TicketCell ticketCell(int t, int n)
 {
     const NumberGrid &grid = ticketType(t).grid;

@@ -59,6 +59,10 @@ const TicketType &ticketType(int t);
 // The five names in table order.
 QStringList ticketTypeNames();
 
+// How many numbers the lottery of ticket type t draws its 7 from (bonus numbers left
+// out): the slip has a box for each of them. Throws QuillonError for a t outside 1 … 5.
+int lotteryPool(int t);
+
 // Column and row of number n in a board's grid on a ticket of type t. The grid has
 // no upper bound: a number past the highest lands where the same rule puts it.
 struct TicketCell {

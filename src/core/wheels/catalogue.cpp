@@ -156,6 +156,23 @@ const std::array<const char *, kSystemCount + 1> &tableByIndex()
     return tables;
 }
 
+// The smallest tables found, by catalogue index; null where none has fewer boards than
+// the catalogue's.
+const std::array<std::string_view, kSystemCount + 1> &smallestTableByIndex()
+{
+    static const std::array<std::string_view, kSystemCount + 1> tables = [] {
+        std::array<std::string_view, kSystemCount + 1> t {};
+        for (const WheelTableData &d : smallestWheelTableData()) {
+            const std::string_view boards(d.boards);
+            if (d.index >= 1 && d.index <= kSystemCount && !boards.empty() && boards.size() % 7 == 0
+                && boards.size() < size_t(7 * kCatalogue[d.index - 1].boardCount))
+                t[d.index] = boards;
+        }
+        return t;
+    }();
+    return tables;
+}
+
 } // namespace
 
 const SystemDescriptor &systemDescriptor(int index)
@@ -174,6 +191,17 @@ std::string_view wheelTable(int index)
     if (!hasWheelTable(index))
         return {};
     return std::string_view(tableByIndex()[index], size_t(7 * kCatalogue[index - 1].boardCount));
+}
+
+} // namespace quillon
+
+namespace quillon {
+
+std::string_view smallestWheelTable(int index)
+{
+    if (index < 1 || index > kSystemCount)
+        return {};
+    return smallestTableByIndex()[index];
 }
 
 } // namespace quillon

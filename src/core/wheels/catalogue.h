@@ -34,4 +34,8 @@ bool hasWheelTable(int index);
 // to back; empty for a system without a table. Use it through Wheel::fromCatalogue().
 std::string_view wheelTable(int index);
 
+// The smallest table found for system index with the same guarantee, when it has fewer
+// boards than the catalogue's; empty otherwise. Use it through Wheel::fromCatalogue().
+std::string_view smallestWheelTable(int index);
+
 } // namespace quillon

@@ -15,12 +15,16 @@ Wheel::Wheel(qint32 guarantee, qint32 condition, qint32 poolSize, QByteArray boa
 {
 }
 
-Wheel Wheel::fromCatalogue(int index)
+Wheel Wheel::fromCatalogue(int index, Table table)
 {
     const SystemDescriptor &d = systemDescriptor(index);
-    const std::string_view table = wheelTable(index);
-    Wheel wheel(d.guarantee, d.condition, d.poolSize, QByteArray::fromRawData(table.data(), qsizetype(table.size())));
+    const std::string_view smallest
+        = table == Table::Smallest ? smallestWheelTable(index) : std::string_view();
+    const std::string_view boards = smallest.empty() ? wheelTable(index) : smallest;
+    Wheel wheel(d.guarantee, d.condition, d.poolSize,
+        QByteArray::fromRawData(boards.data(), qsizetype(boards.size())));
     wheel.m_catalogueIndex = index;
+    wheel.m_smallestTable = !smallest.empty();
     return wheel;
 }
 

@@ -21,12 +21,19 @@ public:
     // boards: G boards of 7 ascending position letters each ('A' = 1 … '^' = 30), back to back.
     Wheel(qint32 guarantee, qint32 condition, qint32 poolSize, QByteArray boards);
 
+    // Which of a system's compiled-in tables: the catalogue's (exactly G boards) or the
+    // smallest found with the same guarantee.
+    enum class Table { Catalogue, Smallest };
+
     // Catalogue system index (1 … kSystemCount): its guarantee, with the boards of its
-    // compiled-in table (none for a system without one). The boards are not copied.
-    static Wheel fromCatalogue(int index);
+    // compiled-in table (none for a system without one). Asked for the smallest table of
+    // a system that has none smaller, gives the catalogue's. The boards are not copied.
+    static Wheel fromCatalogue(int index, Table table = Table::Catalogue);
 
     // The catalogue index the wheel came from; 0 for a wheel from anywhere else.
     int catalogueIndex() const { return m_catalogueIndex; }
+    // Whether the boards are the system's smallest table rather than the catalogue's.
+    bool isSmallestTable() const { return m_smallestTable; }
 
     qint32 guarantee() const { return m_guarantee; } // N
     qint32 condition() const { return m_condition; } // K
@@ -39,6 +46,7 @@ public:
 
 private:
     int m_catalogueIndex = 0;
+    bool m_smallestTable = false;
     qint32 m_guarantee = 0;
     qint32 m_condition = 0;
     qint32 m_poolSize = 0;
