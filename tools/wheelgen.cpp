@@ -37,23 +37,40 @@ using Mask = std::uint32_t;
 constexpr int kBoardSize = 7;
 constexpr int kMaxPool = 30;
 
-std::uint64_t binom[kMaxPool + 1][kBoardSize + 2];
+constexpr int kMaxSet = kBoardSize + 1; // largest set ranked: K, or K + 1 when padding
+constexpr int kLowBits = 16;
+std::uint64_t binom[kMaxPool + 1][kMaxSet + 1];
+// Colex rank of a set of at most kMaxSet positions, in two lookups: the part below position 16, and
+// the part above it given how many positions lie below.
+std::vector<std::uint32_t> lowRank, highRank;
 
 void initBinomials()
 {
     for (int n = 0; n <= kMaxPool; ++n) {
         binom[n][0] = 1;
-        for (int r = 1; r <= kBoardSize + 1; ++r)
+        for (int r = 1; r <= kMaxSet; ++r)
             binom[n][r] = n == 0 ? 0 : binom[n - 1][r - 1] + binom[n - 1][r];
     }
+    const auto partRank = [](Mask part, int offset, int below) {
+        std::uint32_t r = 0;
+        for (int i = below + 1; part && i <= kMaxSet; ++i, part &= part - 1)
+            r += static_cast<std::uint32_t>(binom[offset + std::countr_zero(part)][i]);
+        return r;
+    };
+    constexpr Mask lowCount = 1u << kLowBits, highCount = 1u << (kMaxPool - kLowBits);
+    lowRank.resize(lowCount);
+    for (Mask low = 0; low < lowCount; ++low)
+        lowRank[low] = partRank(low, 0, 0);
+    highRank.resize((kMaxSet + 1) * highCount);
+    for (int below = 0; below <= kMaxSet; ++below)
+        for (Mask high = 0; high < highCount; ++high)
+            highRank[below * highCount + high] = partRank(high, kLowBits, below);
 }
 
 inline std::uint32_t rankOf(Mask s)
 {
-    std::uint32_t r = 0;
-    for (int i = 1; s; ++i, s &= s - 1)
-        r += static_cast<std::uint32_t>(binom[std::countr_zero(s)][i]);
-    return r;
+    const Mask low = s & ((1u << kLowBits) - 1);
+    return lowRank[low] + highRank[(static_cast<std::size_t>(std::popcount(low)) << (kMaxPool - kLowBits)) + (s >> kLowBits)];
 }
 
 Mask unrank(std::uint64_t rank, int k)
@@ -126,7 +143,7 @@ struct Options {
     long minimiseMoves = 0;   // after covering, drop boards one at a time while this many moves re-cover
     int downTo = 1;           // minimising stops at this many boards
     bool weighted = false;    // clause-weighting search instead of annealing
-    long tabu = 10;           // steps a point just added to a board must stay there (weighted search)
+    long tabu = 1;            // steps a point just added to a board must stay there (weighted search)
     long smooth = 0;          // weighted search: weights above 1 go down by one every this many stalls (0: never)
     bool quiet = false;
 };
@@ -424,15 +441,19 @@ private:
     std::size_t uncoveredSets_ = 0;
 };
 
-// Clause-weighting local search over a fixed number of boards. Every K-set carries a weight, 1 at the
-// start. A step takes a random uncovered K-set S and scores every swap that brings a board one point
-// short of S onto it: weight newly covered minus weight uncovered. The best swap is made unless it
-// loses weight (swaps that keep it walk the plateau). After as many steps without a gaining swap as
-// there are uncovered K-sets the search is stalled, and the weight of every K-set still uncovered goes
-// up by one, so that K-sets that stay uncovered pull harder until some swap takes them in; `smooth`
-// lets old weights fade. A point just added to a board may not leave it again within `tabu` steps,
-// which keeps a swap from being undone at once. Deterministic for a seed: a deadline only decides
-// when to give up.
+// Clause-weighting local search over a fixed number of boards. Every K-set T carries an integer weight
+// w[T], 1 at the start, and a cover count c[T]. A step picks a random uncovered K-set T and scores every
+// swap x -> y that brings a board B one point short of T onto it (|B n T| = N - 1, x in B \ T, y in T \ B):
+// the weight of the K-sets the swap newly covers (c = 0) minus the weight of those it leaves uncovered
+// (c = 1). The best swap is made (ties at random). When it does not gain (score <= 0) the search sits
+// in a local minimum of the weighted cost, and every K-set still uncovered gets one heavier, so that the
+// K-sets that stay uncovered pull harder until some swap takes them in; every `smooth` such stalls all
+// weights above 1 go down by one, so that old weights fade. A point just added to a board may not leave
+// it again within `tabu` steps, which keeps a swap from being undone at once.
+//
+// A step costs a scan of the boards plus, per candidate swap, the K-sets made of x or y, N - 1 other
+// points of the board and K - N points outside it (20 + 20 for N = K = 4), never a pass over all
+// K-sets. Deterministic for a seed: a deadline only decides when to give up.
 class WeightedSearch {
 public:
     struct Progress {
@@ -441,8 +462,18 @@ public:
     };
 
     WeightedSearch(int n, int k, int m, std::uint64_t seed, int tabu, long smooth)
-        : n_(n), k_(k), tabu_(tabu), smooth_(smooth), cover_(n, k, m), weight_(binom[m][k], 1), rng_(seed)
+        : n_(n), k_(k), all_((1u << m) - 1), tabu_(tabu), smooth_(smooth), cover_(n, k, m), weight_(binom[m][k], 1), rng_(seed)
     {
+        // The (N - 1)-subsets of the six other points of a board, as bit patterns over their indices; for
+        // N = K also the K- and (K - 1)-subsets of all seven.
+        for (unsigned pattern = 0; pattern < 128; ++pattern) {
+            if (pattern < 64 && std::popcount(pattern) == n - 1)
+                innerPatterns_.push_back(pattern);
+            if (std::popcount(pattern) == k)
+                boardSubsets_.push_back(pattern);
+            if (std::popcount(pattern) == k - 1)
+                innerSubsets_.push_back(pattern);
+        }
     }
 
     // Replaces the boards searched over.
@@ -500,6 +531,8 @@ public:
                 best_ = boards_;
             }
         }
+        best_ = boards_;
+        bestUncovered_ = 0;
         return true;
     }
 
@@ -515,8 +548,69 @@ private:
         addedAt_[j * kMaxPool + static_cast<std::size_t>(std::countr_zero(y))] = steps_;
     }
 
-    // No swap toward S gained: every uncovered K-set gets heavier. Every `smooth_` stalls all weights
-    // above 1 go down by one, so that old weights fade and the uncovered K-sets of now count most.
+    // Weight newly covered minus weight uncovered if point x of `board` is replaced by y. Only the K-sets
+    // made of x (or y), N - 1 other points of the board and K - N points outside the new board change.
+    std::int64_t score(Mask board, Mask x, Mask y)
+    {
+        Mask points[kBoardSize - 1];
+        int i = 0;
+        for (Mask rest = board & ~x; rest; rest &= rest - 1)
+            points[i++] = rest & (~rest + 1);
+        outer_.clear();
+        subsets(all_ & ~(board | y), k_ - n_, 0, outer_);
+        std::int64_t gain = 0;
+        for (unsigned pattern : innerPatterns_) {
+            Mask a = 0;
+            for (unsigned p = pattern; p; p &= p - 1)
+                a |= points[std::countr_zero(p)];
+            for (Mask b : outer_) {
+                const std::uint32_t lost = rankOf(x | a | b), won = rankOf(y | a | b);
+                if (cover_.countOf(lost) == 1)
+                    gain -= weight_[lost];
+                if (cover_.countOf(won) == 0)
+                    gain += weight_[won];
+            }
+        }
+        return gain;
+    }
+
+    // For N = K, where T \ B is the one point y: the score of every swap x -> y of `board` at once, in
+    // boardScore_[i] for x its i-th point. The K-sets lost by removing x are the K-subsets of the board
+    // holding x; those won are y with a (K - 1)-subset of the board not holding x. So one pass over the
+    // K-subsets and the (K - 1)-subsets of the board (35 + 35 for K = 4) scores all seven points.
+    void scoreBoard(Mask board, Mask y)
+    {
+        Mask points[kBoardSize];
+        int i = 0;
+        for (Mask rest = board; rest; rest &= rest - 1)
+            points[i++] = rest & (~rest + 1);
+        std::int64_t lost[kBoardSize] = {}, wonWith[kBoardSize] = {}, won = 0;
+        const auto maskOf = [&](unsigned pattern) {
+            Mask a = 0;
+            for (; pattern; pattern &= pattern - 1)
+                a |= points[std::countr_zero(pattern)];
+            return a;
+        };
+        for (unsigned pattern : boardSubsets_) {
+            const std::uint32_t r = rankOf(maskOf(pattern));
+            if (cover_.countOf(r) == 1)
+                for (unsigned p = pattern; p; p &= p - 1)
+                    lost[std::countr_zero(p)] += weight_[r];
+        }
+        for (unsigned pattern : innerSubsets_) {
+            const std::uint32_t r = rankOf(maskOf(pattern) | y);
+            if (cover_.countOf(r) == 0) {
+                won += weight_[r];
+                for (unsigned p = pattern; p; p &= p - 1)
+                    wonWith[std::countr_zero(p)] += weight_[r];
+            }
+        }
+        for (int p = 0; p < kBoardSize; ++p)
+            boardScore_[p] = won - wonWith[p] - lost[p];
+    }
+
+    // A local minimum of the weighted cost: every uncovered K-set gets heavier. Every `smooth_` stalls all
+    // weights above 1 go down by one, so that old weights fade and the uncovered K-sets of now count most.
     void stall()
     {
         ++stalls_;
@@ -531,7 +625,7 @@ private:
     {
         ++steps_;
         const Mask s = unrank(cover_.uncoveredAt(pick(cover_.uncoveredCount())), k_);
-        std::int64_t bestGain = std::numeric_limits<std::int64_t>::min();
+        std::int64_t bestScore = std::numeric_limits<std::int64_t>::min();
         std::size_t bestJ = 0;
         Mask bestX = 0, bestY = 0;
         int ties = 0;
@@ -541,18 +635,20 @@ private:
             if (std::popcount(board & s) != n_ - 1)
                 continue;
             near = true;
+            if (n_ == k_)
+                scoreBoard(board, s & ~board);
             for (Mask out = board & ~s; out; out &= out - 1) {
                 const Mask x = out & (~out + 1);
                 if (steps_ - addedAt_[j * kMaxPool + static_cast<std::size_t>(std::countr_zero(x))] <= tabu_)
                     continue;
                 for (Mask in = s & ~board; in; in &= in - 1) {
                     const Mask y = in & (~in + 1);
-                    const std::int64_t gain = cover_.weightedGain(board, x, y, weight_);
-                    if (gain > bestGain) {
-                        bestGain = gain;
+                    const std::int64_t gain = n_ == k_ ? boardScore_[std::popcount(board & (x - 1))] : score(board, x, y);
+                    if (gain > bestScore) {
+                        bestScore = gain;
                         ties = 1;
                         bestJ = j, bestX = x, bestY = y;
-                    } else if (gain == bestGain && pick(++ties) == 0) {
+                    } else if (gain == bestScore && pick(++ties) == 0) {
                         bestJ = j, bestX = x, bestY = y;
                     }
                 }
@@ -563,30 +659,29 @@ private:
             const std::size_t j = static_cast<std::size_t>(pick(boards_.size()));
             const Mask out = boards_[j] & ~s, in = s & ~boards_[j];
             swap(j, nthBit(out, pick(std::popcount(out))), nthBit(in, pick(std::popcount(in))));
-        } else {
-            // Swaps that keep the weight uncovered are made too: they walk the plateau.
-            if (ties > 0 && bestGain >= 0)
-                swap(bestJ, bestX, bestY);
-            if (ties > 0 && bestGain > 0) {
-                failures_ = 0;
-            } else if (++failures_ >= cover_.uncoveredCount()) {
-                // As many steps without a gaining swap as there are uncovered K-sets: a local minimum.
-                failures_ = 0;
-                stall();
-            }
+            return;
         }
+        // The best swap is made even when it loses: the weights just raised make the K-sets it leaves
+        // uncovered the next ones to pull.
+        if (ties == 0 || bestScore <= 0)
+            stall();
+        if (ties > 0)
+            swap(bestJ, bestX, bestY);
     }
 
     int n_, k_;
+    Mask all_;
     long tabu_, smooth_;
     Cover cover_;
     std::vector<std::uint32_t> weight_;
     std::mt19937_64 rng_;
+    std::vector<unsigned> innerPatterns_, boardSubsets_, innerSubsets_;
+    std::int64_t boardScore_[kBoardSize] = {};
+    std::vector<Mask> outer_;
     std::vector<Mask> boards_, best_;
     std::vector<long> addedAt_; // step at which point p joined board j: addedAt_[j * kMaxPool + p]
     std::size_t bestUncovered_ = 0;
     long steps_ = 0, stalls_ = 0;
-    std::size_t failures_ = 0; // steps since the last gaining swap
 };
 
 class Search {
@@ -1032,7 +1127,7 @@ int parseArguments(int argc, char **argv, Options &o)
         {QStringLiteral("down-to"), QStringLiteral("With --minimise: stop once B boards cover (default 1)."), QStringLiteral("B")},
         {QStringLiteral("weighted"), QStringLiteral("Search by K-set weights and tabu instead of annealing: the best swap toward a "
                                                     "random uncovered K-set, and heavier uncovered K-sets when no swap gains.")},
-        {QStringLiteral("tabu"), QStringLiteral("Weighted search: steps a point just added to a board stays there (default 10)."),
+        {QStringLiteral("tabu"), QStringLiteral("Weighted search: steps a point just added to a board stays there (default 1)."),
          QStringLiteral("N")},
         {QStringLiteral("smooth"), QStringLiteral("Weighted search: every N stalls, weights above 1 go down by one (default 0: never)."),
          QStringLiteral("N")},
