@@ -68,7 +68,7 @@ struct Options {
     bool quiet = false;
 };
 
-std::string letters(Mask b) { return quillon::wheelLetters(b); }
+std::string letters(Mask b) { return quillon::wheelLetters(b).toStdString(); }
 
 Mask parseBoard(const std::string &line)
 {
@@ -312,18 +312,18 @@ int main(int argc, char **argv)
         g = o.boards;
     else if (o.minimiseMoves > 0)
         g = result.reached;
-    std::vector<std::string> lines;
+    QByteArrayList lines;
     for (Mask b : boards)
-        lines.push_back(letters(b));
+        lines.append(quillon::wheelLetters(b));
     const quillon::WheelCheckResult check = quillon::checkWheel(n, k, m, g, lines);
     if (!check.ok) {
-        std::fprintf(stderr, "wheelgen: system %d: result fails the check: %s\n", o.system, check.reason.c_str());
+        std::fprintf(stderr, "wheelgen: system %d: result fails the check: %s\n", o.system, qPrintable(check.reason));
         return 3;
     }
     const double elapsed = now() - start;
     if (o.out.empty()) {
-        for (const std::string &l : lines)
-            std::printf("%s\n", l.c_str());
+        for (const QByteArray &l : lines)
+            std::printf("%s\n", l.constData());
     } else if (!writeBoards(o.out, boards)) {
         std::fprintf(stderr, "wheelgen: cannot write %s\n", o.out.c_str());
         return 2;
