@@ -112,7 +112,26 @@ struct Callbacks {
         if (progress)
             progress(p);
     }
+    // The searches' regular call: false when asked to stop, otherwise reports `p`.
+    bool carryOn(const SearchProgress &p) const
+    {
+        if (stopped())
+            return false;
+        report(p);
+        return true;
+    }
 };
+
+SearchProgress progressOf(SearchProgress::Stage stage, std::size_t uncovered, std::size_t best, std::size_t boards, long moves)
+{
+    SearchProgress p;
+    p.stage = stage;
+    p.uncovered = static_cast<qsizetype>(uncovered);
+    p.best = static_cast<qsizetype>(best);
+    p.boards = static_cast<qsizetype>(boards);
+    p.moves = moves;
+    return p;
+}
 
 // The cyclic group Z_q acting on the positions: `cycles` cycles of q positions each (position i of
 // cycle j is point j*q + i and goes to j*q + (i + 1) mod q), the remaining positions fixed.
@@ -195,17 +214,47 @@ protected:
     std::vector<Mask> inner_, outer_;
 };
 
+// The indices 0 ... n-1 not covered, with each one's place in the list: constant-time insert, remove
+// and random pick. All of them at the start.
+class UncoveredList {
+public:
+    explicit UncoveredList(std::size_t n) : where_(n)
+    {
+        list_.reserve(n);
+        for (std::uint32_t r = 0; r < n; ++r)
+            insert(r);
+    }
+
+    std::size_t size() const { return list_.size(); }
+    std::uint32_t operator[](std::size_t i) const { return list_[i]; }
+
+    void insert(std::uint32_t r)
+    {
+        where_[r] = static_cast<std::int32_t>(list_.size());
+        list_.push_back(r);
+    }
+
+    void remove(std::uint32_t r)
+    {
+        const std::int32_t i = where_[r];
+        const std::uint32_t last = list_.back();
+        list_[i] = last;
+        where_[last] = i;
+        list_.pop_back();
+        where_[r] = -1;
+    }
+
+private:
+    std::vector<std::int32_t> where_;
+    std::vector<std::uint32_t> list_;
+};
+
 // Cover counts of all K-sets under a list of boards.
 class Cover : public KSetWalk {
 public:
     Cover(int n, int k, int m)
-        : KSetWalk(n, k, m), count_(binom[m][k], 0), where_(binom[m][k], -1)
+        : KSetWalk(n, k, m), count_(binom[m][k], 0), uncovered_(binom[m][k])
     {
-        uncovered_.reserve(count_.size());
-        for (std::uint32_t r = 0; r < count_.size(); ++r) {
-            where_[r] = static_cast<std::int32_t>(uncovered_.size());
-            uncovered_.push_back(r);
-        }
     }
 
     std::size_t uncoveredCount() const { return uncovered_.size(); }
@@ -299,25 +348,11 @@ public:
     }
 
 private:
-    void removeUncovered(std::uint32_t r)
-    {
-        const std::int32_t i = where_[r];
-        const std::uint32_t last = uncovered_.back();
-        uncovered_[i] = last;
-        where_[last] = i;
-        uncovered_.pop_back();
-        where_[r] = -1;
-    }
-
-    void addUncovered(std::uint32_t r)
-    {
-        where_[r] = static_cast<std::int32_t>(uncovered_.size());
-        uncovered_.push_back(r);
-    }
+    void removeUncovered(std::uint32_t r) { uncovered_.remove(r); }
+    void addUncovered(std::uint32_t r) { uncovered_.insert(r); }
 
     std::vector<std::uint16_t> count_;
-    std::vector<std::int32_t> where_;
-    std::vector<std::uint32_t> uncovered_;
+    UncoveredList uncovered_;
 };
 
 // Cover counts of the K-sets under a table made of whole orbits of base boards. Such a table covers
@@ -351,11 +386,7 @@ public:
             s = ripple | (((s ^ ripple) >> 2) / low);
         }
         count_.assign(rep_.size(), 0);
-        where_.assign(rep_.size(), -1);
-        for (std::uint32_t o = 0; o < rep_.size(); ++o) {
-            where_[o] = static_cast<std::int32_t>(uncovered_.size());
-            uncovered_.push_back(o);
-        }
+        uncovered_ = UncoveredList(rep_.size());
         uncoveredSets_ = total;
     }
 
@@ -385,16 +416,10 @@ private:
         const std::int32_t before = count_[o];
         count_[o] += sign * share_[o];
         if (before == 0) {
-            const std::int32_t i = where_[o];
-            const std::uint32_t last = uncovered_.back();
-            uncovered_[i] = last;
-            where_[last] = i;
-            uncovered_.pop_back();
-            where_[o] = -1;
+            uncovered_.remove(static_cast<std::uint32_t>(o));
             uncoveredSets_ -= size_[o];
         } else if (count_[o] == 0) {
-            where_[o] = static_cast<std::int32_t>(uncovered_.size());
-            uncovered_.push_back(static_cast<std::uint32_t>(o));
+            uncovered_.insert(static_cast<std::uint32_t>(o));
             uncoveredSets_ += size_[o];
         }
     }
@@ -402,8 +427,8 @@ private:
     std::vector<std::int32_t> orbitOf_;
     std::vector<std::uint32_t> rep_;
     std::vector<std::uint8_t> size_, share_;
-    std::vector<std::int32_t> count_, where_;
-    std::vector<std::uint32_t> uncovered_;
+    std::vector<std::int32_t> count_;
+    UncoveredList uncovered_{0};
     std::size_t uncoveredSets_ = 0;
 };
 
@@ -475,16 +500,11 @@ public:
         const long first = steps_;
         while (cover_.uncoveredCount() > 0) {
             if ((steps_ & 1023) == 0) {
-                if (callbacks.stopped())
-                    return false;
-                SearchProgress p;
-                p.stage = SearchProgress::Stage::Searching;
-                p.uncovered = static_cast<qsizetype>(cover_.uncoveredCount());
-                p.best = static_cast<qsizetype>(bestUncovered_);
-                p.boards = static_cast<qsizetype>(boards_.size());
-                p.moves = steps_;
+                SearchProgress p = progressOf(SearchProgress::Stage::Searching, cover_.uncoveredCount(), bestUncovered_,
+                                              boards_.size(), steps_);
                 p.stalls = stalls_;
-                callbacks.report(p);
+                if (!callbacks.carryOn(p))
+                    return false;
             }
             if (maxSteps >= 0 && steps_ - first >= maxSteps)
                 return false;
@@ -662,18 +682,23 @@ public:
         return b;
     }
 
-    // A board holding n points of a random uncovered K-set (or a random board when all are covered).
-    Mask candidateBoard(Cover &c)
+    // A board holding n random points of the K-set s, the rest random.
+    Mask boardAround(Mask s)
     {
-        if (c.uncoveredCount() == 0)
-            return randomBoard();
-        Mask s = unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_);
         Mask b = 0;
         while (std::popcount(b) < n_)
             b |= nthBit(s, pick(k_));
         while (std::popcount(b) < kBoardSize)
             b |= 1u << pick(m_);
         return b;
+    }
+
+    // A board holding n points of a random uncovered K-set (or a random board when all are covered).
+    Mask candidateBoard(Cover &c)
+    {
+        if (c.uncoveredCount() == 0)
+            return randomBoard();
+        return boardAround(unrank(c.uncoveredAt(pick(c.uncoveredCount())), k_));
     }
 
     // Greedy: add the best of a few candidate boards until all K-sets are covered or `limit` boards exist.
@@ -712,17 +737,12 @@ public:
         bestUncovered = c.uncoveredCount();
         while (c.uncoveredCount() > 0) {
             if ((moves_ & 1023) == 0) {
-                if (callbacks_.stopped())
-                    return false;
-                SearchProgress p;
-                p.stage = SearchProgress::Stage::Searching;
-                p.uncovered = static_cast<qsizetype>(c.uncoveredCount());
-                p.best = static_cast<qsizetype>(bestUncovered);
-                p.boards = static_cast<qsizetype>(boards.size());
-                p.moves = moves_;
+                SearchProgress p =
+                    progressOf(SearchProgress::Stage::Searching, c.uncoveredCount(), bestUncovered, boards.size(), moves_);
                 p.restarts = restarts;
                 p.temperature = t;
-                callbacks_.report(p);
+                if (!callbacks_.carryOn(p))
+                    return false;
             }
             if (maxMoves >= 0 && moves_ - firstMove >= maxMoves)
                 return false;
@@ -796,13 +816,7 @@ public:
         auto candidate = [&] {
             if (c.uncoveredCount() == 0)
                 return randomBoard();
-            const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_);
-            Mask b = 0;
-            while (std::popcount(b) < n_)
-                b |= nthBit(s, pick(k_));
-            while (std::popcount(b) < kBoardSize)
-                b |= 1u << pick(m_);
-            return b;
+            return boardAround(unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_));
         };
         const int tries = 20;
         while (base.size() < static_cast<std::size_t>(opt_.orbitBase) && c.uncoveredCount() > 0) {
@@ -832,16 +846,10 @@ public:
         std::vector<std::pair<int, int>> near; // (base board, power of the generator)
         for (long move = 0; move < maxMoves && c.uncoveredCount() > 0; ++move) {
             if ((move & 1023) == 0) {
-                if (callbacks_.stopped())
-                    break;
-                SearchProgress p;
-                p.stage = SearchProgress::Stage::OrbitSearch;
-                p.uncovered = static_cast<qsizetype>(c.uncoveredCount());
-                p.best = static_cast<qsizetype>(bestUncovered);
-                p.boards = static_cast<qsizetype>(base.size());
-                p.moves = move;
+                SearchProgress p = progressOf(SearchProgress::Stage::OrbitSearch, c.uncoveredCount(), bestUncovered, base.size(), move);
                 p.temperature = t;
-                callbacks_.report(p);
+                if (!callbacks_.carryOn(p))
+                    break;
             }
             const Mask s = unrank(c.uncoveredAt(pick(c.uncoveredOrbits())), k_);
             near.clear();
@@ -1037,12 +1045,7 @@ WheelSearchResult searchCovering(const SearchRequest &request, const std::functi
     const Mask all = (1u << m) - 1;
     long steps = 0; // steps of the weighted search
     const auto reportStage = [&](SearchProgress::Stage stage, std::size_t uncovered) {
-        SearchProgress p;
-        p.stage = stage;
-        p.uncovered = p.best = static_cast<qsizetype>(uncovered);
-        p.boards = static_cast<qsizetype>(boards.size());
-        p.moves = search.moves() + steps;
-        callbacks.report(p);
+        callbacks.report(progressOf(stage, uncovered, uncovered, boards.size(), search.moves() + steps));
     };
 
     if (n == kBoardSize && k == kBoardSize) {
