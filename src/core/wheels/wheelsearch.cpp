@@ -3,7 +3,8 @@
 // many boards cover it, plus the list of uncovered ones for a constant-time random pick. Annealing: pick
 // an uncovered K-set S, a board one point short of covering it, and swap a point of the board outside
 // S for a point of S outside it. A swap x -> y only changes the K-sets made of x (or y), N-1 other
-// points of the board and K-N points outside it, so its cost change is counted from those alone.
+// points of the board and K-N points outside it, so its cost change is counted from those alone. The
+// weighted search (class WeightedSearch) makes the best such swap by K-set weights instead.
 
 #include "core/wheels/wheelsearch.h"
 
@@ -443,8 +444,8 @@ private:
 // it again within `tabu` steps, which keeps a swap from being undone at once.
 //
 // A step costs a scan of the boards plus, per candidate swap, the K-sets made of x or y, N - 1 other
-// points of the board and K - N points outside it (20 + 20 for N = K = 4), never a pass over all
-// K-sets. Deterministic for a seed: the stop callback only decides when to give up.
+// points of the board and K - N points outside it; for N = K one pass over the K- and (K - 1)-subsets
+// of a board scores all its swaps. Never a pass over all K-sets. Deterministic for a seed: the stop callback only decides when to give up.
 class WeightedSearch {
 public:
     WeightedSearch(int n, int k, int m, std::uint64_t seed, int tabu, long smooth)
