@@ -17,8 +17,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -34,10 +32,10 @@ struct Mode {
 // The guarantee checked the plain way, independently of the marking in quillon::checkWheel: every
 // K-subset of 1 ... M in turn (next one by Gosper's step) is compared with every board. Returns the
 // first K-set no board holds N of, or 0 when there is none. The boards are already known to be valid.
-std::uint32_t firstUncovered(int n, int k, int m, const std::vector<std::string> &lines)
+std::uint32_t firstUncovered(int n, int k, int m, const QByteArrayList &lines)
 {
     std::vector<std::uint32_t> boards;
-    for (const std::string &line : lines) {
+    for (const QByteArray &line : lines) {
         std::uint32_t b = 0;
         for (char ch : line)
             b |= 1u << (ch - 'A');
@@ -75,17 +73,15 @@ bool checkFile(const fs::path &path, int system, const Mode &mode)
         std::printf("%s: FAIL: no system %d in the catalogue\n", name.c_str(), system);
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    QFile in(QString::fromStdString(path.string()));
+    if (!in.open(QIODevice::ReadOnly)) {
         std::printf("%s: FAIL: cannot read\n", name.c_str());
         return false;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    std::vector<std::string> lines;
-    std::string error;
-    if (!quillon::splitWheelText(text.str(), lines, error)) {
-        std::printf("%s: FAIL: %s\n", name.c_str(), error.c_str());
+    QByteArrayList lines;
+    QString error;
+    if (!quillon::splitWheelText(in.readAll(), lines, error)) {
+        std::printf("%s: FAIL: %s\n", name.c_str(), qPrintable(error));
         return false;
     }
     const int boards = static_cast<int>(lines.size());
@@ -94,10 +90,12 @@ bool checkFile(const fs::path &path, int system, const Mode &mode)
     if (r.ok && mode.direct)
         if (const std::uint32_t s = firstUncovered(n, k, m, lines)) {
             r.ok = false;
-            r.reason = "the direct check finds no board holding " + std::to_string(n) + " of " + quillon::wheelLetters(s);
+            r.reason = QStringLiteral("the direct check finds no board holding %1 of %2")
+                           .arg(n)
+                           .arg(QLatin1String(quillon::wheelLetters(s)));
         }
     std::printf("%s: system %d, %d if %d among %d in %d boards%s: %s%s\n", name.c_str(), system, n, k, m, fewer ? boards : g,
-                fewer ? (" (G = " + std::to_string(g) + ")").c_str() : "", r.ok ? "proven" : "FAIL: ", r.reason.c_str());
+                fewer ? (" (G = " + std::to_string(g) + ")").c_str() : "", r.ok ? "proven" : "FAIL: ", qPrintable(r.reason));
     return r.ok;
 }
 

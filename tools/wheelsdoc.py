@@ -67,7 +67,7 @@ def main():
                '`--direct` check, which compares every K-subset with every board '
                '(CTest test `wheel_tables`; by hand, from the source folder: `scripts/build build && '
                'build/wheelcheck --dir src/core/wheels/tables --direct`). Tables 1 to 8 were given; 9 to 124 come '
-               'from `wheelgen`, all but 11 and 91, which no search has found yet (below). '
+               'from `wheelgen`. '
                '`src/core/wheels/tables/smallest/NNN.txt` holds the smallest table found for each system, same '
                'format and guarantee, at most G boards (CTest test `wheel_tables_smallest`); it is not compiled into '
                'the program.\n')
@@ -123,7 +123,7 @@ def main():
                    f'{how} | {cmdtext} |')
     out.append('')
     out.append(f'In all, the smallest tables hold {total_saved} boards fewer than the catalogue\'s.')
-    for extra in ('wheels-notes.md', 'wheels-unsolved.md'):
+    for extra in ('wheels-notes.md',):
         path = os.path.join(ROOT, 'tools', extra)
         if os.path.exists(path):
             out.append('')

@@ -10,14 +10,13 @@
 #include <QObject>
 #include <QTest>
 
-#include <string>
 #include <vector>
 
 namespace {
 
 struct Table {
     int system;
-    std::vector<std::string> boards;
+    QByteArrayList boards;
 };
 
 std::vector<Table> loadTables()
@@ -29,8 +28,8 @@ std::vector<Table> loadTables()
         if (!f.open(QIODevice::ReadOnly))
             continue;
         Table t{name.left(3).toInt(), {}};
-        std::string error;
-        quillon::splitWheelText(f.readAll().toStdString(), t.boards, error);
+        QString error;
+        quillon::splitWheelText(f.readAll(), t.boards, error);
         tables.push_back(std::move(t));
     }
     return tables;

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/wheels/catalogue.h"
+#include "core/wheels/wheel.h"
 #include "core/wheels/wheelcheck.h"
+#include "core/wheels/wheelsearch.h"
 
 #include <QObject>
 #include <QStringList>
 #include <QTest>
 
-#include <string>
-#include <vector>
 
 using quillon::checkWheel;
 
@@ -18,12 +19,34 @@ const QStringList kSystem1 = {"ABDFHIJ", "ABCEHJK", "ABDFIJK", "BCDEFGL", "ACEGI
 // The 7-subsets of 1 ... 8 other than ABCDEFG: 7 if 7 among 8 fails on exactly that set.
 const QStringList kFullEightMinusFirst = {"ABCDEFH", "ABCDEGH", "ABCDFGH", "ABCEFGH", "ABDEFGH", "ACDEFGH", "BCDEFGH"};
 
-std::vector<std::string> toBoards(const QStringList &lines)
+QByteArrayList toBoards(const QStringList &lines)
 {
-    std::vector<std::string> v;
+    QByteArrayList v;
     for (const QString &l : lines)
-        v.push_back(l.toStdString());
+        v.append(l.toLatin1());
     return v;
+}
+
+// The boards of catalogue system `index` as position masks, and back as table lines.
+QList<quillon::BoardMask> catalogueBoards(int index)
+{
+    const quillon::Wheel wheel = quillon::Wheel::fromCatalogue(index);
+    QList<quillon::BoardMask> boards;
+    for (int j = 1; j <= wheel.boardCount(); ++j) {
+        quillon::BoardMask b = 0;
+        for (char letter : wheel.board(j))
+            b |= 1u << (letter - 'A');
+        boards.append(b);
+    }
+    return boards;
+}
+
+QByteArrayList lettersOf(const QList<quillon::BoardMask> &boards)
+{
+    QByteArrayList lines;
+    for (quillon::BoardMask b : boards)
+        lines.append(quillon::wheelLetters(b));
+    return lines;
 }
 
 QStringList replaced(QStringList lines, int index, const QString &line)
@@ -87,7 +110,7 @@ private slots:
         QFETCH(QStringList, boards);
         QFETCH(QString, reason);
         const quillon::WheelCheckResult r = checkWheel(n, k, m, g, toBoards(boards));
-        QCOMPARE(QString::fromStdString(r.reason), reason);
+        QCOMPARE(r.reason, reason);
         QCOMPARE(r.ok, reason.isEmpty());
     }
 
@@ -108,14 +131,93 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(bool, ok);
         QFETCH(QStringList, lines);
-        std::vector<std::string> got;
-        std::string error;
-        QCOMPARE(quillon::splitWheelText(text.toStdString(), got, error), ok);
+        QByteArrayList got;
+        QString error;
+        QCOMPARE(quillon::splitWheelText(text, got, error), ok);
         if (ok) {
             QCOMPARE(got, toBoards(lines));
         } else {
-            QVERIFY(!error.empty());
+            QVERIFY(!error.isEmpty());
         }
+    }
+
+    // The search starts from the boards it is given: a complete table comes back as it is, a table
+    // with boards taken out is filled up again, and a table is shrunk; each result proven.
+    void searchFromGivenBoards_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<int>("taken");  // boards taken out of the catalogue table
+        QTest::addColumn<int>("downTo"); // shrink to this many boards (0: no shrinking)
+        QTest::addColumn<bool>("weighted");
+        QTest::addColumn<int>("expected"); // boards of the result
+
+        QTest::newRow("complete table kept, weighted") << 11 << 0 << 0 << true << 100;
+        QTest::newRow("complete table kept, annealing") << 91 << 0 << 0 << false << 101;
+        QTest::newRow("holes filled, weighted") << 77 << 12 << 0 << true << 70;
+        QTest::newRow("holes filled, annealing") << 77 << 12 << 0 << false << 70;
+        QTest::newRow("shrunk, weighted") << 77 << 0 << 60 << true << 60;
+        QTest::newRow("shrunk, annealing") << 77 << 0 << 60 << false << 60;
+    }
+
+    void searchFromGivenBoards()
+    {
+        QFETCH(int, system);
+        QFETCH(int, taken);
+        QFETCH(int, downTo);
+        QFETCH(bool, weighted);
+        QFETCH(int, expected);
+        const quillon::SystemDescriptor &d = quillon::systemDescriptor(system);
+        const QList<quillon::BoardMask> table = catalogueBoards(system);
+        quillon::SearchRequest request;
+        request.guarantee = d.guarantee, request.condition = d.condition, request.poolSize = d.poolSize;
+        request.boards = d.boardCount;
+        request.padTo = downTo > 0 ? 0 : d.boardCount;
+        request.startBoards = table.mid(taken);
+        request.weighted = weighted;
+        request.minimiseMoves = downTo > 0 ? 1000000 : 0;
+        request.downTo = downTo;
+        const quillon::WheelSearchResult result = quillon::searchCovering(request);
+        QVERIFY(result.covered);
+        QCOMPARE(result.boards.size(), expected);
+        if (taken == 0 && downTo == 0)
+            QCOMPARE(lettersOf(result.boards), lettersOf(table));
+        const quillon::WheelCheckResult check =
+            checkWheel(d.guarantee, d.condition, d.poolSize, expected, lettersOf(result.boards));
+        QVERIFY2(check.ok, qPrintable(check.reason));
+    }
+
+    // A search that cannot succeed (system 11 with 60 boards, below its lower bound of 78) ends when the
+    // stop callback says so, reporting its progress on the way.
+    void searchStopsWhenAsked_data()
+    {
+        QTest::addColumn<bool>("weighted");
+        QTest::newRow("weighted") << true;
+        QTest::newRow("annealing") << false;
+    }
+
+    void searchStopsWhenAsked()
+    {
+        QFETCH(bool, weighted);
+        quillon::SearchRequest request;
+        request.guarantee = 4, request.condition = 4, request.poolSize = 17, request.boards = 60;
+        request.weighted = weighted;
+        int asked = 0;
+        qint64 lastMoves = -1;
+        int reports = 0;
+        const quillon::WheelSearchResult result = quillon::searchCovering(
+            request, [&] { return ++asked > 20; },
+            [&](const quillon::SearchProgress &p) {
+                QVERIFY(p.moves > lastMoves);
+                QVERIFY(p.uncovered >= p.best && p.best > 0);
+                lastMoves = p.moves;
+                ++reports;
+            });
+        QVERIFY(result.stopped);
+        QVERIFY(!result.covered);
+        QCOMPARE(result.boards.size(), 60);
+        QVERIFY(result.uncovered > 0);
+        QCOMPARE(asked, 21);
+        QCOMPARE(reports, 20);
     }
 };
 

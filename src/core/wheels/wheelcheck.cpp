@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/wheels/wheelcheck.h"
 
+#include <QList>
+
 #include <bit>
 #include <cstdint>
 
@@ -61,97 +63,92 @@ void forEachSubset(std::uint32_t from, int r, std::uint32_t base, F &&f)
     forEachSubset(from & ~low, r, base, f);
 }
 
-std::string lineFault(std::size_t index, const std::string &what)
+QString lineFault(qsizetype index, const QString &what)
 {
-    return "line " + std::to_string(index + 1) + ": " + what;
+    return QStringLiteral("line %1: %2").arg(index + 1).arg(what);
 }
 
 } // namespace
 
-std::string wheelLetters(unsigned mask)
+QByteArray wheelLetters(unsigned mask)
 {
-    std::string s;
+    QByteArray s;
     for (int p = 0; mask; ++p, mask >>= 1)
         if (mask & 1u)
             s += static_cast<char>('A' + p);
     return s;
 }
 
-bool splitWheelText(const std::string &text, std::vector<std::string> &lines, std::string &error)
+bool splitWheelText(const QByteArray &text, QByteArrayList &lines, QString &error)
 {
     lines.clear();
-    if (text.find('\r') != std::string::npos) {
-        error = "carriage return in table text";
+    if (text.contains('\r')) {
+        error = QStringLiteral("carriage return in table text");
         return false;
     }
-    if (!text.empty() && text.back() != '\n') {
-        error = "last line does not end with a newline";
+    if (!text.isEmpty() && !text.endsWith('\n')) {
+        error = QStringLiteral("last line does not end with a newline");
         return false;
     }
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    lines = text.split('\n');
+    lines.removeLast(); // what follows the final newline
     return true;
 }
 
-WheelCheckResult checkWheel(int n, int k, int m, int g, const std::vector<std::string> &boards)
+WheelCheckResult checkWheel(int n, int k, int m, int g, const QByteArrayList &boards)
 {
     WheelCheckResult result;
     if (m < kBoardSize || m > kMaxPool || k < 1 || k > m || n < 1 || n > k || n > kBoardSize || g < 1) {
-        result.reason = "impossible system " + std::to_string(n) + "-" + std::to_string(k) + "-"
-                        + std::to_string(m) + "-" + std::to_string(g);
+        result.reason = QStringLiteral("impossible system %1-%2-%3-%4").arg(n).arg(k).arg(m).arg(g);
         return result;
     }
-    if (boards.size() != static_cast<std::size_t>(g)) {
-        result.reason = "expected " + std::to_string(g) + " boards, found " + std::to_string(boards.size());
+    if (boards.size() != g) {
+        result.reason = QStringLiteral("expected %1 boards, found %2").arg(g).arg(boards.size());
         return result;
     }
 
-    std::vector<std::uint32_t> masks;
+    QList<std::uint32_t> masks;
     masks.reserve(boards.size());
     std::uint32_t used = 0;
-    for (std::size_t i = 0; i < boards.size(); ++i) {
-        const std::string &b = boards[i];
+    for (qsizetype i = 0; i < boards.size(); ++i) {
+        const QByteArray &b = boards[i];
         if (b.size() != kBoardSize) {
-            result.reason = lineFault(i, "expected 7 letters, found " + std::to_string(b.size()));
+            result.reason = lineFault(i, QStringLiteral("expected 7 letters, found %1").arg(b.size()));
             return result;
         }
         std::uint32_t mask = 0;
         int previous = 0;
         for (char ch : b) {
             const int p = static_cast<unsigned char>(ch) - 64;
+            const QString letter = QString::fromLatin1(&ch, 1);
             if (p < 1 || p > m) {
-                result.reason = lineFault(i, std::string("'") + ch + "' is not a position in 1 ... "
-                                                 + std::to_string(m));
+                result.reason = lineFault(i, QStringLiteral("'%1' is not a position in 1 ... %2").arg(letter).arg(m));
                 return result;
             }
             if (p <= previous) {
-                result.reason = lineFault(i, "positions not strictly ascending at '" + std::string(1, ch) + "'");
+                result.reason = lineFault(i, QStringLiteral("positions not strictly ascending at '%1'").arg(letter));
                 return result;
             }
             previous = p;
             mask |= 1u << (p - 1);
         }
-        for (std::size_t j = 0; j < i; ++j)
-            if (masks[j] == mask) {
-                result.reason = lineFault(i, "repeats line " + std::to_string(j + 1));
-                return result;
-            }
-        masks.push_back(mask);
+        const qsizetype repeated = masks.indexOf(mask);
+        if (repeated >= 0) {
+            result.reason = lineFault(i, QStringLiteral("repeats line %1").arg(repeated + 1));
+            return result;
+        }
+        masks.append(mask);
         used |= mask;
     }
     for (int p = 1; p <= m; ++p)
         if (!(used & (1u << (p - 1)))) {
-            result.reason = "position " + std::to_string(p) + " (" + wheelLetters(1u << (p - 1)) + ") is in no board";
+            result.reason = QStringLiteral("position %1 (%2) is in no board").arg(p).arg(QLatin1String(wheelLetters(1u << (p - 1))));
             return result;
         }
 
     // Mark every k-subset that some board meets in n or more positions, then look for one left unmarked.
     const std::uint32_t all = m == 32 ? ~0u : (1u << m) - 1;
-    std::vector<std::uint8_t> covered(kBinom.c[m][k], 0);
+    QList<std::uint8_t> covered(static_cast<qsizetype>(kBinom.c[m][k]), 0);
     for (std::uint32_t board : masks) {
         const std::uint32_t outside = all & ~board;
         for (int t = n; t <= std::min(k, kBoardSize); ++t) {
@@ -162,9 +159,11 @@ WheelCheckResult checkWheel(int n, int k, int m, int g, const std::vector<std::s
             });
         }
     }
-    for (std::size_t r = 0; r < covered.size(); ++r)
+    for (qsizetype r = 0; r < covered.size(); ++r)
         if (!covered[r]) {
-            result.reason = "no board holds " + std::to_string(n) + " of " + wheelLetters(colexUnrank(r, k));
+            result.reason = QStringLiteral("no board holds %1 of %2")
+                                .arg(n)
+                                .arg(QLatin1String(wheelLetters(colexUnrank(static_cast<std::uint64_t>(r), k))));
             return result;
         }
     result.ok = true;
