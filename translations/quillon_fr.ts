@@ -533,5 +533,13 @@ Les fichiers déjà présents n&apos;ont pas été modifiés.</translation>
         <source>more than %1 different numbers in the wheel</source>
         <translation>plus de %1 numéros différents dans la combinaison</translation>
     </message>
+    <message>
+        <source>a lottery of %1 numbers cannot hold the wheel&apos;s %2</source>
+        <translation>une loterie de %1 numéros ne peut pas contenir les %2 de la combinaison</translation>
+    </message>
+    <message>
+        <source>system %1 has no table</source>
+        <translation>le système %1 n&apos;a pas de table</translation>
+    </message>
 </context>
 </TS>

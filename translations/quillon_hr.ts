@@ -533,5 +533,13 @@ Postojeće datoteke ostale su nepromijenjene.</translation>
         <source>more than %1 different numbers in the wheel</source>
         <translation>više od %1 različitih brojeva u sustavu</translation>
     </message>
+    <message>
+        <source>a lottery of %1 numbers cannot hold the wheel&apos;s %2</source>
+        <translation>lutrija od %1 brojeva ne može obuhvatiti %2 brojeva sustava</translation>
+    </message>
+    <message>
+        <source>system %1 has no table</source>
+        <translation>sustav %1 nema tablicu</translation>
+    </message>
 </context>
 </TS>
