@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the application object, its title, the platform services, the
 // session, the windows, the event loop.
-#include "gui/createwindows.h"
-#include "gui/application.h"
-#include "gui/mainwindow.h"
 #include "core/session.h"
+#include "gui/application.h"
+#include "gui/createwindows.h"
+#include "gui/mainwindow.h"
 #include "platform/qtservices.h"
 
 #include <QEvent>
 #include <QIcon>
 #include <QTimer>
 #include <QWindow>
-
 #include <functional>
 
 namespace {

@@ -7,7 +7,6 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
-
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -34,7 +33,10 @@ inline void printHelp(const QCommandLineParser &parser, const char *program, con
 // Reads numeric option values; the first bad one is kept as the error to report.
 class Numbers {
 public:
-    explicit Numbers(const QCommandLineParser &parser) : parser_(parser) {}
+    explicit Numbers(const QCommandLineParser &parser)
+        : parser_(parser)
+    {
+    }
 
     bool ok() const { return error_.empty(); }
     const std::string &error() const { return error_; }
@@ -88,8 +90,9 @@ public:
             const int v = item.toInt(&ok);
             if (!ok || v < min) {
                 if (error_.empty())
-                    error_ = std::string("--") + name + " " + text.toStdString() + ": expected whole numbers of at least "
-                             + std::to_string(min) + " separated by commas";
+                    error_ = std::string("--") + name + " " + text.toStdString()
+                        + ": expected whole numbers of at least " + std::to_string(min)
+                        + " separated by commas";
                 return;
             }
             list.push_back(v);
@@ -98,8 +101,7 @@ public:
     }
 
 private:
-    template <typename T>
-    void fail(const char *name, const QString &text, const char *what, T min, T max)
+    template <typename T> void fail(const char *name, const QString &text, const char *what, T min, T max)
     {
         if (!error_.empty())
             return;
@@ -110,8 +112,7 @@ private:
             error_ += " from " + number(min) + " to " + number(max);
     }
 
-    template <typename T>
-    static std::string number(T v)
+    template <typename T> static std::string number(T v)
     {
         if constexpr (std::is_floating_point_v<T>) {
             char buf[32];

@@ -12,7 +12,6 @@
 #include <QList>
 #include <QSaveFile>
 #include <QString>
-
 #include <algorithm>
 #include <cstdio>
 #include <tuple>
@@ -27,24 +26,24 @@ struct Words {
     const char *numbersHeader;
     const char *boardsHeader;
     const char *guarantee; // %1 N, %2 K, %3 M, %4 the Croatian word for hits after N
-    const char *checked;   // how the tables were checked
+    const char *checked; // how the tables were checked
 };
 
 const Words kWords[] = {
-    {"<!-- systems:fr -->", "Garantie", "Numéros joués", "Grilles",
+    { "<!-- systems:fr -->", "Garantie", "Numéros joués", "Grilles",
         "%1 numéros si %2 de vos %3 numéros sont tirés",
         "Chaque table de grilles livrée avec Quillon est vérifiée contre tous les tirages possibles : "
         "pour chaque système, chacune des façons de tirer K numéros parmi vos M est essayée, et une grille "
-        "au moins doit en contenir N."},
-    {"<!-- systems:en -->", "Guarantee", "Numbers played", "Boards", "%1 numbers if %2 of your %3 are drawn",
+        "au moins doit en contenir N." },
+    { "<!-- systems:en -->", "Guarantee", "Numbers played", "Boards", "%1 numbers if %2 of your %3 are drawn",
         "Every table of boards shipped with Quillon is checked against every possible draw: for each "
         "system, every way of drawing K of your M numbers is tried, and at least one board must hold N of "
-        "them."},
-    {"<!-- systems:hr -->", "Jamstvo", "Odigrani brojevi", "Kombinacije",
+        "them." },
+    { "<!-- systems:hr -->", "Jamstvo", "Odigrani brojevi", "Kombinacije",
         "%1 %4 ako se izvuče %2 od vaših %3 brojeva",
         "Svaka tablica kombinacija koja dolazi s Quillonom provjerena je za sva moguća izvlačenja: za svaki "
         "sistem isprobava se svaki način izvlačenja K od vaših M brojeva, i barem jedna kombinacija mora "
-        "sadržavati N od njih."},
+        "sadržavati N od njih." },
 };
 
 // Croatian counts 2, 3 and 4 with the paucal form, 5 and more with the genitive plural.

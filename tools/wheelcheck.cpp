@@ -4,13 +4,13 @@
 // Each table file is named NNN.txt after its catalogue index; the check takes N-K-M-G from the
 // catalogue and examines every K-subset of 1 ... M (quillon::checkWheel).
 
+#include "core/wheels/wheelcheck.h"
+
 #include "catalogue_source.h"
 #include "cli.h"
 #include "core/analysis/chances.h"
-#include "core/wheels/wheelcheck.h"
 
 #include <QFile>
-
 #include <algorithm>
 #include <bit>
 #include <chrono>
@@ -25,7 +25,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Mode {
-    bool fewer = false;  // a table may hold fewer than G boards
+    bool fewer = false; // a table may hold fewer than G boards
     bool direct = false; // check the guarantee again, K-set by K-set against every board
 };
 
@@ -43,7 +43,8 @@ std::uint32_t firstUncovered(int n, int k, int m, const QByteArrayList &lines)
     }
     const std::uint32_t end = 1u << m;
     for (std::uint32_t s = (1u << k) - 1; s < end;) {
-        if (std::none_of(boards.begin(), boards.end(), [&](std::uint32_t b) { return std::popcount(b & s) >= n; }))
+        if (std::none_of(
+                boards.begin(), boards.end(), [&](std::uint32_t b) { return std::popcount(b & s) >= n; }))
             return s;
         const std::uint32_t low = s & (~s + 1), ripple = s + low;
         s = ripple | (((s ^ ripple) >> 2) / low);
@@ -54,7 +55,8 @@ std::uint32_t firstUncovered(int n, int k, int m, const QByteArrayList &lines)
 bool systemFromName(const fs::path &p, int &system)
 {
     const std::string stem = p.stem().string();
-    if (p.extension() != ".txt" || stem.size() != 3 || stem.find_first_not_of("0123456789") != std::string::npos)
+    if (p.extension() != ".txt" || stem.size() != 3
+        || stem.find_first_not_of("0123456789") != std::string::npos)
         return false;
     system = std::stoi(stem);
     return true;
@@ -94,8 +96,9 @@ bool checkFile(const fs::path &path, int system, const Mode &mode)
                            .arg(n)
                            .arg(QLatin1String(quillon::wheelLetters(s)));
         }
-    std::printf("%s: system %d, %d if %d among %d in %d boards%s: %s%s\n", name.c_str(), system, n, k, m, fewer ? boards : g,
-                fewer ? (" (G = " + std::to_string(g) + ")").c_str() : "", r.ok ? "proven" : "FAIL: ", qPrintable(r.reason));
+    std::printf("%s: system %d, %d if %d among %d in %d boards%s: %s%s\n", name.c_str(), system, n, k, m,
+        fewer ? boards : g, fewer ? (" (G = " + std::to_string(g) + ")").c_str() : "",
+        r.ok ? "proven" : "FAIL: ", qPrintable(r.reason));
     return r.ok;
 }
 
@@ -105,34 +108,46 @@ int main(int argc, char **argv)
 {
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
-        "Checks wheel tables: exactly G lines (at most G with --fewer) of 7 ascending positions in 1 ... M, no repeated board,\n"
+        "Checks wheel tables: exactly G lines (at most G with --fewer) of 7 ascending positions in 1 ... M, "
+        "no repeated board,\n"
         "every position used, and every K-subset of 1 ... M met by some board in N positions.\n"
         "The system is read from the file name NNN.txt unless --system is given."));
-    p.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("table files to check"), QStringLiteral("[FILE ...]"));
+    p.addPositionalArgument(
+        QStringLiteral("FILE"), QStringLiteral("table files to check"), QStringLiteral("[FILE ...]"));
     p.addOptions({
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
-        {QStringLiteral("system"), QStringLiteral("Check every FILE as catalogue system S instead of the one its name gives."),
-         QStringLiteral("S")},
-        {QStringLiteral("dir"), QStringLiteral("Check every *.txt file in DIR."), QStringLiteral("DIR")},
-        {QStringLiteral("expect-all"), QStringLiteral("With --dir: also fail when a catalogue system has no table.")},
-        {QStringLiteral("expect-as"), QStringLiteral("With --dir: also fail when a system with a table in FOLDER has none here."),
-         QStringLiteral("FOLDER")},
-        {QStringLiteral("fewer"), QStringLiteral("Accept a table with fewer than G boards (a smallest table).")},
-        {QStringLiteral("direct"), QStringLiteral("Also compare every K-subset with every board, a second and slower check.")},
-        {QStringLiteral("analyse"), QStringLiteral("Print the figures of catalogue system S as CSV instead of checking tables."),
-         QStringLiteral("S")},
-        {QStringLiteral("smallest"), QStringLiteral("With --analyse: the system's smallest table.")},
-        {QStringLiteral("analyse-file"), QStringLiteral("Print the figures of the boards in F (7 numbers a line) as CSV."),
-         QStringLiteral("F")},
-        {QStringLiteral("guarantee"), QStringLiteral("With --analyse-file: the guarantee N numbers if K, as N-K."),
-         QStringLiteral("N-K")},
-        {QStringLiteral("pool"), QStringLiteral("With --analyse or --analyse-file: a lottery drawing 7 of P (repeatable; "
-                                                "the five lotteries of the tickets when absent)."),
-         QStringLiteral("P")},
+        { { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Show this help.") },
+        { QStringLiteral("system"),
+            QStringLiteral("Check every FILE as catalogue system S instead of the one its name gives."),
+            QStringLiteral("S") },
+        { QStringLiteral("dir"), QStringLiteral("Check every *.txt file in DIR."), QStringLiteral("DIR") },
+        { QStringLiteral("expect-all"),
+            QStringLiteral("With --dir: also fail when a catalogue system has no table.") },
+        { QStringLiteral("expect-as"),
+            QStringLiteral("With --dir: also fail when a system with a table in FOLDER has none here."),
+            QStringLiteral("FOLDER") },
+        { QStringLiteral("fewer"),
+            QStringLiteral("Accept a table with fewer than G boards (a smallest table).") },
+        { QStringLiteral("direct"),
+            QStringLiteral("Also compare every K-subset with every board, a second and slower check.") },
+        { QStringLiteral("analyse"),
+            QStringLiteral("Print the figures of catalogue system S as CSV instead of checking tables."),
+            QStringLiteral("S") },
+        { QStringLiteral("smallest"), QStringLiteral("With --analyse: the system's smallest table.") },
+        { QStringLiteral("analyse-file"),
+            QStringLiteral("Print the figures of the boards in F (7 numbers a line) as CSV."),
+            QStringLiteral("F") },
+        { QStringLiteral("guarantee"),
+            QStringLiteral("With --analyse-file: the guarantee N numbers if K, as N-K."),
+            QStringLiteral("N-K") },
+        { QStringLiteral("pool"),
+            QStringLiteral("With --analyse or --analyse-file: a lottery drawing 7 of P (repeatable; "
+                           "the five lotteries of the tickets when absent)."),
+            QStringLiteral("P") },
     });
     const char *footer = "\nExit status 0 when every table passes, 1 otherwise, 2 on bad usage.\n";
     if (!p.parse(cli::arguments(argc, argv))) {
-        std::fprintf(stderr, "wheelcheck: %s (wheelcheck --help lists the options)\n", qPrintable(p.errorText()));
+        std::fprintf(
+            stderr, "wheelcheck: %s (wheelcheck --help lists the options)\n", qPrintable(p.errorText()));
         return 2;
     }
     if (p.isSet(QStringLiteral("help"))) {
@@ -161,7 +176,8 @@ int main(int argc, char **argv)
         const QStringList nk = p.value(QStringLiteral("guarantee")).split(QLatin1Char('-'));
         const int n = nk.size() == 2 ? nk[0].toInt() : 0, k = nk.size() == 2 ? nk[1].toInt() : 0;
         if (!num.ok() || (p.isSet(QStringLiteral("analyse-file")) && (n < 1 || n > k || k > 7))) {
-            std::fprintf(stderr, "wheelcheck: %s\n", num.ok() ? "--guarantee N-K with 1 <= N <= K <= 7" : num.error().c_str());
+            std::fprintf(stderr, "wheelcheck: %s\n",
+                num.ok() ? "--guarantee N-K with 1 <= N <= K <= 7" : num.error().c_str());
             return 2;
         }
         QString error;
@@ -169,7 +185,8 @@ int main(int argc, char **argv)
         if (p.isSet(QStringLiteral("analyse-file"))) {
             QFile file(p.value(QStringLiteral("analyse-file")));
             if (!file.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "wheelcheck: %s: %s\n", qPrintable(file.fileName()), qPrintable(file.errorString()));
+                std::fprintf(stderr, "wheelcheck: %s: %s\n", qPrintable(file.fileName()),
+                    qPrintable(file.errorString()));
                 return 1;
             }
             csv = quillon::boardFileAnalysisCsv(file.readAll(), n, k, pools, &error);
@@ -190,7 +207,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "wheelcheck: %s is not a folder\n", expectAs.c_str());
         return 2;
     }
-    const Mode mode{p.isSet(QStringLiteral("fewer")), p.isSet(QStringLiteral("direct"))};
+    const Mode mode { p.isSet(QStringLiteral("fewer")), p.isSet(QStringLiteral("direct")) };
     std::vector<fs::path> files;
     for (const QString &f : p.positionalArguments())
         files.emplace_back(f.toLocal8Bit().toStdString());
@@ -205,7 +222,9 @@ int main(int argc, char **argv)
         std::sort(files.begin(), files.end());
     }
     if (files.empty()) {
-        std::fprintf(stderr, "wheelcheck: no table to check: give FILE ... or --dir DIR (wheelcheck --help lists the options)\n");
+        std::fprintf(stderr,
+            "wheelcheck: no table to check: give FILE ... or --dir DIR (wheelcheck --help lists the "
+            "options)\n");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -228,7 +247,8 @@ int main(int argc, char **argv)
             ++failed;
         }
     }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms
+        = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%zu tables checked in %.1f ms, %d failed\n", files.size(), ms, failed);
     return failed ? 1 : 0;
 }

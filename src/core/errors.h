@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-
 #include <stdexcept>
 
 namespace quillon {
@@ -11,7 +10,8 @@ namespace quillon {
 class QuillonError : public std::runtime_error {
 public:
     explicit QuillonError(const QString &text)
-        : std::runtime_error(text.toStdString()), m_text(text)
+        : std::runtime_error(text.toStdString())
+        , m_text(text)
     {
     }
     const QString &text() const { return m_text; }

@@ -11,7 +11,6 @@
 #include <QSize>
 #include <QString>
 #include <QUrl>
-
 #include <functional>
 #include <memory>
 
@@ -87,10 +86,10 @@ public:
 
     struct FileDialog {
         QString title;
-        QString filterName;    // e.g. "text (*.txt)"
+        QString filterName; // e.g. "text (*.txt)"
         QString filterPattern; // e.g. "*.txt"
         QString defaultSuffix; // added when the typed name has none
-        QString initialPath;   // file name last chosen
+        QString initialPath; // file name last chosen
         bool fileMustExist = false;
     };
 

@@ -14,7 +14,6 @@
 #include "core/wheels/wheel.h"
 
 #include <QString>
-
 #include <memory>
 
 namespace quillon {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/aboutdialog.h"
 
-#include "gui/designfont.h"
 #include "core/text/messages.h"
+#include "gui/designfont.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/boardlistdialog.h"
 
-#include "gui/designfont.h"
-#include "gui/busycursor.h"
-#include "gui/picturebutton.h"
-#include "gui/errorhandler.h"
 #include "core/errors.h"
-#include "core/text/messages.h"
 #include "core/platform.h"
-#include "gui/boardtablemodel.h"
-#include "gui/boardtableview.h"
-#include "core/wheels/boardlist.h"
-#include "core/wheels/selection.h"
+#include "core/text/messages.h"
 #include "core/tickets/listprint.h"
 #include "core/tickets/printorpdf.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
+#include "gui/boardtablemodel.h"
+#include "gui/boardtableview.h"
+#include "gui/busycursor.h"
+#include "gui/designfont.h"
+#include "gui/errorhandler.h"
+#include "gui/picturebutton.h"
 #include "gui/systemanalysisdialog.h"
 
 #include <QGroupBox>
@@ -30,8 +30,8 @@ BoardListDialog::BoardListDialog(Session &session, QWidget *parent)
 {
     setObjectName(QStringLiteral("fresultatcomb"));
 
-    m_picture = makeHeading(
-        "Image1", QRect(8, 8, 57, 33), style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31), 72);
+    m_picture = makeHeading("Image1", QRect(8, 8, 57, 33),
+        style()->standardIcon(QStyle::SP_FileDialogListView).pixmap(33, 31), 72);
 
     m_boards = new BoardTableModel(this);
     m_grid = new BoardTableView(m_boards, this);

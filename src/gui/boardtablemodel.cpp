@@ -5,7 +5,6 @@
 
 #include <QColor>
 #include <QSize>
-
 #include <algorithm>
 
 using namespace quillon;
@@ -102,4 +101,3 @@ QVariant ComparisonTableModel::headerData(int section, Qt::Orientation orientati
         return QSize(kResultColumnWidth, 0);
     return BoardTableModel::headerData(section, orientation, role);
 }
-

@@ -73,4 +73,3 @@ private:
     QStringList m_results;
     bool m_filled = false; // no comparison yet: no rows, no columns
 };
-

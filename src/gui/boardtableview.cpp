@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
-
 #include <algorithm>
 
 namespace {
@@ -79,7 +78,8 @@ public:
             // every language.
             const auto *boards = qobject_cast<const BoardTableModel *>(model());
             const int text = boards
-                ? QFontMetrics(parentWidget()->font()).horizontalAdvance(boards->cornerText()) + 2 * kTextInset
+                ? QFontMetrics(parentWidget()->font()).horizontalAdvance(boards->cornerText())
+                    + 2 * kTextInset
                 : 0;
             size.setWidth(
                 shown ? std::max(BoardTableView::kBoardColumnWidth, text) + BoardTableView::kLineWidth : 0);
@@ -199,4 +199,3 @@ bool BoardTableView::eventFilter(QObject *watched, QEvent *event)
     }
     return QTableView::eventFilter(watched, event);
 }
-

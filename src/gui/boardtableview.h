@@ -47,4 +47,3 @@ private:
 
     QAbstractButton *m_corner = nullptr;
 };
-

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/comparedialog.h"
 
-#include "gui/busycursor.h"
-#include "gui/picturebutton.h"
-#include "gui/numberbox.h"
-#include "gui/errorhandler.h"
+#include "core/draw/rating.h"
+#include "core/platform.h"
 #include "core/text/keyfilters.h"
 #include "core/text/messages.h"
-#include "core/platform.h"
-#include "gui/boardtablemodel.h"
-#include "gui/boardtableview.h"
-#include "core/draw/rating.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
+#include "gui/boardtablemodel.h"
+#include "gui/boardtableview.h"
+#include "gui/busycursor.h"
+#include "gui/errorhandler.h"
+#include "gui/numberbox.h"
+#include "gui/picturebutton.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -37,8 +37,8 @@ CompareDialog::CompareDialog(Session &session, QWidget *parent)
 {
     setObjectName(QStringLiteral("fcompare"));
 
-    m_picture = makeHeading(
-        "Image1", QRect(8, 0, 89, 41), style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32), 104);
+    m_picture = makeHeading("Image1", QRect(8, 0, 89, 41),
+        style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32), 104);
 
     m_drawGroup = new QGroupBox(this);
     m_drawGroup->setObjectName(QStringLiteral("GroupBox1"));

@@ -40,7 +40,8 @@ void DialogFrame::setTitle(const QString &title)
     m_title->adjustSize();
 }
 
-QLabel *DialogFrame::makeHeading(const char *name, const QRect &geometry, const QPixmap &pixmap, int titleLeft)
+QLabel *DialogFrame::makeHeading(
+    const char *name, const QRect &geometry, const QPixmap &pixmap, int titleLeft)
 {
     m_title->move(titleLeft, 8);
     auto *picture = new QLabel(this);

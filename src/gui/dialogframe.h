@@ -15,7 +15,7 @@ class DialogFrame : public QDialog {
 public:
     // Where the window appears each time it is shown.
     enum class Placement {
-        OverParent,   // Qt's placement for a dialog, over its parent window
+        OverParent, // Qt's placement for a dialog, over its parent window
         ScreenCentre, // the middle of the screen, wherever the main window stands
     };
 

@@ -8,7 +8,7 @@
 qint32 mulDiv(qint32 a, qint32 b, qint32 c);
 
 struct GradientBand {
-    int top;    // inclusive
+    int top; // inclusive
     int bottom; // exclusive
     QColor color;
 };

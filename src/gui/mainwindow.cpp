@@ -1,32 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/mainwindow.h"
 
-#include "gui/designfont.h"
-#include "gui/busycursor.h"
-#include "gui/picturebutton.h"
-#include "gui/numberbox.h"
-#include "gui/groupboxstyle.h"
-#include "gui/wheelguard.h"
-#include "gui/errorhandler.h"
-#include "gui/helppage.h"
-#include "gui/gradientbackground.h"
-#include "core/text/keyfilters.h"
-#include "core/text/messages.h"
-#include "core/platform.h"
-#include "core/session.h"
-#include "gui/comparedialog.h"
-#include "core/wheels/boardlist.h"
-#include "core/text/displaynames.h"
-#include "core/wheels/selection.h"
-#include "gui/aboutdialog.h"
 #include "core/files/export.h"
-#include "gui/ticketprintdialog.h"
-#include "gui/boardlistdialog.h"
-#include "core/tickets/tickettypes.h"
-#include "gui/settingsdialog.h"
-#include "gui/systemanalysisdialog.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
+#include "core/platform.h"
+#include "core/session.h"
+#include "core/text/displaynames.h"
+#include "core/text/keyfilters.h"
+#include "core/text/messages.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
+#include "gui/aboutdialog.h"
+#include "gui/boardlistdialog.h"
+#include "gui/busycursor.h"
+#include "gui/comparedialog.h"
+#include "gui/designfont.h"
+#include "gui/errorhandler.h"
+#include "gui/gradientbackground.h"
+#include "gui/groupboxstyle.h"
+#include "gui/helppage.h"
+#include "gui/numberbox.h"
+#include "gui/picturebutton.h"
+#include "gui/settingsdialog.h"
+#include "gui/systemanalysisdialog.h"
+#include "gui/ticketprintdialog.h"
+#include "gui/wheelguard.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -175,8 +175,8 @@ MainWindow::MainWindow(Session &session, QWidget *parent)
     m_numberGroup->setFont(designFont(QStringLiteral("Times New Roman"), 13));
     const QFont boxFont = designFont(QStringLiteral("Microsoft Sans Serif"), 11);
     for (int tag = 1; tag <= kBoxCount; ++tag) {
-        QComboBox *box = makeNumberBox(m_numberGroup, tag,
-            QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21), boxFont);
+        QComboBox *box = makeNumberBox(
+            m_numberGroup, tag, QRect(kBoxLefts[(tag - 1) % 10], kBoxTops[(tag - 1) / 10], 47, 21), boxFont);
         m_numberBoxes[size_t(tag)] = box;
     }
 
@@ -242,9 +242,8 @@ void MainWindow::createSecondaryWindows()
     m_settingsDialog = new SettingsDialog(m_session, this);
     m_ticketPrintDialog = new TicketPrintDialog(m_session, this);
     m_analysisDialog = new SystemAnalysisDialog(m_session, this);
-    connect(m_boardListDialog, &BoardListDialog::analysisRequested, this, [this] {
-        runGuarded([this] { m_analysisDialog->exec(); });
-    });
+    connect(m_boardListDialog, &BoardListDialog::analysisRequested, this,
+        [this] { runGuarded([this] { m_analysisDialog->exec(); }); });
 }
 
 void MainWindow::onActivated()
@@ -421,7 +420,8 @@ void MainWindow::showHelp()
 void MainWindow::saveGame()
 {
     const QString lastName = withSuffix(m_saveFileName, QStringLiteral("qz"));
-    const QString path = chooseSaveFile(gameFileDialog(m_session.text(Msg::SaveGameTitle), false, lastName), Msg::OverwriteGameQuestion, Msg::GameFileExists);
+    const QString path = chooseSaveFile(gameFileDialog(m_session.text(Msg::SaveGameTitle), false, lastName),
+        Msg::OverwriteGameQuestion, Msg::GameFileExists);
     if (path.isEmpty())
         return;
     Prompts &prompts = *platform().prompts;
@@ -430,15 +430,16 @@ void MainWindow::saveGame()
         m_session.wheel.isSmallestTable() && m_session.wheel.catalogueIndex() == selectedSystem());
     if (!writeGameFile(path, m_session.game)) {
         prompts.beep();
-        prompts.message(m_session.text(Msg::WriteFailed), m_session.text(Msg::ProblemAlert), Prompts::Buttons::Ok,
-            Prompts::Icon::Warning);
+        prompts.message(m_session.text(Msg::WriteFailed), m_session.text(Msg::ProblemAlert),
+            Prompts::Buttons::Ok, Prompts::Icon::Warning);
     }
 }
 
 void MainWindow::loadGame()
 {
     Prompts &prompts = *platform().prompts;
-    const QString path = prompts.openFileName(gameFileDialog(m_session.text(Msg::LoadGameTitle), true, m_openFileName));
+    const QString path
+        = prompts.openFileName(gameFileDialog(m_session.text(Msg::LoadGameTitle), true, m_openFileName));
     if (path.isEmpty())
         return;
     m_openFileName = path;

@@ -85,7 +85,8 @@ private:
     bool generateBoards(bool showBusy);
     // Runs the shared save dialog and, for an existing file, the overwrite question
     // with the given texts; the chosen path, or empty when the player backed out.
-    QString chooseSaveFile(const quillon::Prompts::FileDialog &dialog, quillon::Msg question, quillon::Msg caption);
+    QString chooseSaveFile(
+        const quillon::Prompts::FileDialog &dialog, quillon::Msg question, quillon::Msg caption);
     // Shows a secondary window modally; when it closes the main window is active
     // again and re-applies its captions.
     void showModal(QDialog *dialog);

@@ -83,7 +83,10 @@ QComboBox *makeNumberBox(QWidget *parent, int tag, const QRect &geometry, const 
         // change is kept from the box: its list, built at its first opening, is drawn in
         // the application's font either way, as lists inside styled windows are.
         struct KeepFontChange : QObject {
-            bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::FontChange; }
+            bool eventFilter(QObject *, QEvent *event) override
+            {
+                return event->type() == QEvent::FontChange;
+            }
         } keep;
         box->installEventFilter(&keep);
         box->setFont(*font);

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/settingsdialog.h"
 
-#include "gui/wheelguard.h"
-#include "gui/charfilter.h"
-#include "gui/errorhandler.h"
-#include "core/text/keyfilters.h"
-#include "core/text/messages.h"
 #include "core/files/settings.h"
 #include "core/files/settingsfile.h"
+#include "core/text/keyfilters.h"
+#include "core/text/messages.h"
+#include "gui/charfilter.h"
+#include "gui/errorhandler.h"
+#include "gui/wheelguard.h"
 
 #include <QComboBox>
 #include <QGroupBox>

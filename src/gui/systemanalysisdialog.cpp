@@ -13,10 +13,10 @@
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "gui/busycursor.h"
+#include "gui/chancechart.h"
 #include "gui/errorhandler.h"
 #include "gui/picturebutton.h"
 #include "gui/wheelguard.h"
-#include "gui/chancechart.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

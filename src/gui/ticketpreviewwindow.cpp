@@ -9,11 +9,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -103,8 +102,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-TicketPreviewWindow::TicketPreviewWindow(int ticketType, int ticketCount, TicketDrawing drawTicket,
-    int dpi, QPoint printingOffset, const QString &note, QWidget *parent)
+TicketPreviewWindow::TicketPreviewWindow(int ticketType, int ticketCount, TicketDrawing drawTicket, int dpi,
+    QPoint printingOffset, const QString &note, QWidget *parent)
     : QDialog(parent)
     , m_ticketCount(std::max(0, ticketCount))
     , m_drawTicket(std::move(drawTicket))
@@ -199,7 +198,8 @@ void TicketPreviewWindow::zoomToFit()
     m_fitting = true;
     const QSize room = m_scroll->viewport()->size() - QSize(4, 4);
     const QSize sheet = m_view->sheetDots();
-    m_view->setScale(std::max(0.01, std::min(double(room.width()) / sheet.width(), double(room.height()) / sheet.height())));
+    m_view->setScale(std::max(
+        0.01, std::min(double(room.width()) / sheet.width(), double(room.height()) / sheet.height())));
 }
 
 void TicketPreviewWindow::zoomToActualSize()

@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QList>
 #include <QPicture>
-
 #include <functional>
 
 class QLabel;
@@ -27,8 +26,8 @@ public:
     // ticketCount tickets, each drawn by drawTicket when it is shown; the printable
     // area lies printingOffset dots into the sheet. note, when not empty, is shown
     // under the slip. The window opens with the whole slip fitted into it.
-    TicketPreviewWindow(int ticketType, int ticketCount, TicketDrawing drawTicket,
-        int dpi, QPoint printingOffset, const QString &note, QWidget *parent);
+    TicketPreviewWindow(int ticketType, int ticketCount, TicketDrawing drawTicket, int dpi,
+        QPoint printingOffset, const QString &note, QWidget *parent);
 
     int currentTicket() const { return m_current; }
     // Screen pixels per printer dot.

@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/ticketprintdialog.h"
 
-#include "gui/wheelguard.h"
+#include "core/errors.h"
+#include "core/platform.h"
+#include "core/text/keyfilters.h"
+#include "core/text/messages.h"
+#include "core/tickets/calibration.h"
+#include "core/tickets/printorpdf.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
 #include "gui/charfilter.h"
 #include "gui/errorhandler.h"
 #include "gui/ticketpreviewwindow.h"
-#include "core/tickets/calibration.h"
-#include "core/tickets/printorpdf.h"
-#include "core/errors.h"
-#include "core/text/keyfilters.h"
-#include "core/text/messages.h"
-#include "core/platform.h"
-#include "core/wheels/boardlist.h"
-#include "core/tickets/ticketprint.h"
-#include "core/tickets/tickettypes.h"
+#include "gui/wheelguard.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -166,11 +166,13 @@ TicketPrintDialog::TicketPrintDialog(Session &session, QWidget *parent)
         243, 161);
 
     m_previewButton = makeButton(this, "bapercu",
-        QIcon::fromTheme(QStringLiteral("document-print-preview"), style()->standardIcon(QStyle::SP_FileDialogContentsView)),
+        QIcon::fromTheme(QStringLiteral("document-print-preview"),
+            style()->standardIcon(QStyle::SP_FileDialogContentsView)),
         10, 161);
     m_previewButton->resize(114, 47);
     m_calibrationButton = makeButton(this, "bcalage",
-        QIcon::fromTheme(QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)),
+        QIcon::fromTheme(
+            QStringLiteral("document-print"), style()->standardIcon(QStyle::SP_FileDialogDetailedView)),
         354, 161);
     m_calibrationButton->resize(146, 47);
     // Tab goes along the button row as it reads, from the preview on the left.
@@ -295,8 +297,8 @@ void TicketPrintDialog::previewTickets()
     const QString note = printer->fromPrinter()
         ? QString()
         : tr("No printer: preview at %1 dots per inch, without margins.").arg(dpi);
-    TicketPreviewWindow preview(run.type, ticketCount(run, m_session.boards), drawTicket, dpi,
-        printingOffset, note, this);
+    TicketPreviewWindow preview(
+        run.type, ticketCount(run, m_session.boards), drawTicket, dpi, printingOffset, note, this);
     preview.exec();
 }
 

@@ -4,8 +4,8 @@
 // the run to core (core/tickets/ticketprint.h).
 #pragma once
 
-#include "gui/dialogframe.h"
 #include "core/tickets/ticketprint.h"
+#include "gui/dialogframe.h"
 
 class QComboBox;
 class QGroupBox;

@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -40,7 +39,8 @@ std::unique_ptr<PicturePrintDevice> PicturePrintDevice::likeDefaultPrinter()
         constexpr int dpi = 300;
         return std::make_unique<PicturePrintDevice>(dpi, QPageSize(QPageSize::A4).sizePixels(dpi), QPoint());
     }
-    auto device = std::make_unique<PicturePrintDevice>(printer.dpiX(), printer.pageSize(), printer.printingOffset());
+    auto device
+        = std::make_unique<PicturePrintDevice>(printer.dpiX(), printer.pageSize(), printer.printingOffset());
     device->m_fromPrinter = true;
     return device;
 }
@@ -126,7 +126,8 @@ int PicturePrintDevice::textHeight(const QString &)
 
 void PicturePrintDevice::fillRect(int x1, int y1, int x2, int y2)
 {
-    const QRectF rect(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
+    const QRectF rect(
+        QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
     if (!rect.isEmpty())
         m_painter.fillRect(rect, Qt::black);
 }

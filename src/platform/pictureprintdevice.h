@@ -14,7 +14,6 @@
 #include <QList>
 #include <QPainter>
 #include <QPicture>
-
 #include <memory>
 
 class PicturePrintDevice : public quillon::PagePictureDevice {

@@ -9,7 +9,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
-
 #include <algorithm>
 #include <cmath>
 
@@ -32,8 +31,8 @@ QueueState queueState(const QString &printerName)
     // Qt names a CUPS instance "queue/instance".
     const QByteArray queue = printerName.section(QLatin1Char('/'), 0, 0).toUtf8();
     const QByteArray instance = printerName.section(QLatin1Char('/'), 1).toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(),
-                                         instance.isEmpty() ? nullptr : instance.constData());
+    cups_dest_t *dest = cupsGetNamedDest(
+        CUPS_HTTP_DEFAULT, queue.constData(), instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
         return QueueState::Gone;
     const auto option = [dest](const char *name) {
@@ -83,7 +82,8 @@ QtPrintDevice::QtPrintDevice()
     }
 }
 
-QtPrintDevice::QtPrintDevice(const QString &pdfPath, int dpi, const QPageSize &pageSize, const QMarginsF &marginsMm)
+QtPrintDevice::QtPrintDevice(
+    const QString &pdfPath, int dpi, const QPageSize &pageSize, const QMarginsF &marginsMm)
     : m_font(QStringLiteral("Times New Roman"), 12)
 {
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -111,7 +111,7 @@ QString QtPrintDevice::printerName() const
 QSize QtPrintDevice::pageSize()
 {
     const QRectF page = m_printer->pageRect(QPrinter::DevicePixel);
-    return {int(std::floor(page.width())), int(std::floor(page.height()))};
+    return { int(std::floor(page.width())), int(std::floor(page.height())) };
 }
 
 void QtPrintDevice::beginDocument(const QString &name)
@@ -152,7 +152,8 @@ void QtPrintDevice::endDocument()
 
 bool QtPrintDevice::printsThroughCups() const
 {
-    return m_hasPrinter && m_printer->outputFormat() == QPrinter::NativeFormat && m_printer->outputFileName().isEmpty();
+    return m_hasPrinter && m_printer->outputFormat() == QPrinter::NativeFormat
+        && m_printer->outputFileName().isEmpty();
 }
 
 bool QtPrintDevice::ready(QString *why)
@@ -218,7 +219,8 @@ QFontMetrics QtPrintDevice::metrics() const
     return QFontMetrics(m_font, m_printer.get());
 }
 
-void QtPrintDevice::drawTextAtCellTop(QPainter &painter, const QFontMetrics &metrics, int x, int y, const QString &text)
+void QtPrintDevice::drawTextAtCellTop(
+    QPainter &painter, const QFontMetrics &metrics, int x, int y, const QString &text)
 {
     // QPainter places text on its baseline; the caller gives the cell's top. In
     // floating point, so that a cell at the very end of the int range stays there.
@@ -245,7 +247,8 @@ int QtPrintDevice::textHeight(const QString &)
 // have a width that int cannot hold.
 void QtPrintDevice::fillPrinterRect(QPainter &painter, int x1, int y1, int x2, int y2)
 {
-    const QRectF rect(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
+    const QRectF rect(
+        QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
     if (!rect.isEmpty())
         painter.fillRect(rect, Qt::black);
 }
@@ -268,5 +271,5 @@ int QtPrintDevice::dpiY()
 QPoint QtPrintDevice::printingOffset()
 {
     const QRectF page = m_printer->pageRect(QPrinter::DevicePixel);
-    return {int(std::lround(page.left())), int(std::lround(page.top()))};
+    return { int(std::lround(page.left())), int(std::lround(page.top())) };
 }

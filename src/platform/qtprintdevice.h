@@ -12,7 +12,6 @@
 #include <QMarginsF>
 #include <QPageSize>
 #include <QPainter>
-
 #include <memory>
 
 class QPrinter;
@@ -25,7 +24,7 @@ public:
     // A PDF file at a fixed resolution; marginsMm play the printer's unprintable
     // border, so that a PDF stands in for a printer with such margins.
     QtPrintDevice(const QString &pdfPath, int dpi, const QPageSize &pageSize = QPageSize(QPageSize::A4),
-                  const QMarginsF &marginsMm = {});
+        const QMarginsF &marginsMm = {});
     ~QtPrintDevice() override;
 
     QtPrintDevice(const QtPrintDevice &) = delete;
@@ -53,7 +52,8 @@ public:
 
     // Drawing shared with the other devices that paint through QPainter: text placed
     // by the top of its character cells, and a rectangle filled as a printer fills it.
-    static void drawTextAtCellTop(QPainter &painter, const QFontMetrics &metrics, int x, int y, const QString &text);
+    static void drawTextAtCellTop(
+        QPainter &painter, const QFontMetrics &metrics, int x, int y, const QString &text);
     static void fillPrinterRect(QPainter &painter, int x1, int y1, int x2, int y2);
 
 private:

@@ -46,8 +46,8 @@ QString runFileDialog(const quillon::Prompts::FileDialog &setup, QFileDialog::Ac
 
 } // namespace
 
-quillon::Prompts::Answer QtPrompts::message(const QString &text, const QString &caption, Buttons buttons,
-                                            Icon icon)
+quillon::Prompts::Answer QtPrompts::message(
+    const QString &text, const QString &caption, Buttons buttons, Icon icon)
 {
     QMessageBox box(toQt(icon), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
     switch (buttons) {

@@ -10,13 +10,13 @@
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
-#include "gui/createwindows.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
+#include "gui/createwindows.h"
 #include "gui/mainwindow.h"
 #include "platform/qtprintdevice.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -50,8 +50,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(hasWheelTable(kLargest));
-        const QStringList numbers = {"3", "7", "11", "14", "18", "22", "25", "29", "31", "34", "38",
-                                     "41", "44", "47", "49", "50", "2", "5", "9", "12", "16"};
+        const QStringList numbers = { "3", "7", "11", "14", "18", "22", "25", "29", "31", "34", "38", "41",
+            "44", "47", "49", "50", "2", "5", "9", "12", "16" };
         fakes = std::make_unique<test::FakePlatform>();
         session.programFolder = dir.path();
         main = createWindows(session);
@@ -65,7 +65,10 @@ private slots:
     void generating()
     {
         BoardList list;
-        QBENCHMARK { generate(Wheel::fromCatalogue(kLargest), list); }
+        QBENCHMARK
+        {
+            generate(Wheel::fromCatalogue(kLargest), list);
+        }
         QCOMPARE(list.boardCount, kBoards);
     }
 
@@ -79,7 +82,8 @@ private slots:
         // Under offscreen the window is not exposed and repaint() paints nothing;
         // render() paints the grid with its headers.
         QPixmap picture(grid->size());
-        QBENCHMARK {
+        QBENCHMARK
+        {
             // What the window does each time it becomes active: rebuild its texts and grid.
             QEvent activate(QEvent::WindowActivate);
             QCoreApplication::sendEvent(window, &activate);
@@ -95,12 +99,13 @@ private slots:
         CompareDialog *window = test::dialog<CompareDialog>(main.get());
         window->open();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        const QStringList draw = {"3", "7", "11", "14", "18", "22", "25", "29", "31"};
+        const QStringList draw = { "3", "7", "11", "14", "18", "22", "25", "29", "31" };
         for (int tag = 1; tag <= 9; ++tag)
             numberBox(window, tag)->setEditText(draw[tag - 1]);
         QTableView *grid = child<QTableView>(window, "grillecomb");
         QPixmap picture(grid->size());
-        QBENCHMARK {
+        QBENCHMARK
+        {
             child<QPushButton>(window, "bvoir")->click();
             grid->render(&picture);
         }
@@ -112,7 +117,10 @@ private slots:
     void exporting()
     {
         const QString path = dir.filePath(QStringLiteral("boards.txt"));
-        QBENCHMARK { exportBoards(session.boards, session.selection, path); }
+        QBENCHMARK
+        {
+            exportBoards(session.boards, session.selection, path);
+        }
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll().count('\n'), kBoards);
@@ -125,7 +133,8 @@ private slots:
         QString path = dir.filePath(QStringLiteral("list.pdf"));
         if (qEnvironmentVariableIsSet("QUILLON_KEEP_PDF"))
             path = qEnvironmentVariable("QUILLON_KEEP_PDF");
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QtPrintDevice device(path, 600, QPageSize(QPageSize::A4), QMarginsF(4.2, 4.2, 4.2, 4.2));
             printBoardList(device, list, session.selection, QStringLiteral("Liste des grilles à jouer"));
         }

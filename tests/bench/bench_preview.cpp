@@ -89,7 +89,8 @@ private slots:
         });
         qInfo("resident memory: %ld kB more with the preview open, %ld kB after it closed", open - before,
             residentKb() - before);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             preview([](TicketPreviewWindow *) {});
         }
     }
@@ -98,7 +99,8 @@ private slots:
     {
         openDialog();
         preview([](TicketPreviewWindow *window) {
-            QBENCHMARK {
+            QBENCHMARK
+            {
                 if (window->currentTicket() == 556)
                     window->showPreviousTicket();
                 else

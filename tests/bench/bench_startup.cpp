@@ -3,9 +3,9 @@
 // one-time initialisation has run (system list and boxes filled, captions applied).
 // Built, not run by CTest:
 //   QT_QPA_PLATFORM=offscreen build/bench_startup
+#include "core/session.h"
 #include "gui/createwindows.h"
 #include "gui/mainwindow.h"
-#include "core/session.h"
 #include "support/fakeplatform.h"
 
 #include <QFile>
@@ -20,7 +20,8 @@ class BenchStartup : public QObject {
     static void startInFolder(const QString &folder)
     {
         test::FakePlatform fakes;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             Session session;
             session.programFolder = folder;
             const std::unique_ptr<MainWindow> main = createWindows(session);

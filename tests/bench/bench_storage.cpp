@@ -2,9 +2,9 @@
 // How long the translation file takes to load and its texts to decode, and how long
 // the settings and game files take to read. Built, not run by CTest:
 //   build/bench_storage
-#include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
+#include "core/text/translationfile.h"
 #include "core/wheels/selection.h"
 
 #include <QFile>
@@ -28,14 +28,16 @@ private slots:
         for (int i = 1; i <= 10; ++i)
             file.write("header\n");
         for (int n = 1; n <= 300; ++n)
-            file.write("Référence du message " + QByteArray::number(n) + ";Prijevod poruke \xe8\x9a " + QByteArray::number(n) + "\n");
+            file.write("Référence du message " + QByteArray::number(n) + ";Prijevod poruke \xe8\x9a "
+                + QByteArray::number(n) + "\n");
     }
 
     void loadFullTranslationFile()
     {
         TranslationFile manager;
         manager.setFileName(languagePath);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             manager.load();
         }
         QVERIFY(manager.loaded());
@@ -47,7 +49,8 @@ private slots:
         TranslationFile manager;
         manager.setFileName(languagePath);
         QVERIFY(manager.load());
-        QBENCHMARK {
+        QBENCHMARK
+        {
             for (int n = 1; n <= 30; ++n)
                 (void)manager.decodedText(n, Language::Croatian);
         }
@@ -62,7 +65,8 @@ private slots:
         Selection picked;
         fillGameRecord(record, picked, 1, QStringList(40, QStringLiteral("5")));
         QVERIFY(writeGameFile(gamePath, record));
-        QBENCHMARK {
+        QBENCHMARK
+        {
             (void)readSettingsFile(settingsPath);
             readGameFile(gamePath, record);
         }

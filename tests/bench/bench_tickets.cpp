@@ -7,16 +7,16 @@
 //   QT_QPA_PLATFORM=offscreen build/bench_tickets -median 9 -perf -perfcounter task-clock
 // runSavedAsPdfFiles runs once a process; repeat the process for a median:
 //   for i in 1 2 3 4 5; do QT_QPA_PLATFORM=offscreen build/bench_tickets runSavedAsPdfFiles; done
-#include "core/wheels/boardlist.h"
-#include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
-#include "core/tickets/ticketprint.h"
-#include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
 #include "core/tickets/printorpdf.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "platform/qtprintdevice.h"
 #include "platform/qtservices.h"
+#include "support/fakeplatform.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +59,8 @@ BoardList largestRun()
 class PdfPerTicket : public PrintDevice {
 public:
     explicit PdfPerTicket(const QString &folder)
-        : m_folder(folder), m_pdf(path(0), 600)
+        : m_folder(folder)
+        , m_pdf(path(0), 600)
     {
     }
 
@@ -74,7 +75,10 @@ public:
     void endDocument() override { m_pdf.endDocument(); }
     void abortDocument() override { m_pdf.abortDocument(); }
     void newPage() override { m_pdf.newPage(); }
-    void setFont(const QString &family, int pointSize, bool bold) override { m_pdf.setFont(family, pointSize, bold); }
+    void setFont(const QString &family, int pointSize, bool bold) override
+    {
+        m_pdf.setFont(family, pointSize, bold);
+    }
     void drawText(int x, int y, const QString &text) override { m_pdf.drawText(x, y, text); }
     int textWidth(const QString &text) override { return m_pdf.textWidth(text); }
     int textHeight(const QString &text) override { return m_pdf.textHeight(text); }
@@ -104,7 +108,7 @@ class BenchTickets : public QObject {
     void print(PrintDevice &device, Prompts &prompts, const BoardList &boards)
     {
         printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
-            TicketRun{3, TicketMode::PrintAll, 1, kBoards}, boards, ownIndexSlots(), PrintOffsets{});
+            TicketRun { 3, TicketMode::PrintAll, 1, kBoards }, boards, ownIndexSlots(), PrintOffsets {});
     }
 
 private slots:
@@ -113,7 +117,8 @@ private slots:
     {
         const BoardList boards = largestRun();
         test::FakePrompts prompts;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             auto log = std::make_shared<test::PrintLog>();
             test::RecordingPrintDevice device(log);
             print(device, prompts, boards);
@@ -130,7 +135,8 @@ private slots:
         // removing the files.
         QTemporaryDir folder(dir.filePath(QStringLiteral("run-XXXXXX")));
         PdfPerTicket device(folder.path());
-        QBENCHMARK_ONCE {
+        QBENCHMARK_ONCE
+        {
             print(device, prompts, boards);
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), (kBoards + 9) / 10);
@@ -146,7 +152,8 @@ private slots:
         installPrinterlessDevices(platform());
         QTemporaryDir folder(dir.filePath(QStringLiteral("files-XXXXXX")));
         fakes.prompts.fileNames.enqueue(folder.filePath(QStringLiteral("ticket.pdf")));
-        QBENCHMARK_ONCE {
+        QBENCHMARK_ONCE
+        {
             QVERIFY(
                 printOrSaveAsPdf(Texts(&noTranslationFile, Language::French), PdfFileSplit::FilePerDocument,
                     [&](PrintDevice &files, bool) { print(files, fakes.prompts, boards); }));

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QObject>
 #include <QTest>
-
 #include <vector>
 
 namespace {
@@ -23,11 +22,11 @@ std::vector<Table> loadTables()
 {
     std::vector<Table> tables;
     const QDir dir(QStringLiteral(QUILLON_WHEELS_DIR));
-    for (const QString &name : dir.entryList({QStringLiteral("???.txt")}, QDir::Files, QDir::Name)) {
+    for (const QString &name : dir.entryList({ QStringLiteral("???.txt") }, QDir::Files, QDir::Name)) {
         QFile f(dir.filePath(name));
         if (!f.open(QIODevice::ReadOnly))
             continue;
-        Table t{name.left(3).toInt(), {}};
+        Table t { name.left(3).toInt(), {} };
         QString error;
         quillon::splitWheelText(f.readAll(), t.boards, error);
         tables.push_back(std::move(t));
@@ -58,7 +57,8 @@ private slots:
 
     void checkAllTables()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             for (const Table &t : tables_)
                 QVERIFY(check(t));
         }
@@ -74,7 +74,8 @@ private slots:
     void checkOneTable()
     {
         QFETCH(int, row);
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QVERIFY(check(tables_[static_cast<std::size_t>(row)]));
         }
     }

@@ -2,15 +2,14 @@
 // Random damage to the three files the program reads. A seeded mutation loop,
 // bounded so that it also runs under the sanitizers; every reader must give its
 // documented answer, checked against a plain model of the file.
-#include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
 #include "core/files/settingsfile.h"
 #include "core/files/textfilereader.h"
+#include "core/text/translationfile.h"
 #include "support/storagefiles.h"
 
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <algorithm>
 #include <random>
 
@@ -77,7 +76,7 @@ class TestFuzzReaders : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    std::mt19937 random{20261207};
+    std::mt19937 random { 20261207 };
 
 private slots:
     void textAndTranslationFiles()
@@ -107,8 +106,8 @@ private slots:
             for (int n = 1; n <= TranslationFile::kTextCount; ++n) {
                 const QByteArray line = lines.value(9 + n);
                 const QByteArray translation = modelField(line, ';', 2);
-                const bool visible = std::any_of(translation.begin(), translation.end(),
-                                                 [](char c) { return quint8(c) > 32; });
+                const bool visible = std::any_of(
+                    translation.begin(), translation.end(), [](char c) { return quint8(c) > 32; });
                 QCOMPARE(manager.text(n), visible ? translation : modelField(line, ';', 1));
             }
             (void)manager.decodedText(1 + round % 300, Language(round % 8 - 1));
@@ -125,7 +124,7 @@ private slots:
             const bool whole = bytes.size() >= kSettingsRecordSize;
             QByteArray expected = whole ? bytes.left(kSettingsRecordSize) : seed;
             // Offsets that five typed characters cannot give are read as 0.
-            for (int at : {8, 12}) {
+            for (int at : { 8, 12 }) {
                 const qint32 offset = qFromLittleEndian<qint32>(expected.constData() + at);
                 if (offset < -9999 || offset > 99999)
                     expected.replace(at, 4, int32(0));
@@ -142,7 +141,8 @@ private slots:
         for (int round = 0; round < kRounds; ++round) {
             const QByteArray bytes = mutate(random, seed);
             GameRecord record;
-            const GameLoadResult result = readGameFile(writeFile(dir.filePath(QStringLiteral("g.qz")), bytes), record);
+            const GameLoadResult result
+                = readGameFile(writeFile(dir.filePath(QStringLiteral("g.qz")), bytes), record);
             if (bytes.size() < kGameRecordSize)
                 QCOMPARE(result, GameLoadResult::ReadFailed);
             else if (!bytes.startsWith("\x02QL"))

@@ -3,14 +3,14 @@
 // printer, and the text export.
 #include "core/draw/rating.h"
 #include "core/errors.h"
+#include "core/files/export.h"
+#include "core/text/translationfile.h"
+#include "core/tickets/listprint.h"
+#include "core/tickets/printorpdf.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
 #include "support/fakeplatform.h"
-#include "core/files/export.h"
-#include "core/tickets/listprint.h"
-#include "core/tickets/printorpdf.h"
-#include "core/text/translationfile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -60,7 +60,11 @@ BoardList boardsOf(int system)
 // Writes until limit bytes have gone, then fails as a full disk does.
 class FailingDevice : public QIODevice {
 public:
-    explicit FailingDevice(qint64 limit) : m_limit(limit) { open(QIODevice::WriteOnly); }
+    explicit FailingDevice(qint64 limit)
+        : m_limit(limit)
+    {
+        open(QIODevice::WriteOnly);
+    }
     QByteArray written;
 
 protected:
@@ -96,7 +100,7 @@ private slots:
 
     void listLineEndsEveryNumberWithASpace()
     {
-        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}), picked);
+        readSelection(boxes({ "5", "9", "14", "21", "27", "33", "38", "40", "44" }), picked);
         BoardList list;
         generate(Wheel::fromCatalogue(3), list);
         QCOMPARE(boardListLine(list, picked, 1), QStringLiteral("5 9 14 21 27 33 38 "));
@@ -113,11 +117,11 @@ private slots:
         // 300 dpi: the recording printer's 14-point line is 70 high, so L = 80; the
         // 24-point line is 120, so the first line lies at 50 + 120 + 320 = 490.
         // Page 1 takes lines while y <= H - 240 after each; later pages start at 320.
-        QTest::newRow("one page") << 3200 << 6 << QList<int>{6};
-        QTest::newRow("first page exactly full") << 3200 << 31 << QList<int>{31};
-        QTest::newRow("one line over") << 3200 << 32 << QList<int>{31, 1};
-        QTest::newRow("three pages") << 3200 << 100 << QList<int>{31, 34, 34, 1};
-        QTest::newRow("2784 boards") << 3200 << 2784 << QList<int>{31, 34}; // first two pages only
+        QTest::newRow("one page") << 3200 << 6 << QList<int> { 6 };
+        QTest::newRow("first page exactly full") << 3200 << 31 << QList<int> { 31 };
+        QTest::newRow("one line over") << 3200 << 32 << QList<int> { 31, 1 };
+        QTest::newRow("three pages") << 3200 << 100 << QList<int> { 31, 34, 34, 1 };
+        QTest::newRow("2784 boards") << 3200 << 2784 << QList<int> { 31, 34 }; // first two pages only
     }
     void listPagesBreakAtThePitch()
     {
@@ -179,7 +183,8 @@ private slots:
         FakePlatform fakes;
         fakes.printLog->failBegin = true;
         auto device = platform().openDefaultPrinter();
-        QVERIFY_THROWS_EXCEPTION(QuillonError, printBoardList(*device, syntheticList(6), picked, QStringLiteral("x")));
+        QVERIFY_THROWS_EXCEPTION(
+            QuillonError, printBoardList(*device, syntheticList(6), picked, QStringLiteral("x")));
         QVERIFY(fakes.printLog->documents.isEmpty());
     }
 
@@ -240,7 +245,7 @@ private slots:
         const Wheel wheel = readWheelTable(5, 6, 9, "ABCDEFG\nCDEFGHI\n", &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QCOMPARE(wheel.catalogueIndex(), 0);
-        readSelection(boxes({"10", "20", "30", "40", "50", "60", "70", "80", "90"}), picked);
+        readSelection(boxes({ "10", "20", "30", "40", "50", "60", "70", "80", "90" }), picked);
         BoardList list;
         generate(wheel, list);
         QCOMPARE(list.boardCount, 2);
@@ -250,8 +255,9 @@ private slots:
         generateExport(list, picked, exported);
         QCOMPARE(exported.data(), QByteArray("10,20,30,40,50,60,70,\r\n30,40,50,60,70,80,90,\r\n"));
         DrawState draw;
-        readDraw({"30", "40", "50", "60", "70", "80", "90", "", ""}, draw);
-        QCOMPARE(compareBoards(list, picked, draw, QStringLiteral("Comp")).results, QStringList({"5", "7"}));
+        readDraw({ "30", "40", "50", "60", "70", "80", "90", "", "" }, draw);
+        QCOMPARE(
+            compareBoards(list, picked, draw, QStringLiteral("Comp")).results, QStringList({ "5", "7" }));
     }
 
     void aBadWheelFileLoadsNothing_data()
@@ -280,12 +286,12 @@ private slots:
         QTest::addColumn<int>("system");
         QTest::addColumn<int>("board");
         QTest::addColumn<QByteArray>("line");
-        const QStringList example = boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"});
+        const QStringList example = boxes({ "5", "9", "14", "21", "27", "33", "38", "40", "44" });
         QTest::newRow("example") << example << 3 << 1 << QByteArray("5,9,14,21,27,33,38,\r\n");
-        QTest::newRow("position order") << boxes({"44", "9", "14", "21", "27", "33", "38", "40", "5"}) << 3 << 1
-                                        << QByteArray("44,9,14,21,27,33,38,\r\n");
-        QTest::newRow("a box read as 0") << boxes({"0", "9", "14", "21", "27", "33", "38", "40", "44"}) << 3 << 4
-                                         << QByteArray("0,9,14,21,38,40,44,\r\n");
+        QTest::newRow("position order") << boxes({ "44", "9", "14", "21", "27", "33", "38", "40", "5" }) << 3
+                                        << 1 << QByteArray("44,9,14,21,27,33,38,\r\n");
+        QTest::newRow("a box read as 0") << boxes({ "0", "9", "14", "21", "27", "33", "38", "40", "44" }) << 3
+                                         << 4 << QByteArray("0,9,14,21,38,40,44,\r\n");
     }
     void exportLines()
     {
@@ -363,7 +369,7 @@ private slots:
             QFAIL("no error");
         } catch (const QuillonError &error) {
             QVERIFY2(error.text().startsWith(QDir::toNativeSeparators(path) + QStringLiteral(": ")),
-                     qPrintable(error.text()));
+                qPrintable(error.text()));
             QVERIFY(error.text().size() > path.size() + 2);
         }
         QVERIFY(!QFile::exists(path));
@@ -373,11 +379,16 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("path");
-        QTest::newRow("no extension") << "/tmp/boards" << "/tmp/boards.txt";
-        QTest::newRow("txt") << "/tmp/boards.txt" << "/tmp/boards.txt";
-        QTest::newRow("other extension") << "/tmp/boards.csv" << "/tmp/boards.csv";
-        QTest::newRow("dotted folder") << "/tmp/a.b/boards" << "/tmp/a.b/boards.txt";
-        QTest::newRow("trailing dot") << "/tmp/boards." << "/tmp/boards.";
+        QTest::newRow("no extension") << "/tmp/boards"
+                                      << "/tmp/boards.txt";
+        QTest::newRow("txt") << "/tmp/boards.txt"
+                             << "/tmp/boards.txt";
+        QTest::newRow("other extension") << "/tmp/boards.csv"
+                                         << "/tmp/boards.csv";
+        QTest::newRow("dotted folder") << "/tmp/a.b/boards"
+                                       << "/tmp/a.b/boards.txt";
+        QTest::newRow("trailing dot") << "/tmp/boards."
+                                      << "/tmp/boards.";
     }
     void defaultSuffix()
     {
@@ -390,12 +401,18 @@ private slots:
     {
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("proposed");
-        QTest::newRow("game name") << "/tmp/jeu.qz" << "/tmp/jeu.txt";
-        QTest::newRow("last extension only") << "/tmp/a.b/jeu.v2.qz" << "/tmp/a.b/jeu.v2.txt";
-        QTest::newRow("no extension, dotted folder") << "/tmp/a.b/jeu" << "/tmp/a.b/jeu.txt";
-        QTest::newRow("trailing dot") << "/tmp/jeu." << "/tmp/jeu.txt";
-        QTest::newRow("hidden file") << "/tmp/.qz" << "/tmp/.qz.txt";
-        QTest::newRow("nothing chosen yet") << "" << "";
+        QTest::newRow("game name") << "/tmp/jeu.qz"
+                                   << "/tmp/jeu.txt";
+        QTest::newRow("last extension only") << "/tmp/a.b/jeu.v2.qz"
+                                             << "/tmp/a.b/jeu.v2.txt";
+        QTest::newRow("no extension, dotted folder") << "/tmp/a.b/jeu"
+                                                     << "/tmp/a.b/jeu.txt";
+        QTest::newRow("trailing dot") << "/tmp/jeu."
+                                      << "/tmp/jeu.txt";
+        QTest::newRow("hidden file") << "/tmp/.qz"
+                                     << "/tmp/.qz.txt";
+        QTest::newRow("nothing chosen yet") << ""
+                                            << "";
     }
     void suffixSwapped()
     {

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The text reader, the translation file, the settings file and the game file.
-#include "core/text/messages.h"
-#include "core/wheels/selection.h"
-#include "core/text/translationfile.h"
 #include "core/files/gamefile.h"
 #include "core/files/replacefile.h"
 #include "core/files/settingsfile.h"
 #include "core/files/textfilereader.h"
+#include "core/text/messages.h"
+#include "core/text/translationfile.h"
+#include "core/wheels/selection.h"
 #include "support/storagefiles.h"
 
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <limits>
 #include <memory>
 #include <unistd.h>
@@ -36,10 +35,12 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("lines");
         QTest::addColumn<int>("firstLineCount");
         using L = QList<QByteArray>;
-        QTest::newRow("blank lead-in") << QByteArray("\n  \t\n\nalpha\n \nbeta\n") << L{"alpha", "beta"} << 4;
-        QTest::newRow("empty file") << QByteArray() << L{} << 0;
-        QTest::newRow("CR LF and lone CR") << QByteArray("one\r\n\r\ntwo\rthree") << L{"one", "two", "three"} << 1;
-        QTest::newRow("bytes kept") << QByteArray(" x ;\t\xe8\n") << L{" x ;\t\xe8"} << 1;
+        QTest::newRow("blank lead-in")
+            << QByteArray("\n  \t\n\nalpha\n \nbeta\n") << L { "alpha", "beta" } << 4;
+        QTest::newRow("empty file") << QByteArray() << L {} << 0;
+        QTest::newRow("CR LF and lone CR")
+            << QByteArray("one\r\n\r\ntwo\rthree") << L { "one", "two", "three" } << 1;
+        QTest::newRow("bytes kept") << QByteArray(" x ;\t\xe8\n") << L { " x ;\t\xe8" } << 1;
     }
     void readerSkipsBlankLines()
     {
@@ -66,7 +67,7 @@ private slots:
         reader.setFileName(path);
         QCOMPARE(reader.line(), QByteArray("two"));
         // Only regular files are opened: a named pipe would wait for a writer forever.
-        for (const QString &other : {dir.path(), namedPipe(file("pipe.txt"))}) {
+        for (const QString &other : { dir.path(), namedPipe(file("pipe.txt")) }) {
             try {
                 reader.setFileName(other);
                 QFAIL("not a file, yet opened");
@@ -94,8 +95,8 @@ private slots:
         QTest::newRow("header only") << languageFile(0) << 1 << "";
         QTest::newRow("300th kept") << languageFile(320) << 300 << "en300";
         QTest::newRow("beyond 300 ignored") << languageFile(320) << 301 << "";
-        QTest::newRow("cut to 255 bytes") << languageFile(40, "Quitter;" + QByteArray(300, 'q')) << 21
-                                          << QString(255, u'q');
+        QTest::newRow("cut to 255 bytes")
+            << languageFile(40, "Quitter;" + QByteArray(300, 'q')) << 21 << QString(255, u'q');
     }
     void translationFile()
     {
@@ -104,7 +105,7 @@ private slots:
         auto manager = std::make_unique<TranslationFile>();
         manager->setFileName(writeFile(file("quillon.lg"), content));
         QVERIFY(manager->load());
-        for (qint32 language : {1, 2, 3, 4, 5, 6, 0, 99})
+        for (qint32 language : { 1, 2, 3, 4, 5, 6, 0, 99 })
             QTEST(Texts(manager.get(), Language(language))(Msg(message)), "text");
     }
 
@@ -156,8 +157,8 @@ private slots:
         QTest::addColumn<qint32>("verticalRead");
         QTest::newRow("the dialog's extremes") << 99999 << -9999 << 99999 << -9999;
         QTest::newRow("one beyond") << -10000 << 100000 << 0 << 0;
-        QTest::newRow("32-bit extremes") << std::numeric_limits<qint32>::max() << std::numeric_limits<qint32>::min()
-                                         << 0 << 0;
+        QTest::newRow("32-bit extremes")
+            << std::numeric_limits<qint32>::max() << std::numeric_limits<qint32>::min() << 0 << 0;
         QTest::newRow("one bad, one good") << 12 << (1 << 30) << 12 << 0;
     }
     void offsetsFromTheFileStayInTheDialogsRange()
@@ -184,7 +185,8 @@ private slots:
         QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         // No file can be made under /proc, whoever runs the test: the user's folder is used.
         const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        QCOMPARE(settingsFilePath(QStringLiteral("/proc")), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
+        QCOMPARE(
+            settingsFilePath(QStringLiteral("/proc")), QDir(config).filePath(QStringLiteral("QUILLON.PAR")));
         QVERIFY(writeSettingsFile(settings, settingsFilePath(QStringLiteral("/proc"))));
         // Back in a writable program folder, the user's file is read until one is
         // written next to the program.
@@ -249,7 +251,7 @@ private slots:
         QCOMPARE(readFile(link), encodeSettings(settings));
         QCOMPARE(readFile(target), targetExists ? notes : QByteArray("<missing>"));
         QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-            QStringList{QStringLiteral("QUILLON.PAR")});
+            QStringList { QStringLiteral("QUILLON.PAR") });
     }
 
     // Files put in place all or nothing: a file the system will not let grow, or a
@@ -277,15 +279,17 @@ private slots:
         else
             writeFile(path(2), "old two");
         writeFile(path(4), "old four, left by a longer run");
-        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        const QList<FileContents> files{
-            {path(1), QByteArray(1000, '1')}, {path(2), QByteArray(1000, '2')}, {path(3), QByteArray(5000, '3')}};
+        const QStringList before
+            = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QList<FileContents> files { { path(1), QByteArray(1000, '1') },
+            { path(2), QByteArray(1000, '2') }, { path(3), QByteArray(5000, '3') } };
 
         QString result;
         QString single;
         {
-            const std::unique_ptr<FileSizeLimit> limit(sizeLimit < 0 ? nullptr : new FileSizeLimit(sizeLimit));
-            result = replaceFiles(files, {path(4)});
+            const std::unique_ptr<FileSizeLimit> limit(
+                sizeLimit < 0 ? nullptr : new FileSizeLimit(sizeLimit));
+            result = replaceFiles(files, { path(4) });
             // One file alone, through the same checks.
             if (limit)
                 single = replaceFile(path(1), files[2].bytes);
@@ -296,7 +300,7 @@ private slots:
             for (int n = 1; n <= 3; ++n)
                 QCOMPARE(readFile(path(n)), files[n - 1].bytes);
             QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                (QStringList{"set-1.pdf", "set-2.pdf", "set-3.pdf"}));
+                (QStringList { "set-1.pdf", "set-2.pdf", "set-3.pdf" }));
             return;
         }
         QVERIFY2(result.startsWith(QDir::toNativeSeparators(folder.path()) + QLatin1Char('/') + failure),
@@ -306,7 +310,8 @@ private slots:
         if (!folderInTheWay)
             QCOMPARE(readFile(path(2)), QByteArray("old two"));
         QCOMPARE(readFile(path(4)), QByteArray("old four, left by a longer run"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
         if (sizeLimit >= 0)
             QCOMPARE(single, QStringLiteral("File too large"));
     }
@@ -378,8 +383,9 @@ private slots:
         const GameLoadResult result = readGameFile(path, record);
         QTEST(result, "result");
         const QByteArray now(record.bytes.data(), kGameRecordSize);
-        QCOMPARE(now, result == GameLoadResult::Loaded ? content.left(kGameRecordSize)
-                                                       : QByteArray(before.bytes.data(), kGameRecordSize));
+        QCOMPARE(now,
+            result == GameLoadResult::Loaded ? content.left(kGameRecordSize)
+                                             : QByteArray(before.bytes.data(), kGameRecordSize));
     }
 
     void reservedBytesSurviveLoadAndSave()

@@ -1,21 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ticket geometry and the ticket printing run on the recording printer.
 #include "core/errors.h"
-#include "core/wheels/boardlist.h"
-#include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
-#include "core/tickets/pdffiles.h"
-#include "core/tickets/calibration.h"
-#include "core/tickets/ticketprint.h"
-#include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
 #include "core/text/translator.h"
+#include "core/tickets/calibration.h"
+#include "core/tickets/pdffiles.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
+#include "support/fakeplatform.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <limits>
 
 using namespace quillon;
@@ -26,7 +25,7 @@ namespace {
 // Board i holds the numbers i … i + 6, so a mark tells which board it belongs to.
 BoardList consecutiveBoards(int count)
 {
-    BoardList list{{QByteArray()}, count, 7};
+    BoardList list { { QByteArray() }, count, 7 };
     for (int i = 1; i <= count; ++i) {
         list.boards.append(QByteArray());
         for (int p = i; p < i + 7; ++p)
@@ -76,7 +75,7 @@ QList<QList<QPoint>> printedTickets(const test::PrintLog &log)
     for (const test::PrintedDocument &doc : log.documents) {
         result.emplaceBack();
         for (const PrintOp &op : doc.pages.first())
-            result.last().append({op.x, op.y});
+            result.last().append({ op.x, op.y });
     }
     return result;
 }
@@ -104,15 +103,15 @@ class TestTickets : public QObject {
     // Prints boards first … last of twelve consecutive boards.
     void print(PrintDevice &device, Prompts &prompts, int t, TicketMode mode, int first, int last)
     {
-        printTickets(device, prompts, Texts(&noTranslationFile, Language::French), TicketRun{t, mode, first, last},
-            consecutiveBoards(12), ownIndexSlots(), offsets);
+        printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
+            TicketRun { t, mode, first, last }, consecutiveBoards(12), ownIndexSlots(), offsets);
     }
 
 private slots:
     void init()
     {
         log = std::make_shared<test::PrintLog>();
-        offsets = PrintOffsets{};
+        offsets = PrintOffsets {};
     }
 
     void markPosition_data()
@@ -141,7 +140,7 @@ private slots:
         QFETCH(QPointF, cm);
         const QPointF p = quillon::markPosition(t, s, n);
         QVERIFY2(qAbs(p.x() - cm.x()) < 1e-9 && qAbs(p.y() - cm.y()) < 1e-9,
-                 qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 17).arg(p.y(), 0, 'g', 17)));
+            qPrintable(QStringLiteral("%1, %2").arg(p.x(), 0, 'g', 17).arg(p.y(), 0, 'g', 17)));
         QCOMPARE(ticketTypeNames().first(), QStringLiteral("QUEBEC LOTTO MAX "));
     }
 
@@ -162,12 +161,13 @@ private slots:
                                  << QSize(41, 24) << QSize(41, 12);
         QTest::newRow("600 dpi") << QSize(600, 600) << QPoint(0, 0) << QPoint(0, 0) << QPoint(378, 1460)
                                  << QSize(83, 47) << QSize(83, 24);
-        QTest::newRow("300 dpi across, 600 down") << QSize(300, 600) << QPoint(0, 0) << QPoint(0, 0) << QPoint(189, 1460)
-                                                  << QSize(41, 47) << QSize(41, 24);
-        QTest::newRow("5 mm right, 3 mm up") << QSize(300, 300) << QPoint(0, 0) << QPoint(5, -3) << QPoint(248, 694)
-                                             << QSize(41, 23) << QSize(41, 11);
-        QTest::newRow("printer offset 50 across, 20 down") << QSize(300, 300) << QPoint(50, 20) << QPoint(0, 0)
-                                                           << QPoint(139, 710) << QSize(41, 24) << QSize(41, 12);
+        QTest::newRow("300 dpi across, 600 down") << QSize(300, 600) << QPoint(0, 0) << QPoint(0, 0)
+                                                  << QPoint(189, 1460) << QSize(41, 47) << QSize(41, 24);
+        QTest::newRow("5 mm right, 3 mm up") << QSize(300, 300) << QPoint(0, 0) << QPoint(5, -3)
+                                             << QPoint(248, 694) << QSize(41, 23) << QSize(41, 11);
+        QTest::newRow("printer offset 50 across, 20 down")
+            << QSize(300, 300) << QPoint(50, 20) << QPoint(0, 0) << QPoint(139, 710) << QSize(41, 24)
+            << QSize(41, 12);
         // Offsets no dialog gives, from a damaged settings file: the marks go as far
         // as a coordinate can, on the side the offset points to.
         QTest::newRow("absurd offsets") << QSize(300, 300) << QPoint(0, 0) << QPoint(kHighest, kLowest)
@@ -184,25 +184,28 @@ private slots:
         log->dpiX = dpi.width();
         log->dpiY = dpi.height();
         log->offset = printerOffset;
-        offsets = {userOffset.x(), userOffset.y()};
+        offsets = { userOffset.x(), userOffset.y() };
         test::RecordingPrintDevice device(log);
         QCOMPARE(QPoint(cmToDevice(device, offsets, Axis::Horizontal, 1.6),
                      cmToDevice(device, offsets, Axis::Vertical, 6.18)),
             mark);
 
         device.beginDocument(QStringLiteral("marks"));
-        for (int kind : {0, 1, 2, 3, 4, 5})
+        for (int kind : { 0, 1, 2, 3, 4, 5 })
             drawMark(device, offsets, 10, 20, MarkKind(kind));
         // A bar whose corner lies at the end of the coordinate range ends there too.
-        drawMark(device, offsets, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), MarkKind::Bar2mm);
+        drawMark(device, offsets, std::numeric_limits<int>::max(), std::numeric_limits<int>::max(),
+            MarkKind::Bar2mm);
         const QList<PrintOp> ops = log->documents.first().pages.first();
         QCOMPARE(ops.size(), 5); // kinds 0 and 5 draw nothing
         QCOMPARE(ops[0].text, QStringLiteral("X"));
         QCOMPARE(QPoint(ops[0].x, ops[0].y), QPoint(10, 20));
-        const QSize bars[] = {bar2, bar1, bar1};
+        const QSize bars[] = { bar2, bar1, bar1 };
         for (int k = 1; k <= 3; ++k)
-            QCOMPARE(QRect(ops[k].x, ops[k].y, ops[k].x2 - ops[k].x, ops[k].y2 - ops[k].y), QRect(QPoint(10, 20), bars[k - 1]));
-        QCOMPARE(QPoint(ops[4].x2, ops[4].y2), QPoint(std::numeric_limits<int>::max(), std::numeric_limits<int>::max()));
+            QCOMPARE(QRect(ops[k].x, ops[k].y, ops[k].x2 - ops[k].x, ops[k].y2 - ops[k].y),
+                QRect(QPoint(10, 20), bars[k - 1]));
+        QCOMPARE(QPoint(ops[4].x2, ops[4].y2),
+            QPoint(std::numeric_limits<int>::max(), std::numeric_limits<int>::max()));
         // 1.27 cm is half an inch: an exact half of a dot goes to the even neighbour.
         QCOMPARE(cmToDots(1.27, 5, 0, 0), 2);
         QCOMPARE(cmToDots(1.27, 7, 0, 0), 4);
@@ -214,13 +217,14 @@ private slots:
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("last");
         QTest::addColumn<QList<QList<int>>>("tickets"); // boards of each ticket, slot 1 first
-        QTest::newRow("12 boards on type 1") << 1 << 1 << 12
-                                             << QList<QList<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12}};
-        QTest::newRow("type 4 from board 3") << 4 << 3 << 7 << QList<QList<int>>{{3, 4, 5, 6}, {7}};
-        QTest::newRow("type 3 from board 2") << 3 << 2 << 12 << QList<QList<int>>{{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {12}};
-        QTest::newRow("type 5, clipped to the boards") << 5 << -4 << 40
-                                                       << QList<QList<int>>{{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {11, 12}};
-        QTest::newRow("empty range feeds nothing") << 1 << 9 << 8 << QList<QList<int>>{};
+        QTest::newRow("12 boards on type 1")
+            << 1 << 1 << 12 << QList<QList<int>> { { 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10 }, { 11, 12 } };
+        QTest::newRow("type 4 from board 3") << 4 << 3 << 7 << QList<QList<int>> { { 3, 4, 5, 6 }, { 7 } };
+        QTest::newRow("type 3 from board 2")
+            << 3 << 2 << 12 << QList<QList<int>> { { 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 }, { 12 } };
+        QTest::newRow("type 5, clipped to the boards")
+            << 5 << -4 << 40 << QList<QList<int>> { { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 11, 12 } };
+        QTest::newRow("empty range feeds nothing") << 1 << 9 << 8 << QList<QList<int>> {};
     }
     void oneDocumentPerTicket()
     {
@@ -248,13 +252,13 @@ private slots:
         }
 
         // Each ticket printed alone, as the preview draws it, is the ticket of the whole run.
-        const TicketRun run{t, TicketMode::PrintAll, first, last};
+        const TicketRun run { t, TicketMode::PrintAll, first, last };
         QCOMPARE(ticketCount(run, consecutiveBoards(12)), int(tickets.size()));
         for (int i = 0; i < int(tickets.size()); ++i) {
             log->documents.clear();
             printTickets(device, prompts, Texts(&noTranslationFile, Language::French), ticketOfRun(run, i),
                 consecutiveBoards(12), ownIndexSlots(), offsets);
-            QCOMPARE(printedTickets(*log), expectedTickets(device, offsets, t, {tickets[i]}));
+            QCOMPARE(printedTickets(*log), expectedTickets(device, offsets, t, { tickets[i] }));
         }
     }
 
@@ -263,10 +267,11 @@ private slots:
         QTest::addColumn<QList<Prompts::Answer>>("answers");
         QTest::addColumn<QList<qsizetype>>("documentsAtPrompt");
         QTest::addColumn<QList<QList<int>>>("tickets");
-        QTest::newRow("Ok") << QList<Prompts::Answer>{} << QList<qsizetype>{1, 2}
-                            << QList<QList<int>>{{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12}};
-        QTest::newRow("Cancel at the first prompt") << QList<Prompts::Answer>{Prompts::Answer::Cancel}
-                                                    << QList<qsizetype>{1} << QList<QList<int>>{{1, 2, 3, 4, 5}};
+        QTest::newRow("Ok") << QList<Prompts::Answer> {} << QList<qsizetype> { 1, 2 }
+                            << QList<QList<int>> { { 1, 2, 3, 4, 5 }, { 6, 7, 8, 9, 10 }, { 11, 12 } };
+        QTest::newRow("Cancel at the first prompt")
+            << QList<Prompts::Answer> { Prompts::Answer::Cancel } << QList<qsizetype> { 1 }
+            << QList<QList<int>> { { 1, 2, 3, 4, 5 } };
     }
     void stopBeforeEachTicket()
     {
@@ -314,10 +319,10 @@ private slots:
             << "The printer \"Recording\" is no longer available. Ticket 2 (boards 6 to 10) was not printed."
             << QStringList { "ended" } << 1 << en;
         // Said in the player's language, the printer's reason as well.
-        QTest::newRow("gone, in French")
-            << TicketMode::StopEachTicket << 0 << 1 << -1
-            << "L'imprimante « Recording » n'est plus disponible. Le ticket 2 (grilles 6 à 10) n'a pas été imprimé."
-            << QStringList { "ended" } << 1 << int(Language::French);
+        QTest::newRow("gone, in French") << TicketMode::StopEachTicket << 0 << 1 << -1
+                                         << "L'imprimante « Recording » n'est plus disponible. Le ticket 2 "
+                                            "(grilles 6 à 10) n'a pas été imprimé."
+                                         << QStringList { "ended" } << 1 << int(Language::French);
         QTest::newRow("refused, in Croatian")
             << TicketMode::PrintAll << 0 << -1 << 0
             << "Pisač „Recording” ne prima poslove. Listić 1 (kombinacije 1 do 5) nije isprintan."
@@ -368,7 +373,9 @@ private slots:
         QCOMPARE(thrown, error);
         QStringList printed;
         for (const test::PrintedDocument &doc : log->documents)
-            printed.append(doc.aborted ? (doc.ended ? "ended and aborted" : "aborted") : doc.ended ? "ended" : "open");
+            printed.append(doc.aborted ? (doc.ended ? "ended and aborted" : "aborted")
+                    : doc.ended        ? "ended"
+                                       : "open");
         QCOMPARE(printed, documents);
         QCOMPARE(player.calls.size(), prompts);
     }
@@ -379,17 +386,18 @@ private slots:
     void leftoversOfALongerRun()
     {
         QTemporaryDir folder;
-        for (const char *name : {"t-1.pdf", "t-3.pdf", "t-4.pdf", "t-10.pdf", "t-9.pdf", "t-04.pdf", "t-x.pdf",
-                 "t-5.pdf.bak", "other-5.pdf", "t.pdf", "t-2-7.pdf"}) {
+        for (const char *name : { "t-1.pdf", "t-3.pdf", "t-4.pdf", "t-10.pdf", "t-9.pdf", "t-04.pdf",
+                 "t-x.pdf", "t-5.pdf.bak", "other-5.pdf", "t.pdf", "t-2-7.pdf" }) {
             QFile file(folder.filePath(QString::fromLatin1(name)));
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         QStringList expected;
-        for (const char *name : {"t-4.pdf", "t-9.pdf", "t-10.pdf"})
+        for (const char *name : { "t-4.pdf", "t-9.pdf", "t-10.pdf" })
             expected.append(folder.filePath(QString::fromLatin1(name)));
         QCOMPARE(leftoverNumberedFiles(folder.filePath(QStringLiteral("t.pdf")), 3), expected);
         QCOMPARE(pdfFileNames(folder.filePath(QStringLiteral("t.pdf")), true, 2),
-            (QStringList{folder.filePath(QStringLiteral("t-1.pdf")), folder.filePath(QStringLiteral("t-2.pdf"))}));
+            (QStringList {
+                folder.filePath(QStringLiteral("t-1.pdf")), folder.filePath(QStringLiteral("t-2.pdf")) }));
     }
 
     // A few files are listed one a line; hundreds are told by their count, folder,
@@ -410,7 +418,8 @@ private slots:
             files.append(QStringLiteral("/home/ana/t-%1.pdf").arg(n));
         const QString brief = filesInBrief(files);
         QTEST(int(brief.count(QLatin1Char('\n'))) + 1, "lines");
-        for (const QString &part : {QStringLiteral("/home/ana"), QStringLiteral("t-1.pdf"), QString::number(count)})
+        for (const QString &part :
+            { QStringLiteral("/home/ana"), QStringLiteral("t-1.pdf"), QString::number(count) })
             QVERIFY2(brief.contains(part), qPrintable(brief));
         QVERIFY2(brief.contains(QStringLiteral("t-%1.pdf").arg(count)), qPrintable(brief));
     }
@@ -423,9 +432,11 @@ private slots:
         QTest::addColumn<int>("refusedAfter");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("documents");
-        QTest::newRow("ready") << -1 << -1 << QString() << QStringList{"ended"};
-        QTest::newRow("not ready") << 0 << -1 << "The printer \"Recording\" is no longer available." << QStringList{};
-        QTest::newRow("refused") << -1 << 0 << "The printer \"Recording\" does not accept jobs." << QStringList{"ended"};
+        QTest::newRow("ready") << -1 << -1 << QString() << QStringList { "ended" };
+        QTest::newRow("not ready") << 0 << -1 << "The printer \"Recording\" is no longer available."
+                                   << QStringList {};
+        QTest::newRow("refused") << -1 << 0 << "The printer \"Recording\" does not accept jobs."
+                                 << QStringList { "ended" };
     }
     void calibrationSheetNeedsAReadyPrinter()
     {

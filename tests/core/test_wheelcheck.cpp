@@ -8,16 +8,16 @@
 #include <QStringList>
 #include <QTest>
 
-
 using quillon::checkWheel;
 
 namespace {
 
 // System 1, 5 if 7 among 12 in 6 boards: a proven table to break in each test row.
-const QStringList kSystem1 = {"ABDFHIJ", "ABCEHJK", "ABDFIJK", "BCDEFGL", "ACEGIJL", "DFGHIKL"};
+const QStringList kSystem1 = { "ABDFHIJ", "ABCEHJK", "ABDFIJK", "BCDEFGL", "ACEGIJL", "DFGHIKL" };
 
 // The 7-subsets of 1 ... 8 other than ABCDEFG: 7 if 7 among 8 fails on exactly that set.
-const QStringList kFullEightMinusFirst = {"ABCDEFH", "ABCDEGH", "ABCDFGH", "ABCEFGH", "ABDEFGH", "ACDEFGH", "BCDEFGH"};
+const QStringList kFullEightMinusFirst
+    = { "ABCDEFH", "ABCDEGH", "ABCDFGH", "ABCEFGH", "ABDEFGH", "ACDEFGH", "BCDEFGH" };
 
 QByteArrayList toBoards(const QStringList &lines)
 {
@@ -71,12 +71,14 @@ private slots:
         QTest::addColumn<QString>("reason"); // empty: the table must pass
 
         QTest::newRow("proven table") << 5 << 7 << 12 << 6 << kSystem1 << "";
-        QTest::newRow("one board short") << 5 << 7 << 12 << 6 << kSystem1.mid(0, 5) << "expected 6 boards, found 5";
-        QTest::newRow("one board too many") << 5 << 7 << 12 << 6 << (kSystem1 + QStringList{"ABCDEFG"})
-                                            << "expected 6 boards, found 7";
+        QTest::newRow("one board short")
+            << 5 << 7 << 12 << 6 << kSystem1.mid(0, 5) << "expected 6 boards, found 5";
+        QTest::newRow("one board too many")
+            << 5 << 7 << 12 << 6 << (kSystem1 + QStringList { "ABCDEFG" }) << "expected 6 boards, found 7";
         QTest::newRow("six letters") << 5 << 7 << 12 << 6 << replaced(kSystem1, 2, "ABDFIJ")
                                      << "line 3: expected 7 letters, found 6";
-        QTest::newRow("empty line") << 5 << 7 << 12 << 6 << replaced(kSystem1, 5, "") << "line 6: expected 7 letters, found 0";
+        QTest::newRow("empty line") << 5 << 7 << 12 << 6 << replaced(kSystem1, 5, "")
+                                    << "line 6: expected 7 letters, found 0";
         QTest::newRow("position beyond pool") << 5 << 7 << 12 << 6 << replaced(kSystem1, 1, "ABCEHJM")
                                               << "line 2: 'M' is not a position in 1 ... 12";
         QTest::newRow("lower-case letter") << 5 << 7 << 12 << 6 << replaced(kSystem1, 0, "aBDFHIJ")
@@ -85,19 +87,24 @@ private slots:
                                        << "line 4: positions not strictly ascending at 'E'";
         QTest::newRow("position twice") << 5 << 7 << 12 << 6 << replaced(kSystem1, 4, "ACEGIIL")
                                         << "line 5: positions not strictly ascending at 'I'";
-        QTest::newRow("repeated board") << 5 << 7 << 12 << 6 << replaced(kSystem1, 5, "ABCEHJK") << "line 6: repeats line 2";
-        QTest::newRow("position unused") << 1 << 1 << 8 << 1 << QStringList{"ABCDEFG"} << "position 8 (H) is in no board";
-        QTest::newRow("guarantee broken") << 5 << 7 << 12 << 6 << replaced(kSystem1, 5, "CFGHIKL")
-                                          << "no board holds 5 of ADEFGHK";
+        QTest::newRow("repeated board")
+            << 5 << 7 << 12 << 6 << replaced(kSystem1, 5, "ABCEHJK") << "line 6: repeats line 2";
+        QTest::newRow("position unused")
+            << 1 << 1 << 8 << 1 << QStringList { "ABCDEFG" } << "position 8 (H) is in no board";
+        QTest::newRow("guarantee broken")
+            << 5 << 7 << 12 << 6 << replaced(kSystem1, 5, "CFGHIKL") << "no board holds 5 of ADEFGHK";
         QTest::newRow("only the missing full-wheel board uncovered")
             << 7 << 7 << 8 << 7 << kFullEightMinusFirst << "no board holds 7 of ABCDEFG";
-        QTest::newRow("full wheel") << 7 << 7 << 8 << 8 << (kFullEightMinusFirst + QStringList{"ABCDEFG"}) << "";
-        QTest::newRow("disjoint boards") << 4 << 7 << 14 << 2 << QStringList{"ABCDEFG", "HIJKLMN"} << "";
+        QTest::newRow("full wheel") << 7 << 7 << 8 << 8 << (kFullEightMinusFirst + QStringList { "ABCDEFG" })
+                                    << "";
+        QTest::newRow("disjoint boards") << 4 << 7 << 14 << 2 << QStringList { "ABCDEFG", "HIJKLMN" } << "";
         QTest::newRow("disjoint boards, one condition too weak")
-            << 4 << 6 << 14 << 2 << QStringList{"ABCDEFG", "HIJKLMN"} << "no board holds 4 of ABCHIJ";
-        QTest::newRow("largest pool") << 1 << 1 << 30 << 5
-                                      << QStringList{"ABCDEFG", "HIJKLMN", "OPQRSTU", "VWXYZ[\\", "WXYZ[]^"} << "";
-        QTest::newRow("guarantee above condition") << 6 << 5 << 12 << 6 << kSystem1 << "impossible system 6-5-12-6";
+            << 4 << 6 << 14 << 2 << QStringList { "ABCDEFG", "HIJKLMN" } << "no board holds 4 of ABCHIJ";
+        QTest::newRow("largest pool")
+            << 1 << 1 << 30 << 5 << QStringList { "ABCDEFG", "HIJKLMN", "OPQRSTU", "VWXYZ[\\", "WXYZ[]^" }
+            << "";
+        QTest::newRow("guarantee above condition")
+            << 6 << 5 << 12 << 6 << kSystem1 << "impossible system 6-5-12-6";
         QTest::newRow("pool beyond 30") << 5 << 7 << 31 << 6 << kSystem1 << "impossible system 5-7-31-6";
     }
 
@@ -120,10 +127,12 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QStringList>("lines");
 
-        QTest::newRow("two lines") << QByteArray("ABCDEFG\nHIJKLMN\n") << true << QStringList{"ABCDEFG", "HIJKLMN"};
-        QTest::newRow("no final newline") << QByteArray("ABCDEFG\nHIJKLMN") << false << QStringList{};
-        QTest::newRow("carriage returns") << QByteArray("ABCDEFG\r\nHIJKLMN\r\n") << false << QStringList{};
-        QTest::newRow("blank line kept") << QByteArray("ABCDEFG\n\nHIJKLMN\n") << true << QStringList{"ABCDEFG", "", "HIJKLMN"};
+        QTest::newRow("two lines") << QByteArray("ABCDEFG\nHIJKLMN\n") << true
+                                   << QStringList { "ABCDEFG", "HIJKLMN" };
+        QTest::newRow("no final newline") << QByteArray("ABCDEFG\nHIJKLMN") << false << QStringList {};
+        QTest::newRow("carriage returns") << QByteArray("ABCDEFG\r\nHIJKLMN\r\n") << false << QStringList {};
+        QTest::newRow("blank line kept")
+            << QByteArray("ABCDEFG\n\nHIJKLMN\n") << true << QStringList { "ABCDEFG", "", "HIJKLMN" };
     }
 
     void split()
@@ -146,7 +155,7 @@ private slots:
     void searchFromGivenBoards_data()
     {
         QTest::addColumn<int>("system");
-        QTest::addColumn<int>("taken");  // boards taken out of the catalogue table
+        QTest::addColumn<int>("taken"); // boards taken out of the catalogue table
         QTest::addColumn<int>("downTo"); // shrink to this many boards (0: no shrinking)
         QTest::addColumn<bool>("weighted");
         QTest::addColumn<int>("expected"); // boards of the result
@@ -181,8 +190,8 @@ private slots:
         QCOMPARE(result.boards.size(), expected);
         if (taken == 0 && downTo == 0)
             QCOMPARE(lettersOf(result.boards), lettersOf(table));
-        const quillon::WheelCheckResult check =
-            checkWheel(d.guarantee, d.condition, d.poolSize, expected, lettersOf(result.boards));
+        const quillon::WheelCheckResult check
+            = checkWheel(d.guarantee, d.condition, d.poolSize, expected, lettersOf(result.boards));
         QVERIFY2(check.ok, qPrintable(check.reason));
     }
 

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel engine: catalogue and system list, reading the boxes, expanding boards.
-#include "core/wheels/boardlist.h"
 #include "core/text/displaynames.h"
+#include "core/text/translationfile.h"
+#include "core/wheels/boardlist.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "core/text/translationfile.h"
 
 #include <QTest>
-
 #include <tuple>
 
 using namespace quillon;
@@ -30,7 +29,7 @@ private:
     }
 
 private slots:
-    void init() { picked = Selection{}; }
+    void init() { picked = Selection {}; }
 
     void displayName_data()
     {
@@ -42,7 +41,8 @@ private slots:
         QTest::newRow("fr 7") << 1 << 7 << QStringLiteral("  5 numéros si  5 parmi 14 en   138 grilles");
         QTest::newRow("hr 7, empty word keeps both spaces")
             << 6 << 7 << QStringLiteral("  5  /  5 od 14 u   138 kombinacija");
-        QTest::newRow("fr 119, widest G") << 1 << 119 << QStringLiteral("  6 numéros si  7 parmi 21 en  2784 grilles");
+        QTest::newRow("fr 119, widest G")
+            << 1 << 119 << QStringLiteral("  6 numéros si  7 parmi 21 en  2784 grilles");
     }
     void displayName()
     {
@@ -71,7 +71,8 @@ private slots:
         QList<int> order;
         for (int i = 0; i < items.size(); ++i) {
             QVERIFY(hasWheelTable(items[i].index));
-            QCOMPARE(items[i].text, quillon::displayName(Wheel::fromCatalogue(items[i].index), catalogue(language)));
+            QCOMPARE(items[i].text,
+                quillon::displayName(Wheel::fromCatalogue(items[i].index), catalogue(language)));
             order.append(items[i].index);
             if (i > 0)
                 QVERIFY2(key(items[i - 1]) < key(items[i]), qPrintable(items[i].text));
@@ -130,8 +131,8 @@ private slots:
     void readingTheBoxes()
     {
         // Empty and non-numeric boxes are passed over; the next box takes the slot.
-        QStringList texts = boxes({QStringLiteral("5"), QStringLiteral("07"), QString(), QStringLiteral("0"),
-                                   QStringLiteral(" "), QStringLiteral("33")});
+        QStringList texts = boxes({ QStringLiteral("5"), QStringLiteral("07"), QString(), QStringLiteral("0"),
+            QStringLiteral(" "), QStringLiteral("33") });
         QCOMPARE(readSelection(texts, picked), 38);
         QCOMPARE(picked.numbers[1], 5);
         QCOMPARE(picked.numbers[2], 7);
@@ -150,7 +151,7 @@ private slots:
 
     void generatingSystem3()
     {
-        readSelection(boxes({"5", "9", "14", "21", "27", "33", "38", "40", "44"}), picked);
+        readSelection(boxes({ "5", "9", "14", "21", "27", "33", "38", "40", "44" }), picked);
         BoardList list;
         generate(Wheel::fromCatalogue(3), list);
         QCOMPARE(list.boardCount, 4);
@@ -165,11 +166,11 @@ private slots:
                 n.append(numberAt(list.boards[j], k, picked));
             return n;
         };
-        QCOMPARE(numbers(1), QList<int>({5, 9, 14, 21, 27, 33, 38}));
-        QCOMPARE(numbers(4), QList<int>({5, 9, 14, 21, 38, 40, 44}));
+        QCOMPARE(numbers(1), QList<int>({ 5, 9, 14, 21, 27, 33, 38 }));
+        QCOMPARE(numbers(4), QList<int>({ 5, 9, 14, 21, 38, 40, 44 }));
         // The lookup reads the slots when asked: swapping two boxes reorders board 1.
-        readSelection(boxes({"44", "9", "14", "21", "27", "33", "38", "40", "5"}), picked);
-        QCOMPARE(numbers(1), QList<int>({44, 9, 14, 21, 27, 33, 38}));
+        readSelection(boxes({ "44", "9", "14", "21", "27", "33", "38", "40", "5" }), picked);
+        QCOMPARE(numbers(1), QList<int>({ 44, 9, 14, 21, 27, 33, 38 }));
     }
 
     void generatingReplacesTheWholeList()

@@ -3,13 +3,13 @@
 // commands, with real widgets under the offscreen platform and scripted prompts.
 #include "core/draw/rating.h"
 #include "core/wheels/boardlist.h"
-#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/boardlistdialog.h"
+#include "gui/boardtablemodel.h"
 #include "gui/comparedialog.h"
 #include "gui/mainwindow.h"
-#include "gui/boardtablemodel.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 #include "support/program.h"
 
 #include <QAbstractButton>
@@ -21,12 +21,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QScopeGuard>
 #include <QTranslator>
 
 using namespace quillon;
@@ -36,7 +36,7 @@ using test::typeInto;
 
 namespace {
 
-const QStringList kExample = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
+const QStringList kExample = { "5", "9", "14", "21", "27", "33", "38", "40", "44" };
 
 // The grid as the player reads it: row 0 is the header row (the corner text, then the
 // column headers), row r the vertical header of board r and then its cells; column 0 is
@@ -103,14 +103,14 @@ class TestBoardWindows : public QObject, test::ProgramFixture {
 
     // Presses a main-window button and, once the modal window it opens is active,
     // runs check on it, then closes it.
-    template <class Check>
-    void whileOpen(QAbstractButton *button, QDialog *dialog, Check check)
+    template <class Check> void whileOpen(QAbstractButton *button, QDialog *dialog, Check check)
     {
         bool checked = false;
         dialog->setWindowTitle(QString()); // set again by the activation handler
         QTimer::singleShot(0, dialog, [&] {
             // The window runs its activation handler once the activation event arrives.
-            if (QTest::qWaitForWindowActive(dialog) && QTest::qWaitFor([dialog] { return !dialog->windowTitle().isEmpty(); })) {
+            if (QTest::qWaitForWindowActive(dialog)
+                && QTest::qWaitFor([dialog] { return !dialog->windowTitle().isEmpty(); })) {
                 check();
                 checked = true;
             }
@@ -125,10 +125,7 @@ class TestBoardWindows : public QObject, test::ProgramFixture {
     CompareDialog *compare() const { return test::dialog<CompareDialog>(w); }
 
 private slots:
-    void cleanup()
-    {
-        stopProgram();
-    }
+    void cleanup() { stopProgram(); }
 
     void viewShowsTheBoardsInTheGrid()
     {
@@ -147,9 +144,9 @@ private slots:
             for (int col = 0; col < 7; ++col)
                 QCOMPARE(grid->columnWidth(col), 41);
             QCOMPARE(grid->rowHeight(3), 25);
-            QCOMPARE(row(grid, 0, 0, 7), (QStringList{"Grille", "", "", "", "", "", "", ""}));
-            QCOMPARE(row(grid, 1, 0, 7), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38"}));
-            QCOMPARE(row(grid, 4, 0, 7), (QStringList{"4", "5", "9", "14", "21", "38", "40", "44"}));
+            QCOMPARE(row(grid, 0, 0, 7), (QStringList { "Grille", "", "", "", "", "", "", "" }));
+            QCOMPARE(row(grid, 1, 0, 7), (QStringList { "1", "5", "9", "14", "21", "27", "33", "38" }));
+            QCOMPARE(row(grid, 4, 0, 7), (QStringList { "4", "5", "9", "14", "21", "38", "40", "44" }));
             // The list window gets the normal pointer.
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         });
@@ -160,9 +157,9 @@ private slots:
         typeInto(numberBox(w, 9), QStringLiteral("5"));
         whileOpen(child<QPushButton>(w, "bvoirtick"), list(), [this] {
             QTableView *grid = child<QTableView>(list(), "grillecomb");
-            QCOMPARE(row(grid, 1, 1, 7), (QStringList{"44", "9", "14", "21", "27", "33", "38"}));
-            QCOMPARE(row(grid, 2, 1, 7), (QStringList{"44", "21", "27", "33", "38", "40", "5"}));
-            QCOMPARE(row(grid, 4, 1, 7), (QStringList{"44", "9", "14", "21", "38", "40", "5"}));
+            QCOMPARE(row(grid, 1, 1, 7), (QStringList { "44", "9", "14", "21", "27", "33", "38" }));
+            QCOMPARE(row(grid, 2, 1, 7), (QStringList { "44", "21", "27", "33", "38", "40", "5" }));
+            QCOMPARE(row(grid, 4, 1, 7), (QStringList { "44", "9", "14", "21", "38", "40", "5" }));
         });
     }
 
@@ -188,7 +185,8 @@ private slots:
             QTableView *grid = child<QTableView>(list(), "grillecomb");
             QCOMPARE(cell(grid, 0, 0), corner);
             const int room = grid->findChild<QAbstractButton *>()->width() - 1 - 2;
-            QVERIFY2(QFontMetrics(grid->font()).horizontalAdvance(corner) <= room, qPrintable(QString::number(room)));
+            QVERIFY2(QFontMetrics(grid->font()).horizontalAdvance(corner) <= room,
+                qPrintable(QString::number(room)));
             QCOMPARE(grid->verticalHeader()->width() > 61, widened);
         });
     }
@@ -279,8 +277,9 @@ private slots:
         QStringList texts;
         for (const test::PrintOp &op : doc.pages[0])
             texts.append(op.text);
-        QCOMPARE(texts, (QStringList{"LISTE DES PARIS", "5 9 14 21 27 33 38 ", "5 21 27 33 38 40 44 ",
-                                     "9 14 27 33 38 40 44 ", "5 9 14 21 38 40 44 "}));
+        QCOMPARE(texts,
+            (QStringList { "LISTE DES PARIS", "5 9 14 21 27 33 38 ", "5 21 27 33 38 40 44 ",
+                "9 14 27 33 38 40 44 ", "5 9 14 21 38 40 44 " }));
     }
 
     void aPrinterFailureIsShownAndTheWindowStays()
@@ -314,8 +313,9 @@ private slots:
         QCOMPARE(dialog.defaultSuffix, QStringLiteral("txt"));
         QFile file(path + QStringLiteral(".txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("5,9,14,21,27,33,38,\r\n5,21,27,33,38,40,44,\r\n"
-                                            "9,14,27,33,38,40,44,\r\n5,9,14,21,38,40,44,\r\n"));
+        QCOMPARE(file.readAll(),
+            QByteArray("5,9,14,21,27,33,38,\r\n5,21,27,33,38,40,44,\r\n"
+                       "9,14,27,33,38,40,44,\r\n5,9,14,21,38,40,44,\r\n"));
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
         // The dialog starts with the name last chosen; cancelling writes nothing.
@@ -488,7 +488,7 @@ private slots:
         start();
         whileOpen(child<QPushButton>(w, "bcompar"), compare(), [this] {
             CompareDialog *f = compare();
-            const QStringList draw = {"5", "9", "14", "21", "27", "33", "2", "38", "40"};
+            const QStringList draw = { "5", "9", "14", "21", "27", "33", "2", "38", "40" };
             for (int tag = 1; tag <= 9; ++tag)
                 typeInto(numberBox(f, tag), draw[tag - 1]);
             child<QPushButton>(f, "bvoir")->click();
@@ -498,9 +498,10 @@ private slots:
             QCOMPARE(grid->verticalHeader()->width(), 61);
             QCOMPARE(grid->columnWidth(6), 41);
             QCOMPARE(grid->columnWidth(7), 101);
-            QCOMPARE(row(grid, 0, 0, 8), (QStringList{"Grille", "", "", "", "", "", "", "", ""}));
-            QCOMPARE(row(grid, 1, 0, 8), (QStringList{"1", "5", "9", "14", "21", "27", "33", "38", "6 +  Comp"}));
-            QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 + 2 Comp"});
+            QCOMPARE(row(grid, 0, 0, 8), (QStringList { "Grille", "", "", "", "", "", "", "", "" }));
+            QCOMPARE(row(grid, 1, 0, 8),
+                (QStringList { "1", "5", "9", "14", "21", "27", "33", "38", "6 +  Comp" }));
+            QCOMPARE(row(grid, 2, 8, 8), QStringList { "4 + 2 Comp" });
             QCOMPARE(f->summary(), QStringLiteral("1 X 6 numéros + Comp\r3 X 4 numéros + 2 Comp\r"));
             QCOMPARE(child<QLabel>(f, "laffresul")->text(),
                 QStringLiteral("1 X 6 numéros + Comp\n3 X 4 numéros + 2 Comp\n"));
@@ -514,24 +515,24 @@ private slots:
             child<QPushButton>(f, "bvoir")->click();
             QCOMPARE(session->draw.entries[7], 2);
             QCOMPARE(session->draw.entries[9], 0);
-            QCOMPARE(row(grid, 2, 8, 8), QStringList{"4 +  Comp"});
+            QCOMPARE(row(grid, 2, 8, 8), QStringList { "4 +  Comp" });
             QCOMPARE(f->summary(), QStringLiteral("1 X 6 numéros + Comp\r3 X 4 numéros + Comp\r"));
 
             // Five main numbers and both bonus numbers.
-            const QStringList second = {"5", "9", "14", "21", "27", "1", "2", "33", "38"};
+            const QStringList second = { "5", "9", "14", "21", "27", "1", "2", "33", "38" };
             for (int tag = 1; tag <= 9; ++tag)
                 typeInto(numberBox(f, tag), second[tag - 1]);
             child<QPushButton>(f, "bvoir")->click();
-            QCOMPARE(row(grid, 1, 8, 8), QStringList{"5 + 2 Comp"});
+            QCOMPARE(row(grid, 1, 8, 8), QStringList { "5 + 2 Comp" });
             QCOMPARE(f->summary(),
-                     QStringLiteral("1 X 5 numéros + 2 Comp\r1 X 4 numéros + Comp\r2 X 3 numéros + 2 Comp\r"));
+                QStringLiteral("1 X 5 numéros + 2 Comp\r1 X 4 numéros + Comp\r2 X 3 numéros + 2 Comp\r"));
 
             // A draw that hits nothing leaves the result cells and the summary empty.
-            const QStringList none = {"41", "42", "43", "45", "46", "47", "48", "49", "50"};
+            const QStringList none = { "41", "42", "43", "45", "46", "47", "48", "49", "50" };
             for (int tag = 1; tag <= 9; ++tag)
                 typeInto(numberBox(f, tag), none[tag - 1]);
             child<QPushButton>(f, "bvoir")->click();
-            QCOMPARE(row(grid, 1, 8, 8), QStringList{""});
+            QCOMPARE(row(grid, 1, 8, 8), QStringList { "" });
             QCOMPARE(f->summary(), QString());
             QVERIFY(fakes->prompts.messages().isEmpty());
         });

@@ -4,14 +4,14 @@
 // so it runs as root (as CI does) and reports itself skipped (exit code 77) elsewhere.
 #include "core/files/export.h"
 #include "core/files/settingsfile.h"
-#include "support/fakeplatform.h"
+#include "core/wheels/boardlist.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "gui/ticketprintdialog.h"
-#include "core/wheels/boardlist.h"
-#include "support/storagefiles.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 #include "support/program.h"
+#include "support/storagefiles.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -42,7 +42,9 @@ public:
     SmallFilesystem()
     {
         m_mounted = m_dir.isValid()
-            && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=128k,mode=0755") == 0;
+            && ::mount(
+                   "tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, "size=128k,mode=0755")
+                == 0;
     }
     ~SmallFilesystem()
     {
@@ -60,7 +62,7 @@ public:
     // of the page size) are left.
     bool fill(qint64 leaveFree) const
     {
-        struct statvfs fs {};
+        struct statvfs fs { };
         if (::statvfs(QFile::encodeName(path()).constData(), &fs) != 0)
             return false;
         qint64 toWrite = qint64(fs.f_bavail) * qint64(fs.f_frsize) - leaveFree;
@@ -77,7 +79,9 @@ public:
 
     bool makeReadOnly() const
     {
-        return ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+        return ::mount(
+                   "tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr)
+            == 0;
     }
 
 private:
@@ -89,7 +93,10 @@ private:
 // do not stop the superuser.
 class AsOrdinaryUser {
 public:
-    explicit AsOrdinaryUser(bool wanted) : m_active(wanted && ::seteuid(65534) == 0) {}
+    explicit AsOrdinaryUser(bool wanted)
+        : m_active(wanted && ::seteuid(65534) == 0)
+    {
+    }
     ~AsOrdinaryUser()
     {
         if (m_active && ::seteuid(0) != 0)
@@ -114,10 +121,7 @@ class TestDiskFull : public QObject, ProgramFixture {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void cleanup()
-    {
-        stopProgram();
-    }
+    void cleanup() { stopProgram(); }
 
     // The player's file stays byte for byte as it was, nothing is left beside it, and
     // the failure is reported: message 81 for a game, the fixed settings message, and
@@ -182,12 +186,13 @@ private slots:
 
         QCOMPARE(readFile(path), old);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-                 QStringList({QStringLiteral("filler"), name}));
+            QStringList({ QStringLiteral("filler"), name }));
         const auto messages = fakes->prompts.messages();
         QVERIFY(!messages.isEmpty());
         QFETCH(QString, message);
         QVERIFY2(messages.last().text.contains(message), qPrintable(messages.last().text));
-        QVERIFY2(!messages.last().text.contains(QStringLiteral("Unknown error")), qPrintable(messages.last().text));
+        QVERIFY2(!messages.last().text.contains(QStringLiteral("Unknown error")),
+            qPrintable(messages.last().text));
         bool beeped = false;
         for (const auto &call : fakes->prompts.calls)
             beeped = beeped || call.kind == QLatin1String("beep");
@@ -213,7 +218,8 @@ private slots:
         QVERIFY(disk.isMounted());
         QStringList old;
         for (int n = 1; n <= (tickets ? 8 : 1); ++n) {
-            const QString name = tickets ? QStringLiteral("tickets-%1.pdf").arg(n) : QStringLiteral("sheet.pdf");
+            const QString name
+                = tickets ? QStringLiteral("tickets-%1.pdf").arg(n) : QStringLiteral("sheet.pdf");
             writeFile(disk.filePath(name), "%PDF-1.4 complete file " + QByteArray::number(n) + "\n%%EOF\n");
             old.append(name);
         }
@@ -225,17 +231,21 @@ private slots:
         QVERIFY(test::showActive(dialog));
         child<QComboBox>(dialog, "ComboBox1")->setCurrentIndex(2);
         QVERIFY(disk.fill(leaveFree));
-        fakes->prompts.fileNames.enqueue(disk.filePath(tickets ? QStringLiteral("tickets.pdf") : QStringLiteral("sheet.pdf")));
+        fakes->prompts.fileNames.enqueue(
+            disk.filePath(tickets ? QStringLiteral("tickets.pdf") : QStringLiteral("sheet.pdf")));
         child<QPushButton>(dialog, tickets ? "boutlancer" : "bcalage")->click();
 
         for (int n = 1; n <= old.size(); ++n)
-            QCOMPARE(readFile(disk.filePath(old[n - 1])), "%PDF-1.4 complete file " + QByteArray::number(n) + "\n%%EOF\n");
-        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{QStringLiteral("filler")} + old);
+            QCOMPARE(readFile(disk.filePath(old[n - 1])),
+                "%PDF-1.4 complete file " + QByteArray::number(n) + "\n%%EOF\n");
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+            QStringList { QStringLiteral("filler") } + old);
         const auto messages = fakes->prompts.messages();
         QVERIFY(messages.size() >= 2);
         // The question before replacing, when asked, then the failure; never "saved".
         const QString failure = messages.last().text;
-        QVERIFY2(failure.contains(QDir::toNativeSeparators(disk.path())) && failure.contains(QStringLiteral(".pdf: Aucun espace disponible sur le disque")),
+        QVERIFY2(failure.contains(QDir::toNativeSeparators(disk.path()))
+                && failure.contains(QStringLiteral(".pdf: Aucun espace disponible sur le disque")),
             qPrintable(failure));
         QCOMPARE(messages.last().icon, Prompts::Icon::Warning);
         QVERIFY(dialog->isVisible());

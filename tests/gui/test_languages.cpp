@@ -11,8 +11,8 @@
 #include "core/wheels/boardlist.h"
 #include "gui/errorhandler.h"
 #include "gui/mainwindow.h"
-#include "gui/ticketprintdialog.h"
 #include "gui/ticketpreviewwindow.h"
+#include "gui/ticketprintdialog.h"
 #include "support/children.h"
 #include "support/program.h"
 #include "support/storagefiles.h"
@@ -32,7 +32,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
-
 #include <stdexcept>
 
 using namespace quillon;

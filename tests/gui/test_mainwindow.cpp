@@ -3,17 +3,17 @@
 #include "core/text/displaynames.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
 #include "gui/aboutdialog.h"
-#include "gui/errorhandler.h"
 #include "gui/boardlistdialog.h"
 #include "gui/comparedialog.h"
+#include "gui/errorhandler.h"
+#include "gui/gradientbackground.h"
+#include "gui/mainwindow.h"
 #include "gui/settingsdialog.h"
 #include "gui/ticketpreviewwindow.h"
 #include "gui/ticketprintdialog.h"
-#include "gui/gradientbackground.h"
-#include "gui/mainwindow.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 #include "support/program.h"
 
 #include <QAbstractItemView>
@@ -104,16 +104,14 @@ class TestMainWindow : public QObject, test::ProgramFixture {
     }
 
 private slots:
-    void cleanup()
-    {
-        stopProgram();
-    }
+    void cleanup() { stopProgram(); }
 
     // Tab goes through every window's controls in reading order, back to the first.
     void tabFollowsTheReadingOrder_data()
     {
         QTest::addColumn<QString>("window");
-        for (const char *window : {"main", "board list", "compare", "tickets", "settings", "about", "preview"})
+        for (const char *window :
+            { "main", "board list", "compare", "tickets", "settings", "about", "preview" })
             QTest::newRow(window) << QString::fromLatin1(window);
     }
     void tabFollowsTheReadingOrder()
@@ -133,8 +131,8 @@ private slots:
         else if (window == QLatin1String("about"))
             shown = test::dialog<AboutDialog>(w);
         else if (window == QLatin1String("preview")) {
-            preview = std::make_unique<TicketPreviewWindow>(1, 3,
-                [](int) { return QPicture(); }, 300, QPoint(), QStringLiteral("note"), w);
+            preview = std::make_unique<TicketPreviewWindow>(
+                1, 3, [](int) { return QPicture(); }, 300, QPoint(), QStringLiteral("note"), w);
             shown = preview.get();
         }
         if (shown != w)
@@ -164,7 +162,8 @@ private slots:
         QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentIndex(), 0);
         const int system = w->selectedSystem();
         QVERIFY(hasWheelTable(system));
-        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(), displayName(Wheel::fromCatalogue(system), session->texts()));
+        QCOMPARE(child<QComboBox>(w, "clistesystemes")->currentText(),
+            displayName(Wheel::fromCatalogue(system), session->texts()));
         const int pool = systemDescriptor(system).poolSize;
         for (int tag = 1; tag <= kBoxCount; ++tag) {
             QCOMPARE(numberBox(w, tag)->isVisible(), tag <= pool);
@@ -203,10 +202,18 @@ private slots:
         QTest::addColumn<QString>("quit");
         QTest::addColumn<QString>("quitTip");
         QTest::addColumn<QString>("helpTip");
-        QTest::newRow("French") << 1 << "Quitter" << "Quitter le logiciel" << "Voir l'aide générale";
-        QTest::newRow("English") << 2 << "Quit" << "Close the software" << "View the help file";
-        QTest::newRow("Croatian") << 6 << "Izlaz" << "Zatvoriti program" << "Pogledati pomoć";
-        QTest::newRow("Portuguese: no captions") << 3 << "" << "" << "";
+        QTest::newRow("French") << 1 << "Quitter"
+                                << "Quitter le logiciel"
+                                << "Voir l'aide générale";
+        QTest::newRow("English") << 2 << "Quit"
+                                 << "Close the software"
+                                 << "View the help file";
+        QTest::newRow("Croatian") << 6 << "Izlaz"
+                                  << "Zatvoriti program"
+                                  << "Pogledati pomoć";
+        QTest::newRow("Portuguese: no captions") << 3 << ""
+                                                 << ""
+                                                 << "";
     }
     void tooltipsOnlyOnFourButtons()
     {
@@ -234,15 +241,22 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("digits") << "42" << "42";
-        QTest::newRow("letters") << "a4b" << "4";
-        QTest::newRow("minus and space") << "- 7" << "7";
-        QTest::newRow("length limit") << "123" << "12";
+        QTest::newRow("digits") << "42"
+                                << "42";
+        QTest::newRow("letters") << "a4b"
+                                 << "4";
+        QTest::newRow("minus and space") << "- 7"
+                                         << "7";
+        QTest::newRow("length limit") << "123"
+                                      << "12";
         // Pasted (Ctrl+V is refused as a typed key; the context menu and the middle
         // button paste) or dropped text meets the same rule.
-        QTest::newRow("pasted letters") << "paste:ab" << "1";
-        QTest::newRow("pasted sign") << "paste:-5" << "1";
-        QTest::newRow("pasted digits") << "paste:37" << "37";
+        QTest::newRow("pasted letters") << "paste:ab"
+                                        << "1";
+        QTest::newRow("pasted sign") << "paste:-5"
+                                     << "1";
+        QTest::newRow("pasted digits") << "paste:37"
+                                       << "37";
     }
     void keyFilterLetsOnlyDigitsAndBackspaceThrough()
     {
@@ -377,7 +391,8 @@ private slots:
         const auto calls = fakes->prompts.messages();
         QCOMPARE(calls.size(), 1);
         // The library's words inside a sentence in the player's language.
-        QCOMPARE(calls[0].text, QStringLiteral("La commande s'est arrêtée sur une erreur inattendue (disk on fire)."));
+        QCOMPARE(calls[0].text,
+            QStringLiteral("La commande s'est arrêtée sur une erreur inattendue (disk on fire)."));
         QCOMPARE(calls[0].buttons, Prompts::Buttons::Ok);
         QVERIFY(w->isVisible());
     }

@@ -4,19 +4,20 @@
 #include "core/files/settingsfile.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
 #include "gui/aboutdialog.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
 #include "gui/settingsdialog.h"
-#include "support/storagefiles.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 #include "support/program.h"
+#include "support/storagefiles.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
-#include <QFrame>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <QAbstractItemView>
 
 using namespace quillon;
 using test::child;
@@ -45,10 +45,7 @@ class TestStorageWindows : public QObject, ProgramFixture {
     QByteArray get(const QString &name) const { return readFile(path(name)); }
 
     // Starts the program with the files already put in its folder.
-    void start()
-    {
-        QVERIFY(startIn(folder->path()));
-    }
+    void start() { QVERIFY(startIn(folder->path())); }
 
     SettingsDialog *openSettings()
     {
@@ -74,10 +71,7 @@ private slots:
         folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/quillon folder-XXXXXX"));
         QVERIFY(folder->isValid());
     }
-    void cleanup()
-    {
-        stopProgram();
-    }
+    void cleanup() { stopProgram(); }
 
     void firstStartIsFrenchAndQuitWritesTheSettings()
     {
@@ -139,10 +133,14 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("signs and digits") << "-12" << "-12";
-        QTest::newRow("letters dropped") << "a1b+" << "1+";
-        QTest::newRow("blank and dot dropped") << " 4.5" << "45";
-        QTest::newRow("five characters") << "1234567" << "12345";
+        QTest::newRow("signs and digits") << "-12"
+                                          << "-12";
+        QTest::newRow("letters dropped") << "a1b+"
+                                         << "1+";
+        QTest::newRow("blank and dot dropped") << " 4.5"
+                                               << "45";
+        QTest::newRow("five characters") << "1234567"
+                                         << "12345";
     }
     void offsetKeyFilter()
     {
@@ -287,7 +285,9 @@ private slots:
         QTest::newRow("English") << 2 << "The author decline all responsabilities"
                                  << "an in the errors that can be found in the systems"
                                  << "Wheeling systems for seven-number lotteries";
-        QTest::newRow("Croatian") << 6 << "" << "" << "Reducirani sistemi za lutrije sa sedam brojeva";
+        QTest::newRow("Croatian") << 6 << ""
+                                  << ""
+                                  << "Reducirani sistemi za lutrije sa sedam brojeva";
     }
     void aboutBox()
     {
@@ -300,7 +300,8 @@ private slots:
         QCOMPARE(about->windowTitle(), QStringLiteral("A propos"));
         QCOMPARE(about->size(), QSize(465, 319));
         // Centred on the screen, give or take the window frame.
-        QVERIFY((about->geometry().center() - about->screen()->availableGeometry().center()).manhattanLength() <= 8);
+        QVERIFY((about->geometry().center() - about->screen()->availableGeometry().center()).manhattanLength()
+            <= 8);
         QCOMPARE(child<QLabel>(about, "ProductName")->text(), QStringLiteral("Quillon"));
         QCOMPARE(child<QLabel>(about, "lversion")->text(), QStringLiteral("1.22"));
         QTEST(child<QLabel>(about, "Label8")->text(), "line8");
@@ -408,7 +409,8 @@ private slots:
         QCOMPARE(numberBox(w, 3)->currentText(), QStringLiteral("44"));
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("my game.qz")));
         child<QPushButton>(w, "bchargejeu")->click();
-        QCOMPARE(fakes->prompts.calls.last().dialog.title, QStringLiteral("Sélectionnez le fichier à charger"));
+        QCOMPARE(
+            fakes->prompts.calls.last().dialog.title, QStringLiteral("Sélectionnez le fichier à charger"));
         QVERIFY(fakes->prompts.calls.last().dialog.fileMustExist);
         QCOMPARE(w->selectedSystem(), system);
         QCOMPARE(w->boxTexts(), saved);
@@ -428,8 +430,8 @@ private slots:
         game.replace(32, 4, int32(0));
         game.replace(36, 4, int32(51));
         QTest::newRow("229 bytes") << game + "z" << QString();
-        QTest::newRow("wrong signature") << QByteArray(game).replace(1, 1, "X")
-                                         << "Ce n'est pas un fichier de sauvegarde";
+        QTest::newRow("wrong signature")
+            << QByteArray(game).replace(1, 1, "X") << "Ce n'est pas un fichier de sauvegarde";
         QTest::newRow("missing") << QByteArray("<none>") << "Fichier inexistant";
     }
     void loadingAGameFile()
@@ -487,7 +489,6 @@ private slots:
         QCOMPARE(calls[3].text, QStringLiteral("Erreur lors de l'écriture"));
         QCOMPARE(calls[3].caption, QStringLiteral("Problème !!"));
     }
-
 };
 
 QTEST_MAIN(TestStorageWindows)

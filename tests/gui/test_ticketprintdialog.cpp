@@ -2,12 +2,12 @@
 // The ticket printing dialog with real widgets under the offscreen platform.
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/mainwindow.h"
-#include "gui/ticketprintdialog.h"
 #include "gui/ticketpreviewwindow.h"
+#include "gui/ticketprintdialog.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 #include "support/program.h"
 #include "support/storagefiles.h"
 
@@ -44,10 +44,7 @@ class TestTicketPrintDialog : public QObject, test::ProgramFixture {
     }
 
 private slots:
-    void cleanup()
-    {
-        stopProgram();
-    }
+    void cleanup() { stopProgram(); }
 
     void eachOpeningStartsAfreshButTheMode()
     {
@@ -76,7 +73,7 @@ private slots:
         open();
         for (QLineEdit *box : { child<QLineEdit>(d, "Gpremier"), child<QLineEdit>(d, "gdernier") }) {
             box->setText(QStringLiteral("12"));
-            for (Qt::Key key : {Qt::Key_A, Qt::Key_3, Qt::Key_Minus, Qt::Key_Backspace})
+            for (Qt::Key key : { Qt::Key_A, Qt::Key_3, Qt::Key_Minus, Qt::Key_Backspace })
                 QTest::keyClick(box, key);
             QCOMPARE(box->text(), QStringLiteral("123"));
             // Keys that type no character work as usual.
@@ -95,18 +92,29 @@ private slots:
         QTest::addColumn<QString>("message"); // the one message shown, if any
         QTest::addColumn<int>("documents");
         const QString refused = QStringLiteral("Numéros des grilles à imprimer incorrect/Problème");
-        QTest::newRow("first 0") << "0" << "5" << false << false << refused << 0;
-        QTest::newRow("first empty") << "" << "5" << false << false << refused << 0;
-        QTest::newRow("last above G") << "1" << "17" << false << false << refused << 0;
-        QTest::newRow("last below first") << "7" << "3" << false << false << refused << 0;
+        QTest::newRow("first 0") << "0"
+                                 << "5" << false << false << refused << 0;
+        QTest::newRow("first empty") << ""
+                                     << "5" << false << false << refused << 0;
+        QTest::newRow("last above G") << "1"
+                                      << "17" << false << false << refused << 0;
+        QTest::newRow("last below first") << "7"
+                                          << "3" << false << false << refused << 0;
         // The ends of the range are boards like the others.
-        QTest::newRow("first 1") << "1" << "4" << false << false << QString() << 1;
-        QTest::newRow("last G") << "13" << "16" << false << false << QString() << 1;
+        QTest::newRow("first 1") << "1"
+                                 << "4" << false << false << QString() << 1;
+        QTest::newRow("last G") << "13"
+                                << "16" << false << false << QString() << 1;
         // UK DAILY PLAY takes four boards: 3 … 6 on the first ticket, 7 on the second.
-        QTest::newRow("all tickets") << "3" << "7" << false << false << QString() << 2;
+        QTest::newRow("all tickets") << "3"
+                                     << "7" << false << false << QString() << 2;
         QTest::newRow("one at a time, Cancel")
-            << "3" << "7" << true << false << QStringLiteral("Insérez le prochain ticket et appuyez sur OK/Impression bulletin") << 1;
-        QTest::newRow("no printer") << "3" << "7" << false << true << QStringLiteral("No printer available/QUILLON") << 0;
+            << "3"
+            << "7" << true << false
+            << QStringLiteral("Insérez le prochain ticket et appuyez sur OK/Impression bulletin") << 1;
+        QTest::newRow("no printer") << "3"
+                                    << "7" << false << true << QStringLiteral("No printer available/QUILLON")
+                                    << 0;
     }
     void printButton()
     {
@@ -128,7 +136,7 @@ private slots:
         QStringList shown;
         for (const auto &call : fakes->prompts.messages())
             shown.append(call.text + '/' + call.caption);
-        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(fakes->printLog->documents.size(), documents);
         if (documents > 0)
             QCOMPARE(fakes->printLog->documents[0].pages[0].size(), 28);
@@ -164,7 +172,8 @@ private slots:
             test::writeFile(path(n), "ticket " + QByteArray::number(n) + " of the earlier run");
         const auto contents = [&] {
             QStringList files;
-            for (const QString &name : QDir(saved.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            for (const QString &name :
+                QDir(saved.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
                 files.append(name + '=' + QString::fromLatin1(test::readFile(saved.filePath(name)).left(24)));
             return files;
         };
@@ -173,9 +182,11 @@ private slots:
         // UK DAILY PLAY, four boards a ticket: sixteen boards make four tickets.
         child<QComboBox>(d, "ComboBox1")->setCurrentIndex(3);
         fakes->prompts.fileNames.enqueue(saved.filePath(QStringLiteral("tickets.pdf")));
-        fakes->prompts.answers.append({Prompts::Answer::Yes, agree ? Prompts::Answer::Yes : Prompts::Answer::No});
+        fakes->prompts.answers.append(
+            { Prompts::Answer::Yes, agree ? Prompts::Answer::Yes : Prompts::Answer::No });
         {
-            const std::unique_ptr<test::FileSizeLimit> limit(sizeLimit < 0 ? nullptr : new test::FileSizeLimit(sizeLimit));
+            const std::unique_ptr<test::FileSizeLimit> limit(
+                sizeLimit < 0 ? nullptr : new test::FileSizeLimit(sizeLimit));
             QTest::mouseClick(child<QPushButton>(d, "boutlancer"), Qt::LeftButton);
         }
 
@@ -185,7 +196,8 @@ private slots:
             const QString question = messages[1].text;
             for (int n = 1; n <= earlierRun; ++n)
                 QVERIFY2(question.contains(QDir::toNativeSeparators(path(n))), qPrintable(question));
-            QVERIFY2(question.indexOf(QStringLiteral("tickets-4.pdf")) < question.indexOf(QStringLiteral("tickets-5.pdf")),
+            QVERIFY2(question.indexOf(QStringLiteral("tickets-4.pdf"))
+                    < question.indexOf(QStringLiteral("tickets-5.pdf")),
                 qPrintable(question));
             QVERIFY(question.endsWith(QStringLiteral("Continuer quand même ?")));
             QCOMPARE(messages[1].buttons, Prompts::Buttons::YesNo);
@@ -196,7 +208,8 @@ private slots:
         if (!written) {
             QCOMPARE(contents(), before);
             if (agree) {
-                QVERIFY2(messages.last().text.contains(QDir::toNativeSeparators(path(1)) + QStringLiteral(": File too large")),
+                QVERIFY2(messages.last().text.contains(
+                             QDir::toNativeSeparators(path(1)) + QStringLiteral(": File too large")),
                     qPrintable(messages.last().text));
                 QCOMPARE(messages.last().icon, Prompts::Icon::Warning);
             }
@@ -209,8 +222,9 @@ private slots:
             QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
         }
         QCOMPARE(QDir(saved.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-            (QStringList{"tickets-1.pdf", "tickets-2.pdf", "tickets-3.pdf", "tickets-4.pdf"}));
-        QCOMPARE(messages.last().text, QStringLiteral("Les pages ont été enregistrées dans :\n") + files.join('\n'));
+            (QStringList { "tickets-1.pdf", "tickets-2.pdf", "tickets-3.pdf", "tickets-4.pdf" }));
+        QCOMPARE(messages.last().text,
+            QStringLiteral("Les pages ont été enregistrées dans :\n") + files.join('\n'));
     }
 
     // The preview pages through the tickets of the range as printing would fill
@@ -223,9 +237,11 @@ private slots:
         QTest::addColumn<QString>("message");
         // UK DAILY PLAY takes four boards: 3 … 6, 7 … 10, 11 … 14.
         QTest::newRow("three tickets")
-            << "3" << "14" << QStringList{"Ticket 1 sur 3", "Ticket 2 sur 3", "Ticket 3 sur 3"} << QString();
-        QTest::newRow("last below first") << "7" << "3" << QStringList{}
-                                          << QStringLiteral("Numéros des grilles à imprimer incorrect");
+            << "3"
+            << "14" << QStringList { "Ticket 1 sur 3", "Ticket 2 sur 3", "Ticket 3 sur 3" } << QString();
+        QTest::newRow("last below first")
+            << "7"
+            << "3" << QStringList {} << QStringLiteral("Numéros des grilles à imprimer incorrect");
     }
     void previewButton()
     {
@@ -264,7 +280,7 @@ private slots:
         QStringList shown;
         for (const auto &call : fakes->prompts.messages())
             shown.append(call.text);
-        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(fakes->printLog->devicesOpened, 0);
         QVERIFY(d->isVisible());
     }
@@ -275,7 +291,8 @@ private slots:
     {
         open();
         QList<int> drawn;
-        TicketPreviewWindow preview(1, 557,
+        TicketPreviewWindow preview(
+            1, 557,
             [&drawn](int index) {
                 drawn.append(index);
                 return QPicture();
@@ -288,12 +305,15 @@ private slots:
         QVERIFY2(slip.width() <= room.width() && slip.height() <= room.height()
                 && (slip.width() >= room.width() - 8 || slip.height() >= room.height() - 8),
             qPrintable(QStringLiteral("slip %1×%2 in %3×%4")
-                           .arg(slip.width()).arg(slip.height()).arg(room.width()).arg(room.height())));
-        QCOMPARE(drawn, QList<int>{0});
+                           .arg(slip.width())
+                           .arg(slip.height())
+                           .arg(room.width())
+                           .arg(room.height())));
+        QCOMPARE(drawn, QList<int> { 0 });
         preview.showNextTicket();
         preview.showNextTicket();
         preview.showPreviousTicket();
-        QCOMPARE(drawn, (QList<int>{0, 1, 2, 1}));
+        QCOMPARE(drawn, (QList<int> { 0, 1, 2, 1 }));
     }
 };
 

@@ -3,11 +3,10 @@
 // printer is a CUPS-PDF queue (scripts/cups-pdf-setup), and the PDF that comes out is
 // read back with pdftotext. Skipped where CUPS cannot run (the script says why).
 #include "core/tickets/listprint.h"
-#include "core/tickets/tickettypes.h"
 #include "core/tickets/slipgrid.h"
 #include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
 #include "core/wheels/boardlist.h"
-#include "support/fakeplatform.h"
 #include "gui/application.h"
 #include "gui/boardlistdialog.h"
 #include "gui/mainwindow.h"
@@ -15,6 +14,7 @@
 #include "platform/qtprintdevice.h"
 #include "platform/qtservices.h"
 #include "support/children.h"
+#include "support/fakeplatform.h"
 #include "support/pdfwords.h"
 #include "support/program.h"
 
@@ -57,14 +57,14 @@ class TestCups : public QObject {
     QStringList pdfs() const
     {
         return QDir(dir.filePath(QStringLiteral("cups/out")))
-            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Time | QDir::Reversed);
+            .entryList({ QStringLiteral("*.pdf") }, QDir::Files, QDir::Time | QDir::Reversed);
     }
 
     bool queueEmpty() const
     {
         QProcess lpstat;
         lpstat.setProcessEnvironment(cupsEnvironment());
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o")});
+        lpstat.start(QStringLiteral("lpstat"), { QStringLiteral("-o") });
         return lpstat.waitForFinished(10000) && lpstat.readAllStandardOutput().trimmed().isEmpty();
     }
 
@@ -74,7 +74,7 @@ class TestCups : public QObject {
         std::unique_ptr<MainWindow> w = test::startProgram(*session);
         QVERIFY(w);
         w->selectSystemByIndex(3);
-        const QStringList numbers = {"5", "9", "14", "21", "27", "33", "38", "40", "44"};
+        const QStringList numbers = { "5", "9", "14", "21", "27", "33", "38", "40", "44" };
         for (int tag = 1; tag <= numbers.size(); ++tag)
             numberBox(w.get(), tag)->setEditText(numbers[tag - 1]);
         BoardListDialog *list = test::dialog<BoardListDialog>(w.get());
@@ -93,22 +93,24 @@ class TestCups : public QObject {
 
     bool restartCups()
     {
-        QProcess::execute(QStringLiteral("cancel"), {QStringLiteral("-a")});
+        QProcess::execute(QStringLiteral("cancel"), { QStringLiteral("-a") });
         QProcess setup;
-        setup.start(script, {QStringLiteral("start"), dir.filePath(QStringLiteral("cups"))});
+        setup.start(script, { QStringLiteral("start"), dir.filePath(QStringLiteral("cups")) });
         return setup.waitForFinished(60000) && setup.exitCode() == 0;
     }
 
     // Opens the ticket dialog on system 2's ten boards with the offsets given, runs act
     // on it, then closes it.
-    void withTheTicketDialog(int horizontalMm, int verticalMm, const std::function<void(TicketPrintDialog *)> &act)
+    void withTheTicketDialog(
+        int horizontalMm, int verticalMm, const std::function<void(TicketPrintDialog *)> &act)
     {
         std::unique_ptr<MainWindow> w = test::startProgram(*session);
         QVERIFY(w);
         session->settings.horizontalOffset = horizontalMm;
         session->settings.verticalOffset = verticalMm;
         w->selectSystemByIndex(2);
-        const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
+        const QStringList numbers
+            = { "3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49" };
         for (int tag = 1; tag <= numbers.size(); ++tag)
             numberBox(w.get(), tag)->setEditText(numbers[tag - 1]);
         TicketPrintDialog *dialog = test::dialog<TicketPrintDialog>(w.get());
@@ -131,13 +133,19 @@ class TestCups : public QObject {
         const QImage page = pdfPageImage(pdf, dpi);
         QVERIFY(!page.isNull());
         for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
-            for (int n : {1, ticketType(t).highestNumber}) {
+            for (int n : { 1, ticketType(t).highestNumber }) {
                 const QPointF cm = markPosition(t, s, n);
-                const QPoint expected(cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
+                const QPoint expected(
+                    cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
                 const QPoint found = findCross(page, expected, 6, int(0.05 / 2.54 * dpi));
                 QVERIFY2(qAbs(found.x() - expected.x()) <= 1 && qAbs(found.y() - expected.y()) <= 1,
                     qPrintable(QStringLiteral("slot %1, number %2: cross expected at %3, %4, found at %5, %6")
-                                   .arg(s).arg(n).arg(expected.x()).arg(expected.y()).arg(found.x()).arg(found.y())));
+                                   .arg(s)
+                                   .arg(n)
+                                   .arg(expected.x())
+                                   .arg(expected.y())
+                                   .arg(found.x())
+                                   .arg(found.y())));
             }
         }
     }
@@ -151,7 +159,8 @@ class TestCups : public QObject {
         if (!w)
             return {};
         w->selectSystemByIndex(2);
-        const QStringList numbers = {"3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49"};
+        const QStringList numbers
+            = { "3", "7", "11", "15", "19", "22", "26", "30", "34", "38", "41", "45", "49" };
         for (int tag = 1; tag <= numbers.size(); ++tag)
             numberBox(w.get(), tag)->setEditText(numbers[tag - 1]);
         TicketPrintDialog *dialog = test::dialog<TicketPrintDialog>(w.get());
@@ -167,7 +176,8 @@ class TestCups : public QObject {
         QList<QPointF> marks;
         for (int s = 1; s <= 5; ++s) {
             for (int j = 1; j <= 7; ++j)
-                marks.append(markPosition(1, s, numberAt(session->boards.boards[s], j, session->selection)) * 72 / 2.54);
+                marks.append(markPosition(1, s, numberAt(session->boards.boards[s], j, session->selection))
+                    * 72 / 2.54);
         }
         return marks;
     }
@@ -177,14 +187,15 @@ private slots:
     {
         QVERIFY(dir.isValid());
         // The CUPS filters run as another user and must reach the instance's folder.
-        QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeGroup | QFile::ExeOther
-                                              | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(dir.path(),
+            QFile::permissions(dir.path()) | QFile::ExeGroup | QFile::ExeOther | QFile::ReadGroup
+                | QFile::ReadOther);
         if (!havePdfToText())
             QSKIP("pdftotext is not installed (poppler-utils)");
         QImageReader::setAllocationLimit(1024); // a whole sheet at the printer's resolution
         script = qEnvironmentVariable("QUILLON_SOURCE_DIR") + QStringLiteral("/scripts/cups-pdf-setup");
         QProcess setup;
-        setup.start(script, {QStringLiteral("start"), dir.filePath(QStringLiteral("cups"))});
+        setup.start(script, { QStringLiteral("start"), dir.filePath(QStringLiteral("cups")) });
         QVERIFY(setup.waitForFinished(60000));
         if (setup.exitCode() == 77)
             QSKIP(qPrintable(QString::fromLocal8Bit(setup.readAllStandardError()).trimmed()));
@@ -208,7 +219,7 @@ private slots:
     void cleanupTestCase()
     {
         if (!socket.isEmpty())
-            QProcess::execute(script, {QStringLiteral("stop"), dir.filePath(QStringLiteral("cups"))});
+            QProcess::execute(script, { QStringLiteral("stop"), dir.filePath(QStringLiteral("cups")) });
     }
 
     void theListComesOutOfTheDefaultPrinter()
@@ -225,8 +236,9 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast());
         const QList<PdfPage> pages = readPdfWords(pdf);
         QCOMPARE(pages.size(), 1);
-        QCOMPARE(pdfLines(pages[0]), (QStringList{"LISTE DES PARIS", "5 9 14 21 27 33 38", "5 21 27 33 38 40 44",
-                                                  "9 14 27 33 38 40 44", "5 9 14 21 38 40 44"}));
+        QCOMPARE(pdfLines(pages[0]),
+            (QStringList { "LISTE DES PARIS", "5 9 14 21 27 33 38", "5 21 27 33 38 40 44",
+                "9 14 27 33 38 40 44", "5 9 14 21 38 40 44" }));
 
         // Places, against the figures the printer gives.
         QtPrintDevice printer;
@@ -238,11 +250,11 @@ private slots:
         const QList<PdfWord> &words = pages[0].words;
         const double titleWidth = words[2].box.right() - words[0].box.left();
         QVERIFY2(qAbs(words[0].box.left() - offset.x() - (width - titleWidth) / 2) < 3.0,
-                 qPrintable(QString::number(words[0].box.left())));
+            qPrintable(QString::number(words[0].box.left())));
         // CUPS-PDF redraws the text with fonts of its own, whose ascent differs from
         // Qt's: the title's top is only roughly where the cell's top was put.
         QVERIFY2(words[0].box.top() >= offset.y() && words[0].box.top() < offset.y() + 50 * 72.0 / dpi + 12,
-                 qPrintable(QString::number(words[0].box.top())));
+            qPrintable(QString::number(words[0].box.top())));
         QList<double> lineTops;
         for (const PdfWord &word : words.mid(3)) {
             if (word.box.left() - offset.x() < 10 * 72.0 / dpi + 1.0) {
@@ -252,7 +264,8 @@ private slots:
         }
         QCOMPARE(lineTops.size(), 4);
         for (int k = 1; k < lineTops.size(); ++k)
-            QVERIFY2(qAbs(lineTops[k] - lineTops[k - 1] - pitch) < 0.5, qPrintable(QString::number(lineTops[k])));
+            QVERIFY2(
+                qAbs(lineTops[k] - lineTops[k - 1] - pitch) < 0.5, qPrintable(QString::number(lineTops[k])));
     }
 
     // The first ticket comes out with every X where the ruler puts it on the sheet,
@@ -265,7 +278,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
         QTest::qWait(2000); // time for a stray job to come out
         QCOMPARE(pdfs().size(), before.size() + 1);
-        const QList<PdfPage> pages = readPdfWords(dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast()));
+        const QList<PdfPage> pages
+            = readPdfWords(dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast()));
         QCOMPARE(pages.size(), 1);
         QCOMPARE(pages[0].words.size(), marks.size());
         // CUPS-PDF draws the letter again with a font of its own: its left edge keeps
@@ -275,7 +289,8 @@ private slots:
             const auto match = std::find_if(marks.begin(), marks.end(), [&](QPointF m) {
                 return qAbs(word.box.left() - m.x()) < 1.5 && qAbs(word.box.top() - m.y()) < 6.0;
             });
-            QVERIFY2(word.text == QLatin1String("X") && match != marks.end(), qPrintable(QString::number(word.box.left())));
+            QVERIFY2(word.text == QLatin1String("X") && match != marks.end(),
+                qPrintable(QString::number(word.box.left())));
             lowest = std::min(lowest, word.box.top() - match->y());
             highest = std::max(highest, word.box.top() - match->y());
             marks.erase(match);
@@ -349,7 +364,8 @@ private slots:
         QVERIFY(fakes->prompts.messages().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(pdfs().size() == before.size() + 1 && queueEmpty(), 60000);
         QtPrintDevice printer;
-        verifyCrosses(dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast()), 5, printer.dpiX(), 3, -2);
+        verifyCrosses(
+            dir.filePath(QStringLiteral("cups/out/") + pdfs().constLast()), 5, printer.dpiX(), 3, -2);
     }
 
     // With CUPS gone there is no printer: the list and the tickets are offered as PDF
@@ -357,10 +373,11 @@ private slots:
     // Declining prints nothing.
     void withoutCupsThePagesGoToPdfFiles()
     {
-        QProcess::execute(script, {QStringLiteral("stop"), dir.filePath(QStringLiteral("cups"))});
+        QProcess::execute(script, { QStringLiteral("stop"), dir.filePath(QStringLiteral("cups")) });
         socket.clear();
         const QStringList before = pdfs();
-        const QString question = QStringLiteral("Aucune imprimante n'est installée. Enregistrer les pages en PDF ?");
+        const QString question
+            = QStringLiteral("Aucune imprimante n'est installée. Enregistrer les pages en PDF ?");
 
         fakes->prompts.answers.enqueue(Prompts::Answer::No);
         printFromTheWindow();
@@ -380,8 +397,9 @@ private slots:
         QVERIFY2(messages[1].text.endsWith(list), qPrintable(messages[1].text));
         const QList<PdfPage> listPages = readPdfWords(list);
         QCOMPARE(listPages.size(), 1);
-        QCOMPARE(pdfLines(listPages[0]), (QStringList{"LISTE DES PARIS", "5 9 14 21 27 33 38", "5 21 27 33 38 40 44",
-                                                      "9 14 27 33 38 40 44", "5 9 14 21 38 40 44"}));
+        QCOMPARE(pdfLines(listPages[0]),
+            (QStringList { "LISTE DES PARIS", "5 9 14 21 27 33 38", "5 21 27 33 38 40 44",
+                "9 14 27 33 38 40 44", "5 9 14 21 38 40 44" }));
 
         // Ten boards, five a ticket: two files, the X of each board where the ruler
         // puts it; no ticket to put in between, so no prompt for one.
@@ -391,9 +409,9 @@ private slots:
         messages = fakes->prompts.messages();
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[0].text, question);
-        QCOMPARE(QDir(dir.filePath(QStringLiteral("saved"))).entryList({QStringLiteral("tickets*")}),
-            (QStringList{"tickets-1.pdf", "tickets-2.pdf"}));
-        for (const QString &file : {QStringLiteral("tickets-1.pdf"), QStringLiteral("tickets-2.pdf")}) {
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("saved"))).entryList({ QStringLiteral("tickets*") }),
+            (QStringList { "tickets-1.pdf", "tickets-2.pdf" }));
+        for (const QString &file : { QStringLiteral("tickets-1.pdf"), QStringLiteral("tickets-2.pdf") }) {
             const QList<PdfPage> pages = readPdfWords(dir.filePath(QStringLiteral("saved/") + file));
             QCOMPARE(pages.size(), 1);
             QCOMPARE(pages[0].words.size(), 35);
@@ -402,7 +420,8 @@ private slots:
                     const auto match = std::find_if(marks.begin(), marks.end(), [&](QPointF m) {
                         return qAbs(word.box.left() - m.x()) < 1.0 && qAbs(word.box.top() - m.y()) < 3.0;
                     });
-                    QVERIFY2(word.text == QLatin1String("X") && match != marks.end(), qPrintable(QString::number(word.box.left())));
+                    QVERIFY2(word.text == QLatin1String("X") && match != marks.end(),
+                        qPrintable(QString::number(word.box.left())));
                     marks.erase(match);
                 }
             }
@@ -418,10 +437,10 @@ private slots:
             QFile file(list);
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         };
-        for (const Prompts::Answer replace : {Prompts::Answer::No, Prompts::Answer::Yes}) {
+        for (const Prompts::Answer replace : { Prompts::Answer::No, Prompts::Answer::Yes }) {
             QVERIFY(writeOwnFile());
             fakes->prompts.calls.clear();
-            fakes->prompts.answers.append({Prompts::Answer::Yes, replace});
+            fakes->prompts.answers.append({ Prompts::Answer::Yes, replace });
             fakes->prompts.fileNames.enqueue(list);
             printFromTheWindow();
             messages = fakes->prompts.messages();
@@ -433,8 +452,9 @@ private slots:
                 QCOMPARE(contents(), QByteArray("the player's own file"));
             else
                 QCOMPARE(readPdfWords(list).size(), 1);
-            QCOMPARE(QDir(dir.filePath(QStringLiteral("saved"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                (QStringList{"list.pdf", "tickets-1.pdf", "tickets-2.pdf"}));
+            QCOMPARE(QDir(dir.filePath(QStringLiteral("saved")))
+                         .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                (QStringList { "list.pdf", "tickets-1.pdf", "tickets-2.pdf" }));
         }
         QCOMPARE(pdfs(), before);
     }

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt print device, writing real PDF files read back with pdftotext.
 #include "core/errors.h"
+#include "core/tickets/listprint.h"
 #include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
-#include "core/tickets/listprint.h"
 #include "platform/qtprintdevice.h"
 #include "support/pdfwords.h"
 
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <limits>
 
 using namespace quillon;
@@ -44,7 +43,7 @@ private slots:
         QFETCH(int, dpi);
         QFETCH(double, marginMm);
         QtPrintDevice device(dir.filePath(QStringLiteral("size.pdf")), dpi, QPageSize(QPageSize::A4),
-                             QMarginsF(marginMm, marginMm, marginMm, marginMm));
+            QMarginsF(marginMm, marginMm, marginMm, marginMm));
         const auto px = [dpi](double mm) { return mm / 25.4 * dpi; };
         // Qt keeps page layouts in whole points: allow one point either way.
         const double slack = dpi / 72.0 + 1;
@@ -94,9 +93,12 @@ private slots:
         const PdfWord word = pages[0].words[0];
         QCOMPARE(word.text, title);
         const double marginPt = margin / 25.4 * 72;
-        QVERIFY2(qAbs(word.box.left() - (marginPt + toPoints(300, dpi))) < 1.5, qPrintable(QString::number(word.box.left())));
-        QVERIFY2(qAbs(word.box.top() - (marginPt + toPoints(600, dpi))) < 3.0, qPrintable(QString::number(word.box.top())));
-        QVERIFY2(qAbs(word.box.width() - toPoints(width, dpi)) < 1.5, qPrintable(QString::number(word.box.width())));
+        QVERIFY2(qAbs(word.box.left() - (marginPt + toPoints(300, dpi))) < 1.5,
+            qPrintable(QString::number(word.box.left())));
+        QVERIFY2(qAbs(word.box.top() - (marginPt + toPoints(600, dpi))) < 3.0,
+            qPrintable(QString::number(word.box.top())));
+        QVERIFY2(qAbs(word.box.width() - toPoints(width, dpi)) < 1.5,
+            qPrintable(QString::number(word.box.width())));
 
         QCOMPARE(pages[1].words.size(), 1);
         QCOMPARE(pages[1].words[0].text, QStringLiteral("SECOND"));
@@ -120,7 +122,8 @@ private slots:
         int pitch = 0;
         int height = 0;
         {
-            QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(margin, margin, margin, margin));
+            QtPrintDevice device(
+                path, dpi, QPageSize(QPageSize::A4), QMarginsF(margin, margin, margin, margin));
             device.setFont(QStringLiteral("Times New Roman"), 14, false);
             pitch = device.textHeight(QStringLiteral("WWWW")) + 10;
             height = device.pageSize().height();
@@ -145,7 +148,8 @@ private slots:
             }
             const int first = p == 0 ? 2 : 0; // the title takes two words
             if (p > 0)
-                QVERIFY2(qAbs(pageTops[0] - (marginPt + 4 * pitchPt)) < 3.0, qPrintable(QString::number(pageTops[0])));
+                QVERIFY2(qAbs(pageTops[0] - (marginPt + 4 * pitchPt)) < 3.0,
+                    qPrintable(QString::number(pageTops[0])));
             for (int k = first + 1; k < pageTops.size(); ++k)
                 QVERIFY(qAbs(pageTops[k] - pageTops[k - 1] - pitchPt) < 0.5);
             // No line starts below H - 3L.
@@ -155,8 +159,11 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("LISTE DES PARIS"));
         const PdfWord firstWord = pages[0].words[0];
         const double titleWidth = pages[0].words[2].box.right() - firstWord.box.left();
-        const double pageWidth = toPoints(QtPrintDevice(path, dpi, QPageSize(QPageSize::A4),
-                                                        QMarginsF(margin, margin, margin, margin)).pageSize().width(), dpi);
+        const double pageWidth = toPoints(
+            QtPrintDevice(path, dpi, QPageSize(QPageSize::A4), QMarginsF(margin, margin, margin, margin))
+                .pageSize()
+                .width(),
+            dpi);
         QVERIFY(qAbs((firstWord.box.left() - marginPt) - (pageWidth - titleWidth) / 2) < 2.0);
         for (int i = 1; i <= 138; ++i)
             QCOMPARE(lines[i], boardListLine(list, picked, i).trimmed());

@@ -2,18 +2,18 @@
 // A full ticket of each type printed by QPrinter on a real PDF: the X marks read back
 // with pdftotext -bbox, the bars counted on the page rasterised by pdftoppm, both
 // against markPosition measured from the sheet's corner, whatever the margins.
-#include "core/wheels/boardlist.h"
-#include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
-#include "core/tickets/ticketprint.h"
-#include "core/tickets/tickettypes.h"
-#include "core/tickets/calibration.h"
-#include "core/tickets/slipgrid.h"
-#include "gui/ticketpreviewwindow.h"
-#include "platform/pictureprintdevice.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
+#include "core/tickets/calibration.h"
+#include "core/tickets/slipgrid.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
+#include "gui/ticketpreviewwindow.h"
+#include "platform/pictureprintdevice.h"
 #include "platform/qtprintdevice.h"
+#include "support/fakeplatform.h"
 #include "support/pdfwords.h"
 
 #include <QImage>
@@ -33,19 +33,21 @@ class TestTicketPdf : public QObject {
 
     // A full ticket of type t, board s holding seven numbers spread over the grid, and
     // the marks' points in dots from the sheet's corner with the offsets applied.
-    static BoardList fullTicket(int t, int dpi, const PrintOffsets &offsets, Selection &picked, QList<QPoint> &marks)
+    static BoardList fullTicket(
+        int t, int dpi, const PrintOffsets &offsets, Selection &picked, QList<QPoint> &marks)
     {
         for (int p = 1; p <= kSlotCount; ++p)
             picked.numbers[size_t(p)] = p;
         const int count = ticketType(t).boardsPerTicket;
-        BoardList boards{{QByteArray()}, count, 7};
+        BoardList boards { { QByteArray() }, count, 7 };
         for (int s = 1; s <= count; ++s) {
             boards.boards.append(QByteArray());
             for (int k = 0; k < 7; ++k) {
                 const int n = ((s - 1) * 3 + 5 * k) % ticketType(t).highestNumber + 1;
                 boards.boards[s].append(char(64 + n));
                 const QPointF cm = markPosition(t, s, n);
-                marks.append({cmToDots(cm.x(), dpi, 0, offsets.horizontalMm), cmToDots(cm.y(), dpi, 0, offsets.verticalMm)});
+                marks.append({ cmToDots(cm.x(), dpi, 0, offsets.horizontalMm),
+                    cmToDots(cm.y(), dpi, 0, offsets.verticalMm) });
             }
         }
         return boards;
@@ -55,13 +57,15 @@ class TestTicketPdf : public QObject {
     QString printTicket(int t, int dpi, double marginMm, QList<QPoint> &marks)
     {
         Selection picked;
-        const BoardList boards = fullTicket(t, dpi, PrintOffsets{}, picked, marks);
+        const BoardList boards = fullTicket(t, dpi, PrintOffsets {}, picked, marks);
         const QString path = dir.filePath(QStringLiteral("ticket%1-%2.pdf").arg(t).arg(dpi));
-        QtPrintDevice device(path, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
+        QtPrintDevice device(
+            path, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
         FakePrompts prompts;
         const TranslationFile noTranslationFile;
         printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
-            TicketRun{t, TicketMode::PrintAll, 1, int(boards.boardCount)}, boards, picked, PrintOffsets{});
+            TicketRun { t, TicketMode::PrintAll, 1, int(boards.boardCount) }, boards, picked,
+            PrintOffsets {});
         return path;
     }
 
@@ -111,9 +115,11 @@ private slots:
         for (const PdfWord &word : pages[0].words) {
             QCOMPARE(word.text, QStringLiteral("X"));
             const auto match = std::find_if(marks.begin(), marks.end(), [&](QPoint m) {
-                return qAbs(word.box.left() - m.x() * dot) <= 1.5 * dot + 0.5 && qAbs(word.box.top() - m.y() * dot) <= 1.5;
+                return qAbs(word.box.left() - m.x() * dot) <= 1.5 * dot + 0.5
+                    && qAbs(word.box.top() - m.y() * dot) <= 1.5;
             });
-            QVERIFY2(match != marks.end(), qPrintable(QStringLiteral("X at %1, %2 pt").arg(word.box.left()).arg(word.box.top())));
+            QVERIFY2(match != marks.end(),
+                qPrintable(QStringLiteral("X at %1, %2 pt").arg(word.box.left()).arg(word.box.top())));
             marks.erase(match);
         }
     }
@@ -125,9 +131,10 @@ private slots:
         QList<QPoint> marks;
         const QString pdf = printTicket(4, 300, 0, marks);
         const QString png = dir.filePath(QStringLiteral("bars"));
-        QCOMPARE(QProcess::execute(QStringLiteral("pdftoppm"),
-                                   {"-r", "300", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", "-png", pdf, png}),
-                 0);
+        QCOMPARE(
+            QProcess::execute(QStringLiteral("pdftoppm"),
+                { "-r", "300", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile", "-png", pdf, png }),
+            0);
         const QImage page = QImage(png + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
         QVERIFY(!page.isNull());
         QImage expected(page.size(), QImage::Format_Grayscale8);
@@ -154,7 +161,8 @@ private slots:
         QTest::addColumn<int>("horizontalMm");
         QTest::addColumn<int>("verticalMm");
         QTest::newRow("QUEBEC letters, 600 dpi, 4.2 mm margins, offsets 3, -2") << 1 << 600 << 4.2 << 3 << -2;
-        QTest::newRow("UK DAILY PLAY bars, 300 dpi, 5 mm margins, offsets -4, 5") << 4 << 300 << 5.0 << -4 << 5;
+        QTest::newRow("UK DAILY PLAY bars, 300 dpi, 5 mm margins, offsets -4, 5")
+            << 4 << 300 << 5.0 << -4 << 5;
     }
     void thePreviewShowsWhatPrints()
     {
@@ -163,17 +171,18 @@ private slots:
         QFETCH(double, marginMm);
         QFETCH(int, horizontalMm);
         QFETCH(int, verticalMm);
-        const PrintOffsets offsets{horizontalMm, verticalMm};
+        const PrintOffsets offsets { horizontalMm, verticalMm };
         Selection picked;
         QList<QPoint> marks;
         const BoardList boards = fullTicket(t, dpi, offsets, picked, marks);
-        const TicketRun run{t, TicketMode::PrintAll, 1, int(boards.boardCount)};
+        const TicketRun run { t, TicketMode::PrintAll, 1, int(boards.boardCount) };
         FakePrompts prompts;
         const TranslationFile noTranslationFile;
         const Texts texts(&noTranslationFile, Language::English);
 
         const QString pdf = dir.filePath(QStringLiteral("preview%1.pdf").arg(t));
-        QtPrintDevice printer(pdf, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
+        QtPrintDevice printer(
+            pdf, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
         printTickets(printer, prompts, texts, run, boards, picked, offsets);
         QCOMPARE(ticketCount(run, boards), 1);
         // The preview draws a ticket as the dialog has it drawn: the run limited to it.
@@ -199,13 +208,20 @@ private slots:
             const QRect onScreen = inkWithin(shown, area);
             const QRect onPaper = inkWithin(printed, area);
             const QString where = QStringLiteral("mark at %1, %2: shown %3,%4 %5x%6, printed %7,%8 %9x%10")
-                                      .arg(m.x()).arg(m.y())
-                                      .arg(onScreen.x()).arg(onScreen.y()).arg(onScreen.width()).arg(onScreen.height())
-                                      .arg(onPaper.x()).arg(onPaper.y()).arg(onPaper.width()).arg(onPaper.height());
+                                      .arg(m.x())
+                                      .arg(m.y())
+                                      .arg(onScreen.x())
+                                      .arg(onScreen.y())
+                                      .arg(onScreen.width())
+                                      .arg(onScreen.height())
+                                      .arg(onPaper.x())
+                                      .arg(onPaper.y())
+                                      .arg(onPaper.width())
+                                      .arg(onPaper.height());
             QVERIFY2(!onPaper.isEmpty() && !onScreen.isEmpty(), qPrintable(where));
             QVERIFY2(qAbs(onScreen.left() - onPaper.left()) <= 1 && qAbs(onScreen.top() - onPaper.top()) <= 1
-                         && qAbs(onScreen.right() - onPaper.right()) <= 1
-                         && qAbs(onScreen.bottom() - onPaper.bottom()) <= 1,
+                    && qAbs(onScreen.right() - onPaper.right()) <= 1
+                    && qAbs(onScreen.bottom() - onPaper.bottom()) <= 1,
                 qPrintable(where));
         }
     }
@@ -232,8 +248,10 @@ private slots:
         QFETCH(int, verticalMm);
         const QString pdf = dir.filePath(QStringLiteral("calibration%1.pdf").arg(t));
         {
-            QtPrintDevice printer(pdf, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
-            printCalibrationSheet(printer, t, PrintOffsets{horizontalMm, verticalMm}, QStringLiteral("sheet"));
+            QtPrintDevice printer(
+                pdf, dpi, QPageSize(QPageSize::A4), QMarginsF(marginMm, marginMm, marginMm, marginMm));
+            printCalibrationSheet(
+                printer, t, PrintOffsets { horizontalMm, verticalMm }, QStringLiteral("sheet"));
         }
         const QImage page = pdfPageImage(pdf, dpi);
         QVERIFY(!page.isNull());
@@ -241,11 +259,17 @@ private slots:
         for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
             for (int n : { 1, ticketType(t).highestNumber }) {
                 const QPointF cm = markPosition(t, s, n);
-                const QPoint expected(cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
+                const QPoint expected(
+                    cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
                 const QPoint found = findCross(page, expected, 6, reach);
                 QVERIFY2(qAbs(found.x() - expected.x()) <= 1 && qAbs(found.y() - expected.y()) <= 1,
                     qPrintable(QStringLiteral("slot %1, number %2: cross expected at %3, %4, found at %5, %6")
-                                   .arg(s).arg(n).arg(expected.x()).arg(expected.y()).arg(found.x()).arg(found.y())));
+                                   .arg(s)
+                                   .arg(n)
+                                   .arg(expected.x())
+                                   .arg(expected.y())
+                                   .arg(found.x())
+                                   .arg(found.y())));
             }
         }
     }

@@ -4,7 +4,6 @@
 #include "core/errors.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 
@@ -12,7 +11,7 @@ namespace quillon::test {
 
 Prompts::Answer FakePrompts::message(const QString &text, const QString &caption, Buttons buttons, Icon icon)
 {
-    calls.append({QStringLiteral("message"), text, caption, buttons, icon, {}});
+    calls.append({ QStringLiteral("message"), text, caption, buttons, icon, {} });
     if (onMessage)
         onMessage(calls.last());
     if (!answers.isEmpty())
@@ -22,19 +21,19 @@ Prompts::Answer FakePrompts::message(const QString &text, const QString &caption
 
 QString FakePrompts::saveFileName(const FileDialog &dialog)
 {
-    calls.append({QStringLiteral("save"), {}, dialog.title, Buttons::Ok, Icon::None, dialog});
+    calls.append({ QStringLiteral("save"), {}, dialog.title, Buttons::Ok, Icon::None, dialog });
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
 QString FakePrompts::openFileName(const FileDialog &dialog)
 {
-    calls.append({QStringLiteral("open"), {}, dialog.title, Buttons::Ok, Icon::None, dialog});
+    calls.append({ QStringLiteral("open"), {}, dialog.title, Buttons::Ok, Icon::None, dialog });
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
 void FakePrompts::beep()
 {
-    calls.append({QStringLiteral("beep"), {}, {}, Buttons::Ok, Icon::None, {}});
+    calls.append({ QStringLiteral("beep"), {}, {}, Buttons::Ok, Icon::None, {} });
 }
 
 QList<FakePrompts::Call> FakePrompts::messages() const
@@ -59,7 +58,8 @@ int PrintLog::textHeight(int pointSize) const
 
 qsizetype PrintLog::documentsEnded() const
 {
-    return std::count_if(documents.begin(), documents.end(), [](const PrintedDocument &d) { return d.ended; });
+    return std::count_if(
+        documents.begin(), documents.end(), [](const PrintedDocument &d) { return d.ended; });
 }
 
 bool RecordingPrintDevice::ready(QString *why)
@@ -90,7 +90,7 @@ void RecordingPrintDevice::beginDocument(const QString &name)
 {
     if (m_log->failBegin)
         throw QuillonError(QStringLiteral("No printer available"));
-    m_log->documents.append(PrintedDocument{name});
+    m_log->documents.append(PrintedDocument { name });
 }
 
 void RecordingPrintDevice::endDocument()
@@ -105,7 +105,7 @@ void RecordingPrintDevice::abortDocument()
 
 void RecordingPrintDevice::newPage()
 {
-    current().pages.append(QList<PrintOp>{});
+    current().pages.append(QList<PrintOp> {});
 }
 
 void RecordingPrintDevice::setFont(const QString &family, int pointSize, bool bold)
@@ -152,7 +152,7 @@ FakePlatform::FakePlatform()
 
 FakePlatform::~FakePlatform()
 {
-    platform() = PlatformServices{};
+    platform() = PlatformServices {};
 }
 
 } // namespace quillon::test

@@ -49,7 +49,7 @@ public:
 
 struct PrintOp {
     enum Kind { Text, Rect } kind = Text;
-    int x = 0, y = 0;   // text: top-left of the cell; rect: first corner
+    int x = 0, y = 0; // text: top-left of the cell; rect: first corner
     int x2 = 0, y2 = 0; // rect: second corner
     QString text;
     QString family;
@@ -59,7 +59,7 @@ struct PrintOp {
 
 struct PrintedDocument {
     QString name; // the title the print queue shows
-    QList<QList<PrintOp>> pages{{}};
+    QList<QList<PrintOp>> pages { {} };
     bool ended = false;
     bool aborted = false;
 };
@@ -68,10 +68,10 @@ struct PrintedDocument {
 // figures the test chose.
 struct PrintLog {
     QList<PrintedDocument> documents;
-    QSize page{2400, 3200};
+    QSize page { 2400, 3200 };
     int dpiX = 300;
     int dpiY = 300;
-    QPoint offset{0, 0};
+    QPoint offset { 0, 0 };
     bool failBegin = false;
     // false: the system has no printer at all, and a command offers to save PDF files.
     bool installed = true;
@@ -95,7 +95,10 @@ inline const QString kRecordingPrinter = QStringLiteral("Recording");
 
 class RecordingPrintDevice : public PrintDevice {
 public:
-    explicit RecordingPrintDevice(std::shared_ptr<PrintLog> log) : m_log(std::move(log)) {}
+    explicit RecordingPrintDevice(std::shared_ptr<PrintLog> log)
+        : m_log(std::move(log))
+    {
+    }
 
     QSize pageSize() override { return m_log->page; }
     void beginDocument(const QString &name) override;

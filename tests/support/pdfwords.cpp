@@ -2,10 +2,9 @@
 #include "support/pdfwords.h"
 
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QStandardPaths>
-
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -30,23 +29,25 @@ static QString unescapeXml(QString text)
 QList<PdfPage> readPdfWords(const QString &path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.start(QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), path, QStringLiteral("-") });
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
     const QString xml = QString::fromUtf8(process.readAllStandardOutput());
 
-    static const QRegularExpression tag(
-        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-                       R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    static const QRegularExpression tag(QStringLiteral(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     QList<PdfPage> pages;
     for (auto it = tag.globalMatch(xml); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         if (!m.captured(1).isEmpty()) {
-            pages.append(PdfPage{QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), QList<PdfWord>()});
+            pages.append(
+                PdfPage { QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), QList<PdfWord>() });
         } else if (!pages.isEmpty()) {
             const double x1 = m.captured(3).toDouble(), y1 = m.captured(4).toDouble();
             const double x2 = m.captured(5).toDouble(), y2 = m.captured(6).toDouble();
-            pages.last().words.append(PdfWord{unescapeXml(m.captured(7)), QRectF(QPointF(x1, y1), QPointF(x2, y2))});
+            pages.last().words.append(
+                PdfWord { unescapeXml(m.captured(7)), QRectF(QPointF(x1, y1), QPointF(x2, y2)) });
         }
     }
     return pages;
@@ -55,17 +56,19 @@ QList<PdfPage> readPdfWords(const QString &path)
 QString readPdfTitle(const QString &path)
 {
     QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
+    process.start(QStringLiteral("pdfinfo"), { path });
     if (!process.waitForFinished(30000) || process.exitCode() != 0)
         return {};
-    static const QRegularExpression title(QStringLiteral("^Title: *(.*)$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression title(
+        QStringLiteral("^Title: *(.*)$"), QRegularExpression::MultilineOption);
     return title.match(QString::fromUtf8(process.readAllStandardOutput())).captured(1).trimmed();
 }
 
 QStringList pdfLines(const PdfPage &page)
 {
     QList<PdfWord> words = page.words;
-    std::sort(words.begin(), words.end(), [](const PdfWord &a, const PdfWord &b) { return a.box.top() < b.box.top(); });
+    std::sort(words.begin(), words.end(),
+        [](const PdfWord &a, const PdfWord &b) { return a.box.top() < b.box.top(); });
     QList<QList<PdfWord>> rows;
     for (const PdfWord &w : words) {
         if (rows.isEmpty() || w.box.top() - rows.last().first().box.top() > 1.0)
@@ -74,7 +77,8 @@ QStringList pdfLines(const PdfPage &page)
     }
     QStringList lines;
     for (QList<PdfWord> &row : rows) {
-        std::sort(row.begin(), row.end(), [](const PdfWord &a, const PdfWord &b) { return a.box.left() < b.box.left(); });
+        std::sort(row.begin(), row.end(),
+            [](const PdfWord &a, const PdfWord &b) { return a.box.left() < b.box.left(); });
         QStringList texts;
         for (const PdfWord &w : row)
             texts.append(w.text);
@@ -88,8 +92,8 @@ QImage pdfPageImage(const QString &path, int dpi)
     QTemporaryDir dir;
     const QString png = dir.filePath(QStringLiteral("page"));
     if (QProcess::execute(QStringLiteral("pdftoppm"),
-            {"-r", QString::number(dpi), "-f", "1", "-l", "1", "-gray", "-aa", "no", "-aaVector", "no", "-singlefile",
-                "-png", path, png})
+            { "-r", QString::number(dpi), "-f", "1", "-l", "1", "-gray", "-aa", "no", "-aaVector", "no",
+                "-singlefile", "-png", path, png })
         != 0)
         return {};
     return QImage(png + QStringLiteral(".png")).convertToFormat(QImage::Format_Grayscale8);
@@ -107,13 +111,13 @@ QPoint findCross(const QImage &page, QPoint near, int search, int reach)
             bool cross = dark(x, y);
             for (int k = 1; cross && k <= reach; ++k)
                 cross = dark(x - k, y) && dark(x + k, y) && dark(x, y - k) && dark(x, y + k);
-            for (int dx : {-3, 3}) {
-                for (int dy : {-3, 3})
+            for (int dx : { -3, 3 }) {
+                for (int dy : { -3, 3 })
                     cross = cross && !dark(x + dx, y + dy);
             }
             const int distance = std::abs(x - near.x()) + std::abs(y - near.y());
             if (cross && distance < bestDistance) {
-                best = {x, y};
+                best = { x, y };
                 bestDistance = distance;
             }
         }

@@ -2,8 +2,8 @@
 #include "support/program.h"
 
 #include "gui/createwindows.h"
-#include "platform/qtservices.h"
 #include "gui/mainwindow.h"
+#include "platform/qtservices.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -70,7 +70,11 @@ namespace {
 // Counts the activations a window receives.
 class ActivationCounter : public QObject {
 public:
-    explicit ActivationCounter(QWidget *window) : QObject(window) { window->installEventFilter(this); }
+    explicit ActivationCounter(QWidget *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
     int count = 0;
 
 protected:

@@ -24,8 +24,8 @@ std::unique_ptr<MainWindow> startProgram(Session &session);
 bool showActive(QWidget *window);
 
 // The program run by one window test: the scripted platform, a fresh session on the
-// program folder, and the main window. A test class derives from it (after QObject), calls startIn() in each test
-// and stopProgram() from cleanup().
+// program folder, and the main window. A test class derives from it (after QObject), calls startIn() in each
+// test and stopProgram() from cleanup().
 class ProgramFixture {
 protected:
     // Starts the program afresh on a new scripted platform, with programFolder as its

@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QString>
 #include <QtEndian>
-
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -57,7 +56,7 @@ public:
     FileSizeLimit &operator=(const FileSizeLimit &) = delete;
 
 private:
-    rlimit m_before{};
+    rlimit m_before {};
     void (*m_handler)(int) = nullptr;
 };
 
@@ -92,7 +91,9 @@ inline QByteArray languageFile(int count, const QByteArray &line21 = {})
     for (int i = 1; i <= 10; ++i)
         file += "header\n";
     for (int n = 1; n <= count; ++n)
-        file += (n == 21 && !line21.isNull() ? line21 : "fr" + QByteArray::number(n) + ";en" + QByteArray::number(n)) + "\n";
+        file += (n == 21 && !line21.isNull() ? line21
+                                             : "fr" + QByteArray::number(n) + ";en" + QByteArray::number(n))
+            + "\n";
     return file;
 }
 

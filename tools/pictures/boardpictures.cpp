@@ -21,7 +21,7 @@ using test::numberBox;
 
 namespace {
 
-constexpr int kDraw[] = {7, 14, 22, 25, 31, 38, 44, 11, 0};
+constexpr int kDraw[] = { 7, 14, 22, 25, 31, 38, 44, 11, 0 };
 
 } // namespace
 

@@ -9,10 +9,10 @@
 #include "core/tickets/ticketprint.h"
 #include "core/tickets/tickettypes.h"
 #include "gui/application.h"
-#include "platform/qtprintdevice.h"
 #include "gui/ticketpreviewwindow.h"
 #include "gui/ticketprintdialog.h"
 #include "pictures/realprogram.h"
+#include "platform/qtprintdevice.h"
 #include "support/children.h"
 
 #include <QApplication>
@@ -23,7 +23,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 #include <cstdio>
 
 using namespace quillon;
@@ -75,17 +74,19 @@ int main(int argc, char *argv[])
     const QString pdf = work.filePath(QStringLiteral("sheet.pdf"));
     {
         QtPrintDevice printer(pdf, 600, QPageSize(QPageSize::A4), QMarginsF(4, 4, 4, 4));
-        printCalibrationSheet(printer, t, PrintOffsets{}, calibrationCaption(t, PrintOffsets{}));
+        printCalibrationSheet(printer, t, PrintOffsets {}, calibrationCaption(t, PrintOffsets {}));
     }
     const QString stem = out.filePath(QStringLiteral("calibration-sheet"));
-    if (QProcess::execute(QStringLiteral("pdftoppm"), {"-png", "-r", "60", "-singlefile", pdf, stem}) != 0) {
+    if (QProcess::execute(QStringLiteral("pdftoppm"), { "-png", "-r", "60", "-singlefile", pdf, stem })
+        != 0) {
         std::fprintf(stderr, "could not rasterise the calibration sheet\n");
         return 1;
     }
     // The top-left corner of the sheet at 150 dpi: the rulers and the first board area.
     const QString detail = out.filePath(QStringLiteral("calibration-detail"));
     if (QProcess::execute(QStringLiteral("pdftoppm"),
-            {"-png", "-r", "150", "-x", "0", "-y", "300", "-W", "500", "-H", "340", "-singlefile", pdf, detail})
+            { "-png", "-r", "150", "-x", "0", "-y", "300", "-W", "500", "-H", "340", "-singlefile", pdf,
+                detail })
         != 0) {
         std::fprintf(stderr, "could not rasterise the calibration sheet\n");
         return 1;

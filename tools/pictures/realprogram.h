@@ -13,7 +13,6 @@
 
 #include <QComboBox>
 #include <QTest>
-
 #include <cstdio>
 #include <memory>
 
@@ -44,7 +43,7 @@ public:
     // The game of the pictures: system 7 (5 numbers if 5 among 14, 138 boards) over
     // sixteen numbers, as if the player had picked and typed them.
     static constexpr int kSystem = 7;
-    static constexpr int kNumbers[] = {3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50};
+    static constexpr int kNumbers[] = { 3, 7, 11, 14, 18, 22, 25, 29, 31, 34, 38, 41, 44, 47, 49, 50 };
     void enterTheGame()
     {
         MainWindow *main = m_window.get();

@@ -3,8 +3,8 @@
 // running program shows them. Run under an X server (scripts/screenshots starts Xvfb):
 //   quillon-settings-pictures <folder>   writes <folder>/settings.png, <folder>/about.png
 //                                        and <folder>/message-box.png
-#include "gui/application.h"
 #include "gui/aboutdialog.h"
+#include "gui/application.h"
 #include "gui/settingsdialog.h"
 #include "pictures/realprogram.h"
 #include "support/children.h"
@@ -27,10 +27,12 @@ bool shoot(QPushButton *button, QDialog *dialog, const QString &file)
     bool saved = false;
     QTimer::singleShot(0, dialog, [&] {
         dialog->activateWindow();
-        const bool active = QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 5000);
+        const bool active
+            = QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }, 5000);
         QTest::qWait(300);
         const QRect area = dialog->frameGeometry();
-        const QPixmap picture = dialog->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+        const QPixmap picture
+            = dialog->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
         saved = active && picture.save(file);
         dialog->reject();
     });
@@ -45,7 +47,8 @@ bool shootQuestion(quillon::Prompts &prompts, const quillon::Session &session, c
     bool saved = false;
     QTimer::singleShot(0, [&] {
         QMessageBox *box = nullptr;
-        (void)QTest::qWaitFor([&box] { return (box = qobject_cast<QMessageBox *>(QApplication::activeWindow())); }, 5000);
+        (void)QTest::qWaitFor(
+            [&box] { return (box = qobject_cast<QMessageBox *>(QApplication::activeWindow())); }, 5000);
         if (!box)
             return;
         QTest::qWait(300);
@@ -53,8 +56,9 @@ bool shootQuestion(quillon::Prompts &prompts, const quillon::Session &session, c
         saved = box->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(file);
         box->reject();
     });
-    prompts.message(session.text(quillon::Msg::OverwriteGameQuestion), session.text(quillon::Msg::GameFileExists),
-        quillon::Prompts::Buttons::YesNo, quillon::Prompts::Icon::Question);
+    prompts.message(session.text(quillon::Msg::OverwriteGameQuestion),
+        session.text(quillon::Msg::GameFileExists), quillon::Prompts::Buttons::YesNo,
+        quillon::Prompts::Icon::Question);
     return saved;
 }
 
@@ -75,6 +79,8 @@ int main(int argc, char *argv[])
     ok = shoot(child<QPushButton>(main, "binfos"), main->findChild<AboutDialog *>(),
              QDir(folder).filePath(QStringLiteral("about.png")))
         && ok;
-    ok = shootQuestion(program.prompts(), program.session(), QDir(folder).filePath(QStringLiteral("message-box.png"))) && ok;
+    ok = shootQuestion(
+             program.prompts(), program.session(), QDir(folder).filePath(QStringLiteral("message-box.png")))
+        && ok;
     return ok ? 0 : 1;
 }

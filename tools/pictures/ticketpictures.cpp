@@ -4,14 +4,14 @@
 // rasterised with pdftoppm, and a pale sketch of the ticket's numbered boxes (drawn
 // only for the picture, never printed) is laid under the marks.
 //   quillon-ticket-pictures <folder>   (writes ticket-1.png … ticket-5.png)
-#include "core/wheels/boardlist.h"
-#include "core/wheels/selection.h"
-#include "support/fakeplatform.h"
-#include "core/tickets/ticketprint.h"
-#include "core/tickets/tickettypes.h"
 #include "core/text/messages.h"
 #include "core/text/translationfile.h"
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
+#include "core/wheels/selection.h"
 #include "platform/qtprintdevice.h"
+#include "support/fakeplatform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,6 @@
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
-
 #include <cstdio>
 
 using namespace quillon;
@@ -44,7 +43,10 @@ BoardList fullTicket(int t)
     return list;
 }
 
-double toPixels(double cm) { return cm / 2.54 * kPictureDpi; }
+double toPixels(double cm)
+{
+    return cm / 2.54 * kPictureDpi;
+}
 
 bool picture(int t, const QString &work, const QString &target)
 {
@@ -58,7 +60,7 @@ bool picture(int t, const QString &work, const QString &target)
             ownIndex.numbers[size_t(p)] = p;
         const TranslationFile noTranslationFile;
         printTickets(device, prompts, Texts(&noTranslationFile, Language::French),
-            TicketRun{t, TicketMode::PrintAll, 1, boards.boardCount}, boards, ownIndex, PrintOffsets{});
+            TicketRun { t, TicketMode::PrintAll, 1, boards.boardCount }, boards, ownIndex, PrintOffsets {});
     }
 
     // The part of the sheet from its top-left corner to 1 cm past the last box.
@@ -75,10 +77,10 @@ bool picture(int t, const QString &work, const QString &target)
     const QString stem = work + QStringLiteral("/ticket");
     QProcess render;
     render.start(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QString::number(kPictureDpi), QStringLiteral("-x"), QStringLiteral("0"),
-                  QStringLiteral("-y"), QStringLiteral("0"), QStringLiteral("-W"), QString::number(width),
-                  QStringLiteral("-H"), QString::number(height), QStringLiteral("-singlefile"), QStringLiteral("-png"),
-                  pdf, stem});
+        { QStringLiteral("-r"), QString::number(kPictureDpi), QStringLiteral("-x"), QStringLiteral("0"),
+            QStringLiteral("-y"), QStringLiteral("0"), QStringLiteral("-W"), QString::number(width),
+            QStringLiteral("-H"), QString::number(height), QStringLiteral("-singlefile"),
+            QStringLiteral("-png"), pdf, stem });
     if (!render.waitForFinished(60000) || render.exitCode() != 0)
         return false;
     const QImage marks(stem + QStringLiteral(".png"));
@@ -96,7 +98,8 @@ bool picture(int t, const QString &work, const QString &target)
     // Each box's number under the middle of its mark: the letter X's cell is about
     // 0.21 × 0.4 cm, a bar 0.35 cm wide and 0.2 or 0.1 cm high.
     const MarkKind kind = ticketType(t).markKind;
-    const QSizeF mark = kind == MarkKind::LetterX ? QSizeF(0.21, 0.4) : QSizeF(0.35, kind == MarkKind::Bar2mm ? 0.2 : 0.1);
+    const QSizeF mark
+        = kind == MarkKind::LetterX ? QSizeF(0.21, 0.4) : QSizeF(0.35, kind == MarkKind::Bar2mm ? 0.2 : 0.1);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(int(toPixels(0.2)));
     painter.setFont(font);

@@ -6,7 +6,6 @@
 #include "core/wheels/catalogue.h"
 
 #include <QCoreApplication>
-
 #include <cmath>
 
 namespace quillon {

@@ -77,7 +77,8 @@ QString summaryText(const DrawState &state, const QString &numbersWord, const QS
             continue;
         const int main = c == 1 ? 7 : 6 - (c - 2) / 3;
         const int kind = c == 1 ? 2 : (c - 2) % 3; // 0 two bonus, 1 one bonus, 2 none
-        text += QString::number(count) + QStringLiteral(" X ") + QString::number(main) + QLatin1Char(' ') + numbersWord;
+        text += QString::number(count) + QStringLiteral(" X ") + QString::number(main) + QLatin1Char(' ')
+            + numbersWord;
         if (kind == 0)
             text += QStringLiteral(" + 2 ") + bonusWord;
         else if (kind == 1)
@@ -87,8 +88,8 @@ QString summaryText(const DrawState &state, const QString &numbersWord, const QS
     return text;
 }
 
-Comparison compareBoards(const BoardList &list, const Selection &selection, DrawState &state,
-    const QString &bonusWord)
+Comparison compareBoards(
+    const BoardList &list, const Selection &selection, DrawState &state, const QString &bonusWord)
 {
     Comparison result;
     result.boardCount = list.boardCount;

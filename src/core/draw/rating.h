@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-
 #include <array>
 
 namespace quillon {
@@ -22,8 +21,8 @@ constexpr int kCategoryCount = 13;
 // Draw entries and category counters live for the whole run: an entry whose box
 // holds no whole number keeps the value of the previous comparison.
 struct DrawState {
-    std::array<qint32, kDrawEntries + 1> entries{};   // 1 … 9; [0] unused
-    std::array<qint32, kCategoryCount + 1> counters{}; // 1 … 13; [0] unused
+    std::array<qint32, kDrawEntries + 1> entries {}; // 1 … 9; [0] unused
+    std::array<qint32, kCategoryCount + 1> counters {}; // 1 … 13; [0] unused
 };
 
 // Starts a comparison: entry 9 and every counter go to 0, then each box text
@@ -34,7 +33,7 @@ void readDraw(const QStringList &boxTexts, DrawState &state);
 bool drawIsDistinct(const DrawState &state);
 
 struct BoardRating {
-    int main = 0;  // numbers equal to one of entries 1 … 7
+    int main = 0; // numbers equal to one of entries 1 … 7
     int bonus = 0; // numbers equal to entry 8 or 9
 };
 
@@ -55,12 +54,12 @@ struct Comparison {
     int boardCount = 0;
     int boardSize = 0;
     QList<qint32> numbers; // boardCount × boardSize, board by board
-    QStringList results;   // one per board
+    QStringList results; // one per board
 };
 
 // Rates every board of the list, its numbers read from the selection, and counts it
 // in its category.
-Comparison compareBoards(const BoardList &list, const Selection &selection, DrawState &state,
-    const QString &bonusWord);
+Comparison compareBoards(
+    const BoardList &list, const Selection &selection, DrawState &state, const QString &bonusWord);
 
 } // namespace quillon

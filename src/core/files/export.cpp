@@ -2,8 +2,8 @@
 #include "core/files/export.h"
 
 #include "core/errors.h"
-#include "core/wheels/boardlist.h"
 #include "core/files/replacefile.h"
+#include "core/wheels/boardlist.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -35,7 +35,8 @@ void generateExport(const BoardList &boards, const Selection &selection, QIODevi
 QString withDefaultSuffix(const QString &path, const QString &suffix)
 {
     const QFileInfo info(path);
-    if (suffix.isEmpty() || !info.suffix().isEmpty() || info.fileName().isEmpty() || path.endsWith(QLatin1Char('.')))
+    if (suffix.isEmpty() || !info.suffix().isEmpty() || info.fileName().isEmpty()
+        || path.endsWith(QLatin1Char('.')))
         return path;
     return path + QLatin1Char('.') + suffix;
 }

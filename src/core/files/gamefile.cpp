@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/gamefile.h"
 
+#include "core/files/replacefile.h"
 #include "core/wheels/catalogue.h"
 #include "core/wheels/selection.h"
-#include "core/files/replacefile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
-
 #include <cstring>
 
 namespace quillon {
@@ -23,7 +22,7 @@ constexpr int kTableOffset = 24;
 constexpr char kSmallestTableMark = 1;
 constexpr int kNumbersOffset = 28;
 constexpr qint32 kFormatNumber = 1;
-const char kSignature[3] = {2, 'Q', 'L'};
+const char kSignature[3] = { 2, 'Q', 'L' };
 
 void putInt(GameRecord &record, int offset, qint32 value)
 {

@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-
 #include <array>
 
 namespace quillon {
@@ -23,7 +22,7 @@ constexpr qsizetype kGameRecordSize = 228;
 constexpr int kGameNumberCount = 40;
 
 struct GameRecord {
-    std::array<char, kGameRecordSize> bytes{};
+    std::array<char, kGameRecordSize> bytes {};
 
     bool hasSignature() const;
     qint32 systemIndex() const;

@@ -9,7 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QtEndian>
-
 #include <cstring>
 #include <limits>
 
@@ -134,7 +133,7 @@ SettingsRecord readSettingsFile(const QString &path)
             // file. Brought to the nearest bound it would still throw every mark off
             // the ticket; 0 prints where a first start does. The rest of the record
             // stays.
-            for (qint32 *offset : {&record.horizontalOffset, &record.verticalOffset}) {
+            for (qint32 *offset : { &record.horizontalOffset, &record.verticalOffset }) {
                 if (*offset < kLowestOffset || *offset > kHighestOffset)
                     *offset = 0;
             }

@@ -2,7 +2,6 @@
 #include "core/files/textfilereader.h"
 
 #include <QFileInfo>
-
 #include <ios>
 
 namespace quillon {

@@ -22,10 +22,10 @@ QString padded(qint32 value, int width)
 QString displayName(const Wheel &wheel, const Texts &text)
 {
     const QLatin1Char space(' ');
-    return space + padded(wheel.guarantee(), 2) + space + text(Msg::NumbersWord) + space
-        + text(Msg::IfWord) + space + padded(wheel.condition(), 2) + space + text(Msg::AmongWord) + space
-        + padded(wheel.poolSize(), 2) + space + text(Msg::InWord) + space + padded(wheel.boardCount(), 5) + space
-        + text(Msg::BoardsWord);
+    return space + padded(wheel.guarantee(), 2) + space + text(Msg::NumbersWord) + space + text(Msg::IfWord)
+        + space + padded(wheel.condition(), 2) + space + text(Msg::AmongWord) + space
+        + padded(wheel.poolSize(), 2) + space + text(Msg::InWord) + space + padded(wheel.boardCount(), 5)
+        + space + text(Msg::BoardsWord);
 }
 
 QList<SystemListItem> systemListItems(const Texts &text)
@@ -33,10 +33,10 @@ QList<SystemListItem> systemListItems(const Texts &text)
     QList<SystemListItem> items;
     for (int index = 1; index <= kSystemCount; ++index) {
         if (hasWheelTable(index))
-            items.append({displayName(Wheel::fromCatalogue(index), text), index});
+            items.append({ displayName(Wheel::fromCatalogue(index), text), index });
     }
     std::stable_sort(items.begin(), items.end(),
-                     [](const SystemListItem &a, const SystemListItem &b) { return a.text < b.text; });
+        [](const SystemListItem &a, const SystemListItem &b) { return a.text < b.text; });
     return items;
 }
 

@@ -16,7 +16,7 @@ QString displayName(const Wheel &wheel, const Texts &text);
 
 struct SystemListItem {
     QString text; // the display name
-    int index;    // the catalogue index the item carries
+    int index; // the catalogue index the item carries
 };
 
 // The system list: one item per system with a wheel table, sorted by text, which

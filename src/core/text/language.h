@@ -18,6 +18,6 @@ enum class Language : qint32 {
 
 // The languages the player can choose, in the order the settings dialog lists them:
 // the three with texts for nearly every message.
-inline constexpr Language kChoosableLanguages[] = {Language::French, Language::English, Language::Croatian};
+inline constexpr Language kChoosableLanguages[] = { Language::French, Language::English, Language::Croatian };
 
 } // namespace quillon

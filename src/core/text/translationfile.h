@@ -11,7 +11,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <array>
 
 namespace quillon {
@@ -38,7 +37,7 @@ public:
 private:
     QString m_fileName;
     bool m_loaded = false;
-    std::array<QByteArray, kTextCount + 1> m_texts{};
+    std::array<QByteArray, kTextCount + 1> m_texts {};
 };
 
 // 8-bit text in the code page of a language: Windows-1250 for Croatian,

@@ -7,7 +7,6 @@
 
 #include <QString>
 #include <QTranslator>
-
 #include <optional>
 
 namespace quillon {

@@ -7,7 +7,6 @@
 #include "core/tickets/ticketprint.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 
@@ -31,8 +30,14 @@ public:
     int y(double cm) { return cmToDevice(m_device, m_offsets, Axis::Vertical, cm); }
 
     // Lines in dots, centred on row y or column x.
-    void horizontal(int x1, int x2, int y) { m_device.fillRect(x1, y - m_lineY / 2, x2 + 1, y - m_lineY / 2 + m_lineY); }
-    void vertical(int x, int y1, int y2) { m_device.fillRect(x - m_lineX / 2, y1, x - m_lineX / 2 + m_lineX, y2 + 1); }
+    void horizontal(int x1, int x2, int y)
+    {
+        m_device.fillRect(x1, y - m_lineY / 2, x2 + 1, y - m_lineY / 2 + m_lineY);
+    }
+    void vertical(int x, int y1, int y2)
+    {
+        m_device.fillRect(x - m_lineX / 2, y1, x - m_lineX / 2 + m_lineX, y2 + 1);
+    }
 
     void outline(const QRectF &cm)
     {

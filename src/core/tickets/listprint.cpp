@@ -24,8 +24,8 @@ QString boardListLine(const BoardList &list, const Selection &selection, int i)
     return line;
 }
 
-void printBoardList(PrintDevice &device, const BoardList &list, const Selection &selection,
-    const QString &titleMeasure)
+void printBoardList(
+    PrintDevice &device, const BoardList &list, const Selection &selection, const QString &titleMeasure)
 {
     const QSize page = device.pageSize();
     device.beginDocument(QCoreApplication::translate("quillon", "Quillon: list of boards"));

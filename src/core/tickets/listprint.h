@@ -23,7 +23,7 @@ QString boardListLine(const BoardList &list, const Selection &selection, int i);
 // Prints the list of the boards on the device as one document. titleMeasure is the
 // text whose height sets the gap under the title (Msg::BoardListTitle). When anything fails
 // after the document began, the document is dropped and the error passed on.
-void printBoardList(PrintDevice &device, const BoardList &list, const Selection &selection,
-    const QString &titleMeasure);
+void printBoardList(
+    PrintDevice &device, const BoardList &list, const Selection &selection, const QString &titleMeasure);
 
 } // namespace quillon

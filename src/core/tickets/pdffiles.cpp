@@ -118,11 +118,14 @@ bool savePdfFiles(const Texts &texts, Prompts &prompts, const QString &chosenPat
             QCoreApplication::translate("quillon",
                 "The pages could not be saved as PDF.\n%1\nThe files already there were left as they were.")
                 .arg(failure),
-            QCoreApplication::translate("quillon", "Save as PDF"), Prompts::Buttons::Ok, Prompts::Icon::Warning);
+            QCoreApplication::translate("quillon", "Save as PDF"), Prompts::Buttons::Ok,
+            Prompts::Icon::Warning);
         return false;
     }
-    prompts.message(QCoreApplication::translate("quillon", "The pages were saved in:\n%1").arg(filesInBrief(names)),
-        QCoreApplication::translate("quillon", "Save as PDF"), Prompts::Buttons::Ok, Prompts::Icon::Information);
+    prompts.message(
+        QCoreApplication::translate("quillon", "The pages were saved in:\n%1").arg(filesInBrief(names)),
+        QCoreApplication::translate("quillon", "Save as PDF"), Prompts::Buttons::Ok,
+        Prompts::Icon::Information);
     return true;
 }
 

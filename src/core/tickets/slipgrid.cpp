@@ -23,7 +23,7 @@ QList<SlipCell> slipCells(int t)
     cells.reserve(type.boardsPerTicket * highest);
     for (int slot = 1; slot <= type.boardsPerTicket; ++slot) {
         for (int n = 1; n <= highest; ++n)
-            cells.append({slot, n, QRectF(markPosition(t, slot, n), size)});
+            cells.append({ slot, n, QRectF(markPosition(t, slot, n), size) });
     }
     return cells;
 }
@@ -36,7 +36,7 @@ QSizeF slipExtentCm(int t)
         right = std::max(right, cell.cm.right());
         bottom = std::max(bottom, cell.cm.bottom());
     }
-    return {right + 1, bottom + 1};
+    return { right + 1, bottom + 1 };
 }
 
 } // namespace quillon

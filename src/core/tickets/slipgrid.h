@@ -10,7 +10,7 @@
 namespace quillon {
 
 struct SlipCell {
-    int slot = 0;   // board area 1 … boardsPerTicket
+    int slot = 0; // board area 1 … boardsPerTicket
     int number = 0; // 1 … the type's highestNumber
     // The cell's top-left corner is the number's mark point; it spans most of one
     // cell step, leaving a gap before the next cell so neighbours stay apart.

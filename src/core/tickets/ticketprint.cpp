@@ -2,14 +2,13 @@
 #include "core/tickets/ticketprint.h"
 
 #include "core/errors.h"
-#include "core/text/messages.h"
 #include "core/platform.h"
-#include "core/wheels/boardlist.h"
+#include "core/text/messages.h"
 #include "core/tickets/tickettypes.h"
+#include "core/wheels/boardlist.h"
 #include "core/wheels/selection.h"
 
 #include <QCoreApplication>
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -31,7 +30,10 @@ void setMarkFont(PrintDevice &device)
 // is dropped.
 class OpenDocument {
 public:
-    explicit OpenDocument(PrintDevice &device) : m_device(device) {}
+    explicit OpenDocument(PrintDevice &device)
+        : m_device(device)
+    {
+    }
     ~OpenDocument()
     {
         if (!m_open)
@@ -73,7 +75,8 @@ int saturatedInt(double value)
 
 int saturatedSum(int a, int b)
 {
-    return int(std::clamp<qint64>(qint64(a) + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return int(
+        std::clamp<qint64>(qint64(a) + b, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // What the printer said, and which ticket of the run, holding which boards, it cost.
@@ -117,7 +120,8 @@ void drawMark(PrintDevice &device, const PrintOffsets &offsets, int x, int y, Ma
         const int w = cmToDevice(device, offsets, Axis::Horizontal, 10.35)
             - cmToDevice(device, offsets, Axis::Horizontal, 10);
         const double bottom = kind == MarkKind::Bar2mm ? 10.2 : 10.1;
-        const int h = cmToDevice(device, offsets, Axis::Vertical, bottom) - cmToDevice(device, offsets, Axis::Vertical, 10);
+        const int h = cmToDevice(device, offsets, Axis::Vertical, bottom)
+            - cmToDevice(device, offsets, Axis::Vertical, 10);
         device.fillRect(x, y, saturatedSum(x, w), saturatedSum(y, h));
         break;
     }
@@ -150,7 +154,8 @@ namespace {
 // The boards a run can mark: those of its range that the list holds.
 std::pair<int, int> boardsOfRun(const TicketRun &run, const BoardList &boards)
 {
-    return { std::max(run.first, 1), std::min({ run.last, int(boards.boardCount), int(boards.boards.size()) - 1 }) };
+    return { std::max(run.first, 1),
+        std::min({ run.last, int(boards.boardCount), int(boards.boards.size()) - 1 }) };
 }
 
 } // namespace
@@ -170,7 +175,8 @@ TicketRun ticketOfRun(const TicketRun &run, int index)
     TicketRun one = run;
     const qint64 first = std::max(run.first, 1) + qint64(std::max(index, 0)) * perTicket;
     one.first = int(std::min<qint64>(first, std::numeric_limits<int>::max()));
-    one.last = int(std::min<qint64>({ first + perTicket - 1, qint64(run.last), std::numeric_limits<int>::max() }));
+    one.last
+        = int(std::min<qint64>({ first + perTicket - 1, qint64(run.last), std::numeric_limits<int>::max() }));
     return one;
 }
 
@@ -202,7 +208,8 @@ void printTickets(PrintDevice &device, Prompts &prompts, const Texts &text, cons
         if (!device.ready(&why))
             fail(why);
         // Named so that the print queue tells the player's tickets apart.
-        document.begin(QCoreApplication::translate("quillon", "Quillon: ticket %1 of %2").arg(ticket).arg(tickets));
+        document.begin(
+            QCoreApplication::translate("quillon", "Quillon: ticket %1 of %2").arg(ticket).arg(tickets));
     };
     const auto endTicket = [&] {
         document.end();

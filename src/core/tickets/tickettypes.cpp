@@ -71,7 +71,7 @@ QPointF markPosition(int t, int s, int n)
         by += ((s - 1) / perRow) * type.boardStepY;
     }
     const TicketCell cell = ticketCell(t, n);
-    return {bx + cell.column * type.cellStepX, by + cell.row * type.cellStepY};
+    return { bx + cell.column * type.cellStepX, by + cell.row * type.cellStepY };
 }
 
 } // namespace quillon

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-
 #include <array>
 
 namespace quillon {
@@ -18,9 +17,9 @@ constexpr int kTicketTypeCount = 5;
 // Marks drawn in a number's box; any other value marks nothing.
 enum class MarkKind : qint32 {
     None = 0,
-    LetterX = 1,   // the letter X
-    Bar2mm = 2,    // a filled bar 2 mm high
-    Bar1mm = 3,    // a filled bar 1 mm high
+    LetterX = 1, // the letter X
+    Bar2mm = 2, // a filled bar 2 mm high
+    Bar1mm = 3, // a filled bar 1 mm high
     Bar1mmToo = 4, // the same bar
 };
 
@@ -36,15 +35,15 @@ struct NumberGrid {
 // One ticket type: its name, where its boards lie, its grid and its numbers.
 struct TicketType {
     const char *name = ""; // Latin-1, shown in the printing dialog as it stands
-    double originX = 0;    // cell (column 0, row 0) of the board in slot 1
+    double originX = 0; // cell (column 0, row 0) of the board in slot 1
     double originY = 0;
-    double cellStepX = 0;  // between neighbouring number columns / rows of a board
+    double cellStepX = 0; // between neighbouring number columns / rows of a board
     double cellStepY = 0;
     double boardStepX = 0; // between neighbouring boards of a row / rows of boards
     double boardStepY = 0;
     qint32 boardsPerTicket = 0;
     qint32 boardsPerRow = 0; // read only when arrangement is neither 0 nor 1
-    qint32 arrangement = 0;  // 0 or 1: one row of boards side by side; else rows of boardsPerRow
+    qint32 arrangement = 0; // 0 or 1: one row of boards side by side; else rows of boardsPerRow
     MarkKind markKind = MarkKind::None;
     int highestNumber = 0; // the highest number the slip has a box for
     NumberGrid grid;

@@ -9,18 +9,17 @@
 
 #include <QString>
 #include <QtGlobal>
-
 #include <string_view>
 
 namespace quillon {
 
 struct SystemDescriptor {
     qint32 boardCount; // G
-    qint32 poolSize;   // M
-    qint32 boardSize;  // 7 for every system
-    qint32 keyCount;   // 0 for every system
-    qint32 guarantee;  // N
-    qint32 condition;  // K
+    qint32 poolSize; // M
+    qint32 boardSize; // 7 for every system
+    qint32 keyCount; // 0 for every system
+    qint32 guarantee; // N
+    qint32 condition; // K
 };
 
 constexpr int kSystemCount = 124;

@@ -12,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
-
 #include <array>
 
 namespace quillon {
@@ -21,7 +20,7 @@ constexpr int kBoxCount = 40;
 constexpr int kSlotCount = 50;
 
 struct Selection {
-    std::array<qint32, kSlotCount + 1> numbers{}; // slots 1 … 50; [0] unused
+    std::array<qint32, kSlotCount + 1> numbers {}; // slots 1 … 50; [0] unused
 };
 
 // True when text is a decimal whole number, optionally preceded by spaces and a
@@ -33,7 +32,10 @@ bool isWholeNumber(const QString &text, qint32 *value = nullptr);
 int readSelection(const QStringList &boxTexts, Selection &target);
 
 // Selection-box rule: box t (1 … 40) is visible exactly when t is a position of the wheel (t <= M).
-inline bool boxVisible(int tag, const Wheel &wheel) { return tag >= 1 && tag <= wheel.poolSize(); }
+inline bool boxVisible(int tag, const Wheel &wheel)
+{
+    return tag >= 1 && tag <= wheel.poolSize();
+}
 
 // The items of every selection box: "1" … "50".
 QStringList boxItems();

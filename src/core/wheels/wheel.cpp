@@ -28,7 +28,8 @@ Wheel Wheel::fromCatalogue(int index, Table table)
     return wheel;
 }
 
-Wheel readWheelTable(qint32 guarantee, qint32 condition, qint32 poolSize, const QByteArray &text, QString *error)
+Wheel readWheelTable(
+    qint32 guarantee, qint32 condition, qint32 poolSize, const QByteArray &text, QString *error)
 {
     const auto fail = [error](qsizetype line, const QString &what) {
         if (error)
@@ -43,11 +44,14 @@ Wheel readWheelTable(qint32 guarantee, qint32 condition, qint32 poolSize, const 
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const QByteArray &line = lines.at(i);
         if (line.size() != Wheel::kBoardSize)
-            return fail(i + 1, QCoreApplication::translate("quillon", "not %1 letters").arg(Wheel::kBoardSize));
+            return fail(
+                i + 1, QCoreApplication::translate("quillon", "not %1 letters").arg(Wheel::kBoardSize));
         for (qsizetype k = 0; k < line.size(); ++k) {
             const int position = static_cast<unsigned char>(line.at(k)) - 64;
             if (position < 1 || position > poolSize)
-                return fail(i + 1, QCoreApplication::translate("quillon", "a letter outside positions 1 to %1").arg(poolSize));
+                return fail(i + 1,
+                    QCoreApplication::translate("quillon", "a letter outside positions 1 to %1")
+                        .arg(poolSize));
             if (k > 0 && line.at(k) <= line.at(k - 1))
                 return fail(i + 1, QCoreApplication::translate("quillon", "letters not in ascending order"));
         }

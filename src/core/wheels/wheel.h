@@ -37,7 +37,7 @@ public:
 
     qint32 guarantee() const { return m_guarantee; } // N
     qint32 condition() const { return m_condition; } // K
-    qint32 poolSize() const { return m_poolSize; }   // M
+    qint32 poolSize() const { return m_poolSize; } // M
     qint32 boardCount() const { return qint32(m_boards.size() / kBoardSize); } // G
     bool isEmpty() const { return m_boards.isEmpty(); }
 
@@ -56,6 +56,7 @@ private:
 // Reads a wheel table as the tables folder holds it: one board a line, 7 strictly
 // ascending position letters within 1 … poolSize, every line ended by '\n'. On a fault
 // returns an empty wheel and sets error to the line number and what is wrong.
-Wheel readWheelTable(qint32 guarantee, qint32 condition, qint32 poolSize, const QByteArray &text, QString *error);
+Wheel readWheelTable(
+    qint32 guarantee, qint32 condition, qint32 poolSize, const QByteArray &text, QString *error);
 
 } // namespace quillon

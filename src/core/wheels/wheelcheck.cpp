@@ -2,7 +2,6 @@
 #include "core/wheels/wheelcheck.h"
 
 #include <QList>
-
 #include <bit>
 #include <cstdint>
 
@@ -49,8 +48,7 @@ std::uint32_t colexUnrank(std::uint64_t rank, int k)
 }
 
 // Calls f(mask) for every r-subset of the set bits of `from`, each OR-ed with `base`.
-template <typename F>
-void forEachSubset(std::uint32_t from, int r, std::uint32_t base, F &&f)
+template <typename F> void forEachSubset(std::uint32_t from, int r, std::uint32_t base, F &&f)
 {
     if (r == 0) {
         f(base);
@@ -122,11 +120,13 @@ WheelCheckResult checkWheel(int n, int k, int m, int g, const QByteArrayList &bo
             const int p = static_cast<unsigned char>(ch) - 64;
             const QString letter = QString::fromLatin1(&ch, 1);
             if (p < 1 || p > m) {
-                result.reason = lineFault(i, QStringLiteral("'%1' is not a position in 1 ... %2").arg(letter).arg(m));
+                result.reason
+                    = lineFault(i, QStringLiteral("'%1' is not a position in 1 ... %2").arg(letter).arg(m));
                 return result;
             }
             if (p <= previous) {
-                result.reason = lineFault(i, QStringLiteral("positions not strictly ascending at '%1'").arg(letter));
+                result.reason
+                    = lineFault(i, QStringLiteral("positions not strictly ascending at '%1'").arg(letter));
                 return result;
             }
             previous = p;
@@ -142,7 +142,9 @@ WheelCheckResult checkWheel(int n, int k, int m, int g, const QByteArrayList &bo
     }
     for (int p = 1; p <= m; ++p)
         if (!(used & (1u << (p - 1)))) {
-            result.reason = QStringLiteral("position %1 (%2) is in no board").arg(p).arg(QLatin1String(wheelLetters(1u << (p - 1))));
+            result.reason = QStringLiteral("position %1 (%2) is in no board")
+                                .arg(p)
+                                .arg(QLatin1String(wheelLetters(1u << (p - 1))));
             return result;
         }
 
@@ -161,9 +163,10 @@ WheelCheckResult checkWheel(int n, int k, int m, int g, const QByteArrayList &bo
     }
     for (qsizetype r = 0; r < covered.size(); ++r)
         if (!covered[r]) {
-            result.reason = QStringLiteral("no board holds %1 of %2")
-                                .arg(n)
-                                .arg(QLatin1String(wheelLetters(colexUnrank(static_cast<std::uint64_t>(r), k))));
+            result.reason
+                = QStringLiteral("no board holds %1 of %2")
+                      .arg(n)
+                      .arg(QLatin1String(wheelLetters(colexUnrank(static_cast<std::uint64_t>(r), k))));
             return result;
         }
     result.ok = true;

@@ -65,7 +65,8 @@ void initBinomials()
 inline std::uint32_t rankOf(Mask s)
 {
     const std::uint32_t low = lowRank[s & ((1u << kLowBits) - 1)];
-    return (low & ((1u << kCountShift) - 1)) + highRank[(static_cast<std::size_t>(low >> kCountShift) << (kMaxPool - kLowBits)) + (s >> kLowBits)];
+    return (low & ((1u << kCountShift) - 1))
+        + highRank[(static_cast<std::size_t>(low >> kCountShift) << (kMaxPool - kLowBits)) + (s >> kLowBits)];
 }
 
 Mask unrank(std::uint64_t rank, int k)
@@ -123,7 +124,8 @@ struct Callbacks {
     }
 };
 
-SearchProgress progressOf(SearchProgress::Stage stage, std::size_t uncovered, std::size_t best, std::size_t boards, long moves)
+SearchProgress progressOf(
+    SearchProgress::Stage stage, std::size_t uncovered, std::size_t best, std::size_t boards, long moves)
 {
     SearchProgress p;
     p.stage = stage;
@@ -138,11 +140,14 @@ SearchProgress progressOf(SearchProgress::Stage stage, std::size_t uncovered, st
 // cycle j is point j*q + i and goes to j*q + (i + 1) mod q), the remaining positions fixed.
 class CyclicGroup {
 public:
-    CyclicGroup(int q, int cycles, int m) : q_(q), image_(static_cast<std::size_t>(q) * m)
+    CyclicGroup(int q, int cycles, int m)
+        : q_(q)
+        , image_(static_cast<std::size_t>(q) * m)
     {
         for (int t = 0; t < q; ++t)
             for (int p = 0; p < m; ++p)
-                image_[static_cast<std::size_t>(t) * m + p] = p < cycles * q ? 1u << (p / q * q + (p % q + t) % q) : 1u << p;
+                image_[static_cast<std::size_t>(t) * m + p]
+                    = p < cycles * q ? 1u << (p / q * q + (p % q + t) % q) : 1u << p;
         m_ = m;
     }
 
@@ -180,11 +185,16 @@ private:
 // single boards and of orbits.
 class KSetWalk {
 protected:
-    KSetWalk(int n, int k, int m) : n_(n), k_(k), m_(m), all_((1u << m) - 1) {}
+    KSetWalk(int n, int k, int m)
+        : n_(n)
+        , k_(k)
+        , m_(m)
+        , all_((1u << m) - 1)
+    {
+    }
 
     // Calls f(rank) for every K-set that `board` meets in at least n positions.
-    template <typename F>
-    void forCovered(Mask board, F &&f)
+    template <typename F> void forCovered(Mask board, F &&f)
     {
         const Mask outside = all_ & ~board;
         for (int t = n_; t <= std::min(k_, kBoardSize); ++t) {
@@ -219,7 +229,8 @@ protected:
 // and random pick. All of them at the start.
 class UncoveredList {
 public:
-    explicit UncoveredList(std::size_t n) : where_(n)
+    explicit UncoveredList(std::size_t n)
+        : where_(n)
     {
         list_.reserve(n);
         for (std::uint32_t r = 0; r < n; ++r)
@@ -254,7 +265,9 @@ private:
 class Cover : public KSetWalk {
 public:
     Cover(int n, int k, int m)
-        : KSetWalk(n, k, m), count_(binom[m][k], 0), uncovered_(binom[m][k])
+        : KSetWalk(n, k, m)
+        , count_(binom[m][k], 0)
+        , uncovered_(binom[m][k])
     {
     }
 
@@ -363,7 +376,8 @@ private:
 // costs what a swap in one board costs. uncoveredCount() counts K-sets, not orbits.
 class OrbitCover : public KSetWalk {
 public:
-    OrbitCover(int n, int k, int m, const CyclicGroup &group) : KSetWalk(n, k, m)
+    OrbitCover(int n, int k, int m, const CyclicGroup &group)
+        : KSetWalk(n, k, m)
     {
         const std::uint32_t total = static_cast<std::uint32_t>(binom[m][k]);
         orbitOf_.assign(total, -1);
@@ -397,8 +411,14 @@ public:
     std::uint32_t uncoveredAt(std::size_t i) const { return rep_[uncovered_[i]]; }
 
     // Adds or removes the orbit of `board`.
-    void add(Mask board) { forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], 1); }); }
-    void remove(Mask board) { forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], -1); }); }
+    void add(Mask board)
+    {
+        forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], 1); });
+    }
+    void remove(Mask board)
+    {
+        forCovered(board, [&](std::uint32_t r) { change(orbitOf_[r], -1); });
+    }
 
     // Replaces point x of base board `board` by y, in the board and all its images.
     void applySwap(Mask board, Mask x, Mask y)
@@ -429,7 +449,7 @@ private:
     std::vector<std::uint32_t> rep_;
     std::vector<std::uint8_t> size_, share_;
     std::vector<std::int32_t> count_;
-    UncoveredList uncovered_{0};
+    UncoveredList uncovered_ { 0 };
     std::size_t uncoveredSets_ = 0;
 };
 
@@ -445,11 +465,19 @@ private:
 //
 // A step costs a scan of the boards plus, per candidate swap, the K-sets made of x or y, N - 1 other
 // points of the board and K - N points outside it; for N = K one pass over the K- and (K - 1)-subsets
-// of a board scores all its swaps. Never a pass over all K-sets. Deterministic for a seed: the stop callback only decides when to give up.
+// of a board scores all its swaps. Never a pass over all K-sets. Deterministic for a seed: the stop callback
+// only decides when to give up.
 class WeightedSearch {
 public:
     WeightedSearch(int n, int k, int m, std::uint64_t seed, int tabu, long smooth)
-        : n_(n), k_(k), all_((1u << m) - 1), tabu_(tabu), smooth_(smooth), cover_(n, k, m), weight_(binom[m][k], 1), rng_(seed)
+        : n_(n)
+        , k_(k)
+        , all_((1u << m) - 1)
+        , tabu_(tabu)
+        , smooth_(smooth)
+        , cover_(n, k, m)
+        , weight_(binom[m][k], 1)
+        , rng_(seed)
     {
         // The (N - 1)-subsets of the six other points of a board, as bit patterns over their indices; for
         // N = K also the K- and (K - 1)-subsets of all seven.
@@ -501,8 +529,8 @@ public:
         const long first = steps_;
         while (cover_.uncoveredCount() > 0) {
             if ((steps_ & 1023) == 0) {
-                SearchProgress p = progressOf(SearchProgress::Stage::Searching, cover_.uncoveredCount(), bestUncovered_,
-                                              boards_.size(), steps_);
+                SearchProgress p = progressOf(SearchProgress::Stage::Searching, cover_.uncoveredCount(),
+                    bestUncovered_, boards_.size(), steps_);
                 p.stalls = stalls_;
                 if (!callbacks.carryOn(p))
                     return false;
@@ -523,7 +551,10 @@ public:
 private:
     static constexpr long kNever = -(1L << 40);
 
-    int pick(std::size_t n) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_)); }
+    int pick(std::size_t n)
+    {
+        return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_));
+    }
 
     void swap(std::size_t j, Mask x, Mask y)
     {
@@ -627,7 +658,8 @@ private:
                     continue;
                 for (Mask in = s & ~board; in; in &= in - 1) {
                     const Mask y = in & (~in + 1);
-                    const std::int64_t gain = n_ == k_ ? boardScore_[std::popcount(board & (x - 1))] : score(board, x, y);
+                    const std::int64_t gain
+                        = n_ == k_ ? boardScore_[std::popcount(board & (x - 1))] : score(board, x, y);
                     if (gain > bestScore) {
                         bestScore = gain;
                         ties = 1;
@@ -671,7 +703,13 @@ private:
 class Search {
 public:
     Search(int n, int k, int m, const SearchRequest &request, const Callbacks &callbacks)
-        : n_(n), k_(k), m_(m), all_((1u << m) - 1), opt_(request), callbacks_(callbacks), rng_(request.seed)
+        : n_(n)
+        , k_(k)
+        , m_(m)
+        , all_((1u << m) - 1)
+        , opt_(request)
+        , callbacks_(callbacks)
+        , rng_(request.seed)
     {
     }
 
@@ -709,7 +747,8 @@ public:
         for (int t = n_; t <= std::min(k_, kBoardSize); ++t)
             if (k_ - t <= m_ - kBoardSize)
                 perBoard += binom[kBoardSize][t] * binom[m_ - kBoardSize][k_ - t];
-        const int tries = static_cast<int>(std::clamp<std::uint64_t>(200000000ull / (perBoard * limit + 1), 3, 60));
+        const int tries
+            = static_cast<int>(std::clamp<std::uint64_t>(200000000ull / (perBoard * limit + 1), 3, 60));
         while (static_cast<int>(boards.size()) < limit && c.uncoveredCount() > 0) {
             Mask best = 0;
             long bestGain = -1;
@@ -727,7 +766,8 @@ public:
     }
 
     // Simulated annealing on a fixed number of boards; returns true when no K-set is left uncovered.
-    bool anneal(Cover &c, std::vector<Mask> &boards, std::vector<Mask> &best, std::size_t &bestUncovered, long maxMoves = -1)
+    bool anneal(Cover &c, std::vector<Mask> &boards, std::vector<Mask> &best, std::size_t &bestUncovered,
+        long maxMoves = -1)
     {
         const long firstMove = moves_;
         double t = opt_.t0;
@@ -738,8 +778,8 @@ public:
         bestUncovered = c.uncoveredCount();
         while (c.uncoveredCount() > 0) {
             if ((moves_ & 1023) == 0) {
-                SearchProgress p =
-                    progressOf(SearchProgress::Stage::Searching, c.uncoveredCount(), bestUncovered, boards.size(), moves_);
+                SearchProgress p = progressOf(SearchProgress::Stage::Searching, c.uncoveredCount(),
+                    bestUncovered, boards.size(), moves_);
                 p.restarts = restarts;
                 p.temperature = t;
                 if (!callbacks_.carryOn(p))
@@ -756,7 +796,8 @@ public:
             int j = 0;
             Mask x = 0, y = 0;
             long delta;
-            if (near.empty() || (opt_.walk > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < opt_.walk)) {
+            if (near.empty()
+                || (opt_.walk > 0 && std::uniform_real_distribution<double>(0, 1)(rng_) < opt_.walk)) {
                 // No board one point short of S, or a random walk step: any board, any swap toward S.
                 j = pick(boards.size());
                 x = nthBit(boards[j] & ~s, pick(std::popcount(boards[j] & ~s)));
@@ -810,8 +851,8 @@ public:
     // short of it, and make the swap that brings that image onto S in the base board, that is in all
     // its images at once. Stops early when every K-set is covered; `best` holds the base boards that
     // left the fewest K-sets uncovered.
-    bool orbitAnneal(OrbitCover &c, const CyclicGroup &group, std::vector<Mask> &base, std::vector<Mask> &best,
-                     std::size_t &bestUncovered, long maxMoves)
+    bool orbitAnneal(OrbitCover &c, const CyclicGroup &group, std::vector<Mask> &base,
+        std::vector<Mask> &best, std::size_t &bestUncovered, long maxMoves)
     {
         const int q = group.order();
         auto candidate = [&] {
@@ -847,7 +888,8 @@ public:
         std::vector<std::pair<int, int>> near; // (base board, power of the generator)
         for (long move = 0; move < maxMoves && c.uncoveredCount() > 0; ++move) {
             if ((move & 1023) == 0) {
-                SearchProgress p = progressOf(SearchProgress::Stage::OrbitSearch, c.uncoveredCount(), bestUncovered, base.size(), move);
+                SearchProgress p = progressOf(
+                    SearchProgress::Stage::OrbitSearch, c.uncoveredCount(), bestUncovered, base.size(), move);
                 p.temperature = t;
                 if (!callbacks_.carryOn(p))
                     break;
@@ -894,10 +936,14 @@ public:
     long moves() const { return moves_; }
     std::mt19937_64 &rng() { return rng_; }
 
-    int pick(std::size_t n) { return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_)); }
+    int pick(std::size_t n)
+    {
+        return static_cast<int>(std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_));
+    }
 
 private:
-    long bestSwap(Cover &c, const std::vector<Mask> &boards, const std::vector<int> &near, Mask s, int &j, Mask &x, Mask &y)
+    long bestSwap(Cover &c, const std::vector<Mask> &boards, const std::vector<int> &near, Mask s, int &j,
+        Mask &x, Mask &y)
     {
         long best = 1L << 40;
         int ties = 0;
@@ -957,7 +1003,9 @@ void pad(int n, int k, int m, int g, std::vector<Mask> &boards, Search &search)
             Mask b = 0;
             for (Mask u = unused; u && std::popcount(b) < kBoardSize; u &= u - 1)
                 b |= u & (~u + 1);
-            Mask c = next.uncoveredCount() ? unrank(next.uncoveredAt(search.pick(next.uncoveredCount())), nextK) : 0;
+            Mask c = next.uncoveredCount()
+                ? unrank(next.uncoveredAt(search.pick(next.uncoveredCount())), nextK)
+                : 0;
             while (c && std::popcount(b) < kBoardSize) {
                 b |= nthBit(c, search.pick(std::popcount(c)));
                 c &= ~b;
@@ -982,16 +1030,17 @@ void pad(int n, int k, int m, int g, std::vector<Mask> &boards, Search &search)
 // Smallest N-if-N covering of `size` points found in a short search: greedy, then one board fewer
 // at a time while annealing succeeds within 300,000 moves (a move limit, not a time limit, so that
 // the result does not depend on the machine).
-std::vector<Mask> coverGroup(int n, int size, const SearchRequest &request, const Callbacks &callbacks, std::uint64_t seed)
+std::vector<Mask> coverGroup(
+    int n, int size, const SearchRequest &request, const Callbacks &callbacks, std::uint64_t seed)
 {
     if (size <= kBoardSize)
-        return {(1u << size) - 1};
+        return { (1u << size) - 1 };
     SearchRequest so = request;
     so.seed = seed;
     so.restart = 0;
     so.exhaustive = false;
     so.t0 = 0.6, so.tmin = 0.02, so.cool = 0.999, so.steps = 100;
-    const Callbacks quiet{callbacks.stop, {}};
+    const Callbacks quiet { callbacks.stop, {} };
     Search sub(n, n, size, so, quiet);
     std::vector<Mask> best;
     {
@@ -1032,11 +1081,11 @@ Mask fillBoard(Mask b, Mask all)
 } // namespace
 
 WheelSearchResult searchCovering(const SearchRequest &request, const std::function<bool()> &stop,
-                                 const std::function<void(const SearchProgress &)> &progress)
+    const std::function<void(const SearchProgress &)> &progress)
 {
     static std::once_flag tablesReady; // the rank tables are constant once built
     std::call_once(tablesReady, initBinomials);
-    const Callbacks callbacks{stop, progress};
+    const Callbacks callbacks { stop, progress };
     const int n = request.guarantee, k = request.condition, m = request.poolSize, target = request.boards;
     WheelSearchResult result;
     Search search(n, k, m, request, callbacks);
@@ -1115,7 +1164,8 @@ WheelSearchResult searchCovering(const SearchRequest &request, const std::functi
             }
             reached = target;
             if (request.weighted) {
-                WeightedSearch weighted(n, k, m, request.seed, static_cast<int>(request.tabu), request.smooth);
+                WeightedSearch weighted(
+                    n, k, m, request.seed, static_cast<int>(request.tabu), request.smooth);
                 weighted.setBoards(boards);
                 solved = weighted.run(-1, callbacks);
                 best = weighted.best();

@@ -10,7 +10,6 @@
 
 #include <QList>
 #include <QtGlobal>
-
 #include <functional>
 
 namespace quillon {
@@ -21,9 +20,9 @@ using BoardMask = quint32;
 struct SearchRequest {
     int guarantee = 0; // N
     int condition = 0; // K
-    int poolSize = 0;  // M
-    int boards = 0;    // the number of boards searched with
-    int padTo = 0;     // a covering is brought up to this many distinct boards (0: as it is)
+    int poolSize = 0; // M
+    int boards = 0; // the number of boards searched with
+    int padTo = 0; // a covering is brought up to this many distinct boards (0: as it is)
     quint64 seed = 1;
 
     // Start: these boards when given (the weakest dropped beyond `boards`, missing ones added greedily);
@@ -58,20 +57,20 @@ struct SearchProgress {
     enum class Stage { Start, OrbitSearch, Searching, Covered };
     Stage stage = Stage::Start;
     qsizetype uncovered = 0; // K-sets left uncovered now
-    qsizetype best = 0;      // the fewest left uncovered so far in this stage
-    qsizetype boards = 0;    // boards (base boards in the orbit search)
-    qint64 moves = 0;        // annealing moves or weighted steps so far
-    qint64 stalls = 0;       // weighted search: weight rises
-    qint64 restarts = 0;     // annealing: fresh starts
-    double temperature = 0;  // annealing and orbit search
+    qsizetype best = 0; // the fewest left uncovered so far in this stage
+    qsizetype boards = 0; // boards (base boards in the orbit search)
+    qint64 moves = 0; // annealing moves or weighted steps so far
+    qint64 stalls = 0; // weighted search: weight rises
+    qint64 restarts = 0; // annealing: fresh starts
+    double temperature = 0; // annealing and orbit search
 };
 
 struct WheelSearchResult {
-    bool covered = false;    // every K-set is covered
-    bool stopped = false;    // the stop callback ended the search
+    bool covered = false; // every K-set is covered
+    bool stopped = false; // the stop callback ended the search
     QList<BoardMask> boards; // covered: the table in letter order, padded; otherwise the best boards reached
     qsizetype uncovered = 0; // K-sets the boards leave uncovered
-    int reached = 0;         // distinct boards of the covering before padding
+    int reached = 0; // distinct boards of the covering before padding
     qint64 moves = 0;
     QList<BoardMask> orbitStart; // the boards of the orbit start, when there was one
 };
@@ -79,6 +78,6 @@ struct WheelSearchResult {
 // Runs the search. `stop` is asked about every thousand moves; `progress` is called as often (the
 // caller decides what to show) and at each stage.
 WheelSearchResult searchCovering(const SearchRequest &request, const std::function<bool()> &stop = {},
-                                 const std::function<void(const SearchProgress &)> &progress = {});
+    const std::function<void(const SearchProgress &)> &progress = {});
 
 } // namespace quillon

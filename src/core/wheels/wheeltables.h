@@ -8,7 +8,7 @@
 namespace quillon {
 
 struct WheelTableData {
-    int index;          // catalogue index
+    int index; // catalogue index
     const char *boards; // the G boards, 7 letters each, back to back
 };
 
