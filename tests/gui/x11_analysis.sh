@@ -12,8 +12,7 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or x
 
 source "$(dirname "$0")/../support/private-x.sh"
 
-cp "$exe" "$work/quillon"
-cp "$(dirname "$exe")"/quillon_*.qm "$work/"
+copy_program "$exe"
 # English (language 2); the first system of the list is 3 numbers if 7 among 21 in 3 boards.
 printf '\0\0\0\0\2\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0' >"$work/QUILLON.PAR"
 printf '1,2,3,4,5,6,7,\r\n8,9,10,11,12,13,\r\n' >"$work/bad.txt"

@@ -12,10 +12,7 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or x
 
 source "$(dirname "$0")/../support/private-x.sh"
 
-# The program folder is the executable's: the settings file lands in the work folder, and
-# the program's translations go along with it.
-cp "$exe" "$work/quillon"
-cp "$(dirname "$exe")"/quillon_*.qm "$work/"
+copy_program "$exe"
 start_private_x
 # No print server: a stray print command shows up as an error box, not as paper.
 export CUPS_SERVER=$work/no-cups.sock

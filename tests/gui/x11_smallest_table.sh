@@ -11,8 +11,7 @@ set -euo pipefail
 exe=$(realpath "$1")
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
 source "$(dirname "$0")/../support/private-x.sh"
-cp "$exe" "$work/quillon"
-cp "$(dirname "$exe")"/quillon_*.qm "$work/"
+copy_program "$exe"
 # English (language 2).
 printf '\0\0\0\0\2\0\0\0\0\0\0\0\0\0\0\0\1\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0' >"$work/QUILLON.PAR"
 # A game of system 13 on the numbers 3, 7, 11 … 39: signature, format 1, system 13, pool 10.

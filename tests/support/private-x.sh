@@ -5,7 +5,8 @@
 #                                    is $PRIVATE_X_SCREEN (default 1024x768x24);
 #   visibleWindows                   the ids of the windows shown, sorted;
 #   openedWindow BEFORE              the window shown since visibleWindows gave BEFORE,
-#                                    waited for up to 5 s; empty when none came.
+#                                    waited for up to 5 s; empty when none came;
+#   copy_program EXE                 copies the program and its translations into $work.
 work=$(mktemp -d)
 xvfb= app=
 cleanup() {
@@ -17,6 +18,12 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Copies the program and its translations into $work, its program folder for the run: the
+# settings file lands there too.
+copy_program() {
+    cp "$1" "$work/quillon"
+    cp "$(dirname "$1")"/quillon_*.qm "$work/"
+}
 
 start_private_x() {
     rm -f "$work/display"
