@@ -187,7 +187,8 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_secondsBox->setObjectName(QStringLiteral("esecondes"));
     m_secondsBox->setRange(1, 3600);
     m_secondsBox->setValue(30);
-    m_saveWheelButton = makePictureButton(content, "benregistrerroue", QStyle::SP_DialogSaveButton, QRect(), 16);
+    m_saveWheelButton
+        = makePictureButton(content, "benregistrerroue", QStyle::SP_DialogSaveButton, QRect(), 16);
     addRow(layout, { m_fillButton, m_shrinkButton, m_labels[6], m_secondsBox, m_saveWheelButton }, -1);
     m_searchLabel = makeTextLabel(content, "lrecherche");
     layout->addWidget(m_searchLabel);
@@ -271,8 +272,8 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
         [this] { runGuarded([this] { computationFinished(); }); });
     connect(&m_searchWatcher, &QFutureWatcher<FoundWheel>::progressValueChanged, m_progress,
         &QProgressBar::setValue);
-    connect(&m_searchWatcher, &QFutureWatcher<FoundWheel>::progressTextChanged, m_searchLabel,
-        &QLabel::setText);
+    connect(
+        &m_searchWatcher, &QFutureWatcher<FoundWheel>::progressTextChanged, m_searchLabel, &QLabel::setText);
     connect(&m_searchWatcher, &QFutureWatcher<FoundWheel>::finished, this,
         [this] { runGuarded([this] { searchFinished(); }); });
     setComputing(false);
@@ -521,7 +522,8 @@ void SystemAnalysisDialog::startSearch(WheelSearchGoal goal)
         const auto stop = [&] {
             const qint64 elapsed = std::min(clock.elapsed(), limit);
             promise.setProgressValueAndText(int(elapsed * kProgressSteps / limit),
-                smallest > 0 ? tr("Searching… a table of %1 boards so far.").arg(smallest) : tr("Searching…"));
+                smallest > 0 ? tr("Searching… a table of %1 boards so far.").arg(smallest)
+                             : tr("Searching…"));
             return promise.isCanceled() || elapsed >= limit;
         };
         std::optional<FoundWheel> found
@@ -573,23 +575,11 @@ void SystemAnalysisDialog::saveWheel()
 {
     if (!m_found)
         return;
-    Prompts &prompts = *platform().prompts;
-    const Prompts::FileDialog dialog = fileDialog(
-        tr("Save the wheel"), tr("Boards (*.txt)"), QStringLiteral("txt"), m_wheelFileName, false);
-    const QString chosen = prompts.saveFileName(dialog);
-    if (chosen.isEmpty())
+    if (!saveFile(fileDialog(tr("Save the wheel"), tr("Boards (*.txt)"), QStringLiteral("txt"),
+                      m_wheelFileName, false),
+            m_wheelFileName, boardFileText(m_wheel, m_numbers)))
         return;
-    const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
-    m_wheelFileName = path;
-    if (QFileInfo::exists(path)
-        && prompts.message(tr("%1 exists. Replace it?").arg(QDir::toNativeSeparators(path)), tr("Save the wheel"),
-               Prompts::Buttons::YesNo, Prompts::Icon::Question)
-            != Prompts::Answer::Yes)
-        return;
-    const QString reason = replaceFile(path, boardFileText(m_wheel, m_numbers));
-    if (!reason.isEmpty())
-        throw QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
-    m_wheelFile = QFileInfo(path).fileName();
+    m_wheelFile = QFileInfo(m_wheelFileName).fileName();
     m_unsaved = false;
     showAnalysis();
 }
@@ -606,10 +596,10 @@ void SystemAnalysisDialog::showAnalysis()
                 + (m_wheel.isSmallestTable() ? tr(" — smallest table, %1 boards").arg(m_wheel.boardCount())
                                              : QString())
             : tr("%1: %2 boards over %3 numbers")
-                  .arg(QDir::toNativeSeparators(m_wheelFile))
-                  .arg(m_wheel.boardCount())
-                  .arg(m_wheel.poolSize())
-            + (m_unsaved ? tr(" — found by the search, not saved yet") : QString()));
+                    .arg(QDir::toNativeSeparators(m_wheelFile))
+                    .arg(m_wheel.boardCount())
+                    .arg(m_wheel.poolSize())
+                + (m_unsaved ? tr(" — found by the search, not saved yet") : QString()));
     enableButtons();
     showProof();
     showCoverage();
@@ -881,22 +871,29 @@ void SystemAnalysisDialog::saveFigures()
 {
     if (!m_analysis)
         return;
+    saveFile(fileDialog(
+                 tr("Save the figures"), tr("Figures (*.csv)"), QStringLiteral("csv"), m_saveFileName, false),
+        m_saveFileName, analysisCsv(m_analysis->coverage, figurePools()));
+}
+
+bool SystemAnalysisDialog::saveFile(
+    const Prompts::FileDialog &dialog, QString &lastPath, const QByteArray &bytes)
+{
     Prompts &prompts = *platform().prompts;
-    const Prompts::FileDialog dialog = fileDialog(
-        tr("Save the figures"), tr("Figures (*.csv)"), QStringLiteral("csv"), m_saveFileName, false);
     const QString chosen = prompts.saveFileName(dialog);
     if (chosen.isEmpty())
-        return;
+        return false;
     const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
-    m_saveFileName = path;
+    lastPath = path;
     if (QFileInfo::exists(path)
-        && prompts.message(tr("%1 exists. Replace it?").arg(QDir::toNativeSeparators(path)),
-               tr("Save the figures"), Prompts::Buttons::YesNo, Prompts::Icon::Question)
+        && prompts.message(tr("%1 exists. Replace it?").arg(QDir::toNativeSeparators(path)), dialog.title,
+               Prompts::Buttons::YesNo, Prompts::Icon::Question)
             != Prompts::Answer::Yes)
-        return;
-    const QString reason = replaceFile(path, analysisCsv(m_analysis->coverage, figurePools()));
+        return false;
+    const QString reason = replaceFile(path, bytes);
     if (!reason.isEmpty())
         throw QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+    return true;
 }
 
 void SystemAnalysisDialog::printFigures()

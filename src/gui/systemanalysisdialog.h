@@ -11,6 +11,7 @@
 #include "core/analysis/boardfile.h"
 #include "core/analysis/coverage.h"
 #include "core/analysis/wheelsearching.h"
+#include "core/platform.h"
 #include "gui/dialogframe.h"
 
 #include <QFutureWatcher>
@@ -90,6 +91,9 @@ private:
     // The player's number at position p of the wheel under study.
     int numberAt(int position) const;
     QString subsetText(quint32 mask) const;
+    // Asks where to save bytes (remembered in lastPath) and whether to replace a file that is
+    // there, then replaces it whole; whether it was saved.
+    bool saveFile(const quillon::Prompts::FileDialog &dialog, QString &lastPath, const QByteArray &bytes);
     // Every figure as the lines of the printed page.
     QStringList figureLines() const;
 

@@ -40,6 +40,16 @@ class TestAnalysisWindow : public QObject, test::ProgramFixture {
         emit list->activated(list->currentIndex());
     }
 
+    // A wheel file the next file prompt opens.
+    bool writeWheelFile(const QByteArray &content)
+    {
+        QFile file(path(QStringLiteral("wheel.txt")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return false;
+        fakes->prompts.fileNames.enqueue(file.fileName());
+        return true;
+    }
+
     // Clicks a button that opens the analysis window modally and runs look in it once
     // its computation is over; the window is closed afterwards.
     void inAnalysis(QWidget *from, const std::function<void(SystemAnalysisDialog *)> &look)
@@ -93,10 +103,7 @@ private slots:
         QFETCH(bool, fault);
         QVERIFY(startIn(folder.path()));
         pickSystem(45);
-        QFile file(path(QStringLiteral("wheel.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        fakes->prompts.fileNames.enqueue(file.fileName());
+        QVERIFY(writeWheelFile(content));
         inAnalysis(w, [&](SystemAnalysisDialog *a) {
             const QString before = child<QLabel>(a, "lroue")->text();
             child<QSpinBox>(a, "egarantie")->setValue(5);
@@ -137,10 +144,10 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("cancel");
         QTest::newRow("filled") << QByteArray("1,2,3,4,5,6,7,\n8,9,10,11,12,13,14,\n") << false;
-        QTest::newRow("cancelled")
-            << QByteArray("1,2,3,4,5,6,7,\n8,9,10,11,12,13,14,\n15,16,17,18,19,20,21,\n22,23,24,25,26,27,28,\n"
-                          "24,25,26,27,28,29,30,\n")
-            << true;
+        QTest::newRow("cancelled") << QByteArray(
+            "1,2,3,4,5,6,7,\n8,9,10,11,12,13,14,\n15,16,17,18,19,20,21,\n22,23,24,25,26,27,28,\n"
+            "24,25,26,27,28,29,30,\n")
+                                   << true;
     }
     void fillingTheHoles()
     {
@@ -148,10 +155,7 @@ private slots:
         QFETCH(bool, cancel);
         QVERIFY(startIn(folder.path()));
         pickSystem(45);
-        QFile file(path(QStringLiteral("holes.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        fakes->prompts.fileNames.enqueue(file.fileName());
+        QVERIFY(writeWheelFile(content));
         fakes->prompts.fileNames.enqueue(path(QStringLiteral("filled.txt")));
         inAnalysis(w, [&](SystemAnalysisDialog *a) {
             child<QSpinBox>(a, "egarantie")->setValue(5);
@@ -185,7 +189,8 @@ private slots:
             QCOMPARE(read.numbers.size(), size_t(14));
             QVERIFY(read.wheel.boardCount() > 2);
             QVERIFY(proveGuarantee(read.wheel, 5, 7)->holds());
-            QVERIFY(child<QLabel>(a, "lrecherche")->text().contains(QString::number(read.wheel.boardCount())));
+            QVERIFY(
+                child<QLabel>(a, "lrecherche")->text().contains(QString::number(read.wheel.boardCount())));
         });
     }
     // System 16 has a table of 62 boards beside the catalogue's 112. Played from the

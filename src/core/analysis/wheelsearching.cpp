@@ -39,9 +39,8 @@ std::optional<FoundWheel> searchBetterWheel(const Wheel &wheel, WheelSearchGoal 
         // Room for one board a hole: the greedy completion keeps every board of the wheel and
         // adds boards until no hole is left, then the shrinking works back toward the
         // wheel's own count.
-        const std::optional<GuaranteeProof> holes = proveGuarantee(wheel, n, k, [&stop](quint64, quint64) {
-            return !(stop && stop());
-        });
+        const std::optional<GuaranteeProof> holes
+            = proveGuarantee(wheel, n, k, [&stop](quint64, quint64) { return !(stop && stop()); });
         if (!holes)
             return std::nullopt;
         request.boards = int(std::min<quint64>(quint64(own) + holes->holeCount, 1000000));
@@ -76,8 +75,9 @@ QByteArray boardFileText(const Wheel &wheel, const std::vector<int> &numbers)
         const QByteArray board = wheel.board(b);
         for (char letter : board) {
             const int position = letter - 'A' + 1;
-            text += QByteArray::number(
-                position >= 1 && size_t(position) <= numbers.size() ? numbers[size_t(position - 1)] : position);
+            text += QByteArray::number(position >= 1 && size_t(position) <= numbers.size()
+                    ? numbers[size_t(position - 1)]
+                    : position);
             text += ',';
         }
         text += "\r\n";

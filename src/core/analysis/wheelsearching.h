@@ -15,11 +15,11 @@ namespace quillon {
 
 enum class WheelSearchGoal {
     FillHoles, // every hole covered, with as few boards beyond the wheel's own as the search finds
-    Shrink,    // the same guarantee with fewer boards
+    Shrink, // the same guarantee with fewer boards
 };
 
 struct FoundWheel {
-    Wheel wheel;          // the wheel's guarantee, positions and numbering kept
+    Wheel wheel; // the wheel's guarantee, positions and numbering kept
     GuaranteeProof proof; // checked against every K-subset: it holds
 };
 
