@@ -179,6 +179,15 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_playSmallestButton = makePictureButton(content, "bjouerpetite", QStyle::SP_ArrowRight, QRect(), 16);
     addRow(layout, { m_smallerLabel, m_playSmallestButton }, 0);
 
+    m_lotteryList = new QComboBox(content);
+    m_lotteryList->setObjectName(QStringLiteral("cloterie"));
+    ignoreWheelUnlessFocused(m_lotteryList);
+    m_poolBox = new QSpinBox(content);
+    m_poolBox->setObjectName(QStringLiteral("epool"));
+    m_poolBox->setRange(kSmallestLotteryPool, kLargestLotteryPool);
+    m_poolBox->setValue(40);
+    addRow(layout, { m_labels[2], m_lotteryList, m_poolBox }, -1);
+    // The search sits below the lottery so that the controls above keep their places.
     m_fillButton = makePictureButton(content, "bcombler", QStyle::SP_DialogApplyButton, QRect(), 16);
     m_shrinkButton = makePictureButton(content, "breduire", QStyle::SP_ArrowDown, QRect(), 16);
     m_labels[6] = new QLabel(content);
@@ -192,15 +201,6 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     addRow(layout, { m_fillButton, m_shrinkButton, m_labels[6], m_secondsBox, m_saveWheelButton }, -1);
     m_searchLabel = makeTextLabel(content, "lrecherche");
     layout->addWidget(m_searchLabel);
-
-    m_lotteryList = new QComboBox(content);
-    m_lotteryList->setObjectName(QStringLiteral("cloterie"));
-    ignoreWheelUnlessFocused(m_lotteryList);
-    m_poolBox = new QSpinBox(content);
-    m_poolBox->setObjectName(QStringLiteral("epool"));
-    m_poolBox->setRange(kSmallestLotteryPool, kLargestLotteryPool);
-    m_poolBox->setValue(40);
-    addRow(layout, { m_labels[2], m_lotteryList, m_poolBox }, -1);
 
     m_tabs = new QTabWidget(content);
     m_tabs->setObjectName(QStringLiteral("onglets"));
@@ -475,7 +475,10 @@ void SystemAnalysisDialog::enableButtons()
     const bool smallerKnown = m_wheelFile.isEmpty() && m_wheel.catalogueIndex() >= 1
         && !smallestWheelTable(m_wheel.catalogueIndex()).empty();
     m_fillButton->setEnabled(proven && !m_analysis->proof.holds());
-    m_shrinkButton->setEnabled(proven && m_analysis->proof.holds() && !smallerKnown);
+    // Nor is there anything to search for a wheel already at the counting bound.
+    m_shrinkButton->setEnabled(proven && m_analysis->proof.holds() && !smallerKnown
+        && m_wheel.boardCount() > boardLowerBound(m_analysis->proof.guarantee, m_analysis->proof.condition,
+               m_wheel.poolSize()));
     m_secondsBox->setEnabled(!m_computing);
     m_saveWheelButton->setEnabled(!m_computing && m_found);
 }
