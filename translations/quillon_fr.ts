@@ -294,6 +294,74 @@
         <source>%1 exists. Replace it?</source>
         <translation>%1 existe. Le remplacer ?</translation>
     </message>
+    <message>
+        <source>Fill the holes</source>
+        <translation>Combler les trous</translation>
+    </message>
+    <message>
+        <source>Add the fewest boards the search finds that make the guarantee hold</source>
+        <translation>Ajouter le moins de grilles que la recherche trouve pour que la garantie tienne</translation>
+    </message>
+    <message>
+        <source>Find a smaller wheel</source>
+        <translation>Chercher une combinaison plus petite</translation>
+    </message>
+    <message>
+        <source>Search for the same guarantee with fewer boards</source>
+        <translation>Chercher la même garantie avec moins de grilles</translation>
+    </message>
+    <message>
+        <source>Search for at most</source>
+        <translation>Chercher au plus</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds the search may take</source>
+        <translation>Secondes que la recherche peut prendre</translation>
+    </message>
+    <message>
+        <source>Save the wheel…</source>
+        <translation>Enregistrer la combinaison…</translation>
+    </message>
+    <message>
+        <source>Save the boards found as a text file, one board of 7 numbers a line</source>
+        <translation>Enregistrer les grilles trouvées dans un fichier texte, une grille de 7 numéros par ligne</translation>
+    </message>
+    <message>
+        <source>Searching… a table of %1 boards so far.</source>
+        <translation>Recherche… une table de %1 grilles jusqu&apos;ici.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Recherche…</translation>
+    </message>
+    <message>
+        <source>The search found no table without holes in the time given.</source>
+        <translation>La recherche n&apos;a trouvé aucune table sans trou dans le temps donné.</translation>
+    </message>
+    <message>
+        <source>The search found no wheel smaller than these %1 boards in the time given.</source>
+        <translation>La recherche n&apos;a trouvé aucune combinaison plus petite que ces %1 grilles dans le temps donné.</translation>
+    </message>
+    <message>
+        <source>The holes are filled: the guarantee holds with %1 boards instead of %2.</source>
+        <translation>Les trous sont comblés : la garantie tient avec %1 grilles au lieu de %2.</translation>
+    </message>
+    <message>
+        <source>The same guarantee with %1 boards instead of %2.</source>
+        <translation>La même garantie avec %1 grilles au lieu de %2.</translation>
+    </message>
+    <message>
+        <source>Save the wheel</source>
+        <translation>Enregistrer la combinaison</translation>
+    </message>
+    <message>
+        <source> — found by the search, not saved yet</source>
+        <translation> — trouvée par la recherche, pas encore enregistrée</translation>
+    </message>
 </context>
 <context>
     <name>TicketPreviewWindow</name>
@@ -535,7 +603,7 @@ Les fichiers déjà présents n&apos;ont pas été modifiés.</translation>
     </message>
     <message>
         <source>a lottery of %1 numbers cannot hold the wheel&apos;s %2</source>
-        <translation>une loterie de %1 numéros ne peut pas contenir les %2 de la combinaison</translation>
+        <translation>une loterie de %1 numéros ne peut contenir les %2 de la combinaison</translation>
     </message>
     <message>
         <source>system %1 has no table</source>

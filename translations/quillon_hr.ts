@@ -294,6 +294,74 @@
         <source>%1 exists. Replace it?</source>
         <translation>%1 postoji. Zamijeniti je?</translation>
     </message>
+    <message>
+        <source>Fill the holes</source>
+        <translation>Popuni rupe</translation>
+    </message>
+    <message>
+        <source>Add the fewest boards the search finds that make the guarantee hold</source>
+        <translation>Dodaj najmanje kombinacija koje pretraga nađe da bi jamstvo vrijedilo</translation>
+    </message>
+    <message>
+        <source>Find a smaller wheel</source>
+        <translation>Nađi manji sustav</translation>
+    </message>
+    <message>
+        <source>Search for the same guarantee with fewer boards</source>
+        <translation>Traži isto jamstvo s manje kombinacija</translation>
+    </message>
+    <message>
+        <source>Search for at most</source>
+        <translation>Traži najviše</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Seconds the search may take</source>
+        <translation>Sekunde koje pretraga smije trajati</translation>
+    </message>
+    <message>
+        <source>Save the wheel…</source>
+        <translation>Spremi sustav…</translation>
+    </message>
+    <message>
+        <source>Save the boards found as a text file, one board of 7 numbers a line</source>
+        <translation>Spremi pronađene kombinacije kao tekstnu datoteku, jednu kombinaciju od 7 brojeva po retku</translation>
+    </message>
+    <message>
+        <source>Searching… a table of %1 boards so far.</source>
+        <translation>Tražim… dosad tablica od %1 kombinacija.</translation>
+    </message>
+    <message>
+        <source>Searching…</source>
+        <translation>Tražim…</translation>
+    </message>
+    <message>
+        <source>The search found no table without holes in the time given.</source>
+        <translation>Pretraga u zadanom vremenu nije našla tablicu bez rupa.</translation>
+    </message>
+    <message>
+        <source>The search found no wheel smaller than these %1 boards in the time given.</source>
+        <translation>Pretraga u zadanom vremenu nije našla sustav manji od ovih %1 kombinacija.</translation>
+    </message>
+    <message>
+        <source>The holes are filled: the guarantee holds with %1 boards instead of %2.</source>
+        <translation>Rupe su popunjene: jamstvo vrijedi s %1 kombinacija umjesto %2.</translation>
+    </message>
+    <message>
+        <source>The same guarantee with %1 boards instead of %2.</source>
+        <translation>Isto jamstvo s %1 kombinacija umjesto %2.</translation>
+    </message>
+    <message>
+        <source>Save the wheel</source>
+        <translation>Spremi sustav</translation>
+    </message>
+    <message>
+        <source> — found by the search, not saved yet</source>
+        <translation> — pronađen pretragom, još nije spremljen</translation>
+    </message>
 </context>
 <context>
     <name>TicketPreviewWindow</name>
@@ -535,7 +603,7 @@ Postojeće datoteke ostale su nepromijenjene.</translation>
     </message>
     <message>
         <source>a lottery of %1 numbers cannot hold the wheel&apos;s %2</source>
-        <translation>lutrija od %1 brojeva ne može obuhvatiti %2 brojeva sustava</translation>
+        <translation>lutrija od %1 brojeva ne može sadržati %2 brojeva sustava</translation>
     </message>
     <message>
         <source>system %1 has no table</source>

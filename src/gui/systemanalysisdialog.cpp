@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -150,6 +151,8 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     addRow(layout, { m_wheelName, m_openButton }, 0);
 
     for (QLabel *&label : m_labels) {
+        if (label)
+            continue;
         label = new QLabel(content);
         label->setTextFormat(Qt::PlainText);
     }
@@ -184,6 +187,20 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     m_poolBox->setRange(kSmallestLotteryPool, kLargestLotteryPool);
     m_poolBox->setValue(40);
     addRow(layout, { m_labels[2], m_lotteryList, m_poolBox }, -1);
+    // The search sits below the lottery so that the controls above keep their places.
+    m_fillButton = makePictureButton(content, "bcombler", QStyle::SP_DialogApplyButton, QRect(), 16);
+    m_shrinkButton = makePictureButton(content, "breduire", QStyle::SP_ArrowDown, QRect(), 16);
+    m_labels[6] = new QLabel(content);
+    m_labels[6]->setTextFormat(Qt::PlainText);
+    m_secondsBox = new QSpinBox(content);
+    m_secondsBox->setObjectName(QStringLiteral("esecondes"));
+    m_secondsBox->setRange(1, 3600);
+    m_secondsBox->setValue(30);
+    m_saveWheelButton
+        = makePictureButton(content, "benregistrerroue", QStyle::SP_DialogSaveButton, QRect(), 16);
+    addRow(layout, { m_fillButton, m_shrinkButton, m_labels[6], m_secondsBox, m_saveWheelButton }, -1);
+    m_searchLabel = makeTextLabel(content, "lrecherche");
+    layout->addWidget(m_searchLabel);
 
     m_tabs = new QTabWidget(content);
     m_tabs->setObjectName(QStringLiteral("onglets"));
@@ -240,6 +257,9 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
     connectClick(m_cancelButton, this, &SystemAnalysisDialog::cancelComputation);
     connectClick(m_playSmallestButton, this, &SystemAnalysisDialog::switchTable);
     connectClick(m_saveButton, this, &SystemAnalysisDialog::saveFigures);
+    connectClick(m_fillButton, this, &SystemAnalysisDialog::fillHoles);
+    connectClick(m_shrinkButton, this, &SystemAnalysisDialog::findSmallerWheel);
+    connectClick(m_saveWheelButton, this, &SystemAnalysisDialog::saveWheel);
     connectClick(m_printButton, this, &SystemAnalysisDialog::printFigures);
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_lotteryList, &QComboBox::currentIndexChanged, this,
@@ -250,13 +270,21 @@ SystemAnalysisDialog::SystemAnalysisDialog(Session &session, QWidget *parent)
         &QProgressBar::setValue);
     connect(&m_watcher, &QFutureWatcher<WheelAnalysis>::finished, this,
         [this] { runGuarded([this] { computationFinished(); }); });
+    connect(&m_searchWatcher, &QFutureWatcher<FoundWheel>::progressValueChanged, m_progress,
+        &QProgressBar::setValue);
+    connect(
+        &m_searchWatcher, &QFutureWatcher<FoundWheel>::progressTextChanged, m_searchLabel, &QLabel::setText);
+    connect(&m_searchWatcher, &QFutureWatcher<FoundWheel>::finished, this,
+        [this] { runGuarded([this] { searchFinished(); }); });
     setComputing(false);
 }
 
 SystemAnalysisDialog::~SystemAnalysisDialog()
 {
     m_watcher.cancel();
+    m_searchWatcher.cancel();
     m_watcher.waitForFinished();
+    m_searchWatcher.waitForFinished();
 }
 
 bool SystemAnalysisDialog::isComputing() const
@@ -279,6 +307,7 @@ void SystemAnalysisDialog::closeEvent(QCloseEvent *event)
 {
     cancelComputation();
     m_watcher.waitForFinished();
+    m_searchWatcher.waitForFinished();
     DialogFrame::closeEvent(event);
 }
 
@@ -286,6 +315,7 @@ void SystemAnalysisDialog::reject()
 {
     cancelComputation();
     m_watcher.waitForFinished();
+    m_searchWatcher.waitForFinished();
     DialogFrame::reject();
 }
 
@@ -326,6 +356,15 @@ void SystemAnalysisDialog::applyTexts()
     m_labels[4]->setText(tr("Average number of boards holding h of the numbers drawn:"));
     m_labels[5]->setText(tr("Prize level (hits on one board):"));
     m_prizeLevelBox->setAccessibleName(m_labels[5]->text());
+    m_fillButton->setText(tr("Fill the holes"));
+    m_fillButton->setToolTip(tr("Add the fewest boards the search finds that make the guarantee hold"));
+    m_shrinkButton->setText(tr("Find a smaller wheel"));
+    m_shrinkButton->setToolTip(tr("Search for the same guarantee with fewer boards"));
+    m_labels[6]->setText(tr("Search for at most"));
+    m_secondsBox->setSuffix(tr(" s"));
+    m_secondsBox->setAccessibleName(tr("Seconds the search may take"));
+    m_saveWheelButton->setText(tr("Save the wheel…"));
+    m_saveWheelButton->setToolTip(tr("Save the boards found as a text file, one board of 7 numbers a line"));
     m_cancelButton->setText(tr("Cancel"));
     m_saveButton->setText(tr("Save the figures…"));
     m_printButton->setText(text(Msg::Print));
@@ -339,6 +378,9 @@ void SystemAnalysisDialog::studyWheelInPlay()
 {
     m_wheel = m_session.wheel;
     m_wheelFile.clear();
+    m_found = false;
+    m_unsaved = false;
+    m_searchLabel->clear();
     m_numbers.clear();
     for (int p = 1; p <= m_wheel.poolSize(); ++p)
         m_numbers.push_back(m_session.selection.numbers[size_t(std::clamp(p, 1, kSlotCount))]);
@@ -427,14 +469,122 @@ void SystemAnalysisDialog::enableButtons()
     m_checkButton->setEnabled(!m_computing);
     m_openButton->setEnabled(!m_computing);
     m_playSmallestButton->setEnabled(!m_computing);
+    // Filling for a wheel with holes; shrinking for one that holds, unless the catalogue
+    // already has a smaller table for it.
+    const bool proven = !m_computing && m_analysis && !m_wheel.isEmpty();
+    const bool smallerKnown = m_wheelFile.isEmpty() && m_wheel.catalogueIndex() >= 1
+        && !smallestWheelTable(m_wheel.catalogueIndex()).empty();
+    m_fillButton->setEnabled(proven && !m_analysis->proof.holds());
+    // Nor is there anything to search for a wheel already at the counting bound.
+    m_shrinkButton->setEnabled(proven && m_analysis->proof.holds() && !smallerKnown
+        && m_wheel.boardCount()
+            > boardLowerBound(m_analysis->proof.guarantee, m_analysis->proof.condition, m_wheel.poolSize()));
+    m_secondsBox->setEnabled(!m_computing);
+    m_saveWheelButton->setEnabled(!m_computing && m_found);
 }
 
 void SystemAnalysisDialog::cancelComputation()
 {
     if (!m_computing)
         return;
+    if (m_searchWatcher.isRunning()) {
+        m_searchWatcher.cancel();
+        m_searchLabel->setText(tr("Cancelled."));
+        return;
+    }
     m_watcher.cancel();
     m_proofLabel->setText(tr("Cancelled."));
+}
+
+void SystemAnalysisDialog::fillHoles()
+{
+    startSearch(WheelSearchGoal::FillHoles);
+}
+
+void SystemAnalysisDialog::findSmallerWheel()
+{
+    startSearch(WheelSearchGoal::Shrink);
+}
+
+void SystemAnalysisDialog::startSearch(WheelSearchGoal goal)
+{
+    if (m_computing || !m_analysis || m_wheel.isEmpty())
+        return;
+    // The guarantee last checked, which may differ from the one the wheel was opened with.
+    const Wheel wheel = withGuarantee(m_wheel, m_analysis->proof.guarantee, m_analysis->proof.condition);
+    const qint64 limit = qint64(m_secondsBox->value()) * 1000;
+    m_searchedFrom = wheel.boardCount();
+    m_filling = goal == WheelSearchGoal::FillHoles;
+    m_progress->setValue(0);
+    m_searchWatcher.setFuture(QtConcurrent::run([wheel, goal, limit](QPromise<FoundWheel> &promise) {
+        promise.setProgressRange(0, kProgressSteps);
+        QElapsedTimer clock;
+        clock.start();
+        int smallest = 0;
+        // The bar shows the time spent; the text the smallest table proven so far.
+        const auto stop = [&] {
+            const qint64 elapsed = std::min(clock.elapsed(), limit);
+            promise.setProgressValueAndText(int(elapsed * kProgressSteps / limit),
+                smallest > 0 ? tr("Searching… a table of %1 boards so far.").arg(smallest)
+                             : tr("Searching…"));
+            return promise.isCanceled() || elapsed >= limit;
+        };
+        std::optional<FoundWheel> found
+            = searchBetterWheel(wheel, goal, stop, [&smallest](int boards) { smallest = boards; });
+        if (found)
+            promise.addResult(std::move(*found));
+    }));
+    setComputing(true);
+    m_searchLabel->setText(tr("Searching…"));
+}
+
+void SystemAnalysisDialog::searchFinished()
+{
+    setComputing(false);
+    const QFuture<FoundWheel> future = m_searchWatcher.future();
+    m_progress->setValue(0);
+    if (future.isCanceled()) {
+        m_searchLabel->setText(tr("Cancelled."));
+        return;
+    }
+    if (future.resultCount() == 0 || (!m_filling && future.result().wheel.boardCount() >= m_searchedFrom)) {
+        m_searchLabel->setText(m_filling
+                ? tr("The search found no table without holes in the time given.")
+                : tr("The search found no wheel smaller than these %1 boards in the time given.")
+                      .arg(m_searchedFrom));
+        return;
+    }
+    const FoundWheel found = future.result();
+    if (m_wheelFile.isEmpty())
+        m_wheelFile = displayName(m_wheel, m_session.texts()).simplified();
+    m_wheel = found.wheel;
+    m_found = true;
+    m_unsaved = true;
+    {
+        const QSignalBlocker quietN(m_guaranteeBox);
+        const QSignalBlocker quietK(m_conditionBox);
+        m_guaranteeBox->setValue(m_wheel.guarantee());
+        m_conditionBox->setValue(m_wheel.condition());
+    }
+    const QString outcome = m_filling
+        ? tr("The holes are filled: the guarantee holds with %1 boards instead of %2.")
+        : tr("The same guarantee with %1 boards instead of %2.");
+    showSmallerTable();
+    startComputation();
+    m_searchLabel->setText(outcome.arg(m_wheel.boardCount()).arg(m_searchedFrom));
+}
+
+void SystemAnalysisDialog::saveWheel()
+{
+    if (!m_found)
+        return;
+    if (!saveFile(fileDialog(tr("Save the wheel"), tr("Boards (*.txt)"), QStringLiteral("txt"),
+                      m_wheelFileName, false),
+            m_wheelFileName, boardFileText(m_wheel, m_numbers)))
+        return;
+    m_wheelFile = QFileInfo(m_wheelFileName).fileName();
+    m_unsaved = false;
+    showAnalysis();
 }
 
 void SystemAnalysisDialog::checkGuarantee()
@@ -449,9 +599,10 @@ void SystemAnalysisDialog::showAnalysis()
                 + (m_wheel.isSmallestTable() ? tr(" — smallest table, %1 boards").arg(m_wheel.boardCount())
                                              : QString())
             : tr("%1: %2 boards over %3 numbers")
-                  .arg(QDir::toNativeSeparators(m_wheelFile))
-                  .arg(m_wheel.boardCount())
-                  .arg(m_wheel.poolSize()));
+                    .arg(QDir::toNativeSeparators(m_wheelFile))
+                    .arg(m_wheel.boardCount())
+                    .arg(m_wheel.poolSize())
+                + (m_unsaved ? tr(" — found by the search, not saved yet") : QString()));
     enableButtons();
     showProof();
     showCoverage();
@@ -695,6 +846,9 @@ void SystemAnalysisDialog::openWheel()
     m_wheel = read.wheel;
     m_numbers = std::move(read.numbers);
     m_wheelFile = QFileInfo(path).fileName();
+    m_found = false;
+    m_unsaved = false;
+    m_searchLabel->clear();
     const QSignalBlocker quiet(m_conditionBox);
     m_conditionBox->setValue(std::min(m_conditionBox->value(), int(m_wheel.poolSize())));
     m_wheel = withGuarantee(m_wheel, m_guaranteeBox->value(), m_conditionBox->value());
@@ -720,22 +874,29 @@ void SystemAnalysisDialog::saveFigures()
 {
     if (!m_analysis)
         return;
+    saveFile(fileDialog(
+                 tr("Save the figures"), tr("Figures (*.csv)"), QStringLiteral("csv"), m_saveFileName, false),
+        m_saveFileName, analysisCsv(m_analysis->coverage, figurePools()));
+}
+
+bool SystemAnalysisDialog::saveFile(
+    const Prompts::FileDialog &dialog, QString &lastPath, const QByteArray &bytes)
+{
     Prompts &prompts = *platform().prompts;
-    const Prompts::FileDialog dialog = fileDialog(
-        tr("Save the figures"), tr("Figures (*.csv)"), QStringLiteral("csv"), m_saveFileName, false);
     const QString chosen = prompts.saveFileName(dialog);
     if (chosen.isEmpty())
-        return;
+        return false;
     const QString path = withDefaultSuffix(chosen, dialog.defaultSuffix);
-    m_saveFileName = path;
+    lastPath = path;
     if (QFileInfo::exists(path)
-        && prompts.message(tr("%1 exists. Replace it?").arg(QDir::toNativeSeparators(path)),
-               tr("Save the figures"), Prompts::Buttons::YesNo, Prompts::Icon::Question)
+        && prompts.message(tr("%1 exists. Replace it?").arg(QDir::toNativeSeparators(path)), dialog.title,
+               Prompts::Buttons::YesNo, Prompts::Icon::Question)
             != Prompts::Answer::Yes)
-        return;
-    const QString reason = replaceFile(path, analysisCsv(m_analysis->coverage, figurePools()));
+        return false;
+    const QString reason = replaceFile(path, bytes);
     if (!reason.isEmpty())
         throw QuillonError(QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+    return true;
 }
 
 void SystemAnalysisDialog::printFigures()

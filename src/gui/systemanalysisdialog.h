@@ -10,6 +10,8 @@
 
 #include "core/analysis/boardfile.h"
 #include "core/analysis/coverage.h"
+#include "core/analysis/wheelsearching.h"
+#include "core/platform.h"
 #include "gui/dialogframe.h"
 
 #include <QFutureWatcher>
@@ -57,11 +59,18 @@ private slots:
     void printFigures();
     void showChances();
     void showSpread();
+    void fillHoles();
+    void findSmallerWheel();
+    void saveWheel();
 
 private:
     // Analyses the wheel under study for the guarantee in the boxes, off the UI thread.
     void startComputation();
     void computationFinished();
+    // Searches a better table for the wheel under study, off the UI thread, within the
+    // seconds in the box.
+    void startSearch(quillon::WheelSearchGoal goal);
+    void searchFinished();
     void setComputing(bool computing);
     // Only what can run now is enabled: while counting, Cancel alone.
     void enableButtons();
@@ -82,6 +91,9 @@ private:
     // The player's number at position p of the wheel under study.
     int numberAt(int position) const;
     QString subsetText(quint32 mask) const;
+    // Asks where to save bytes (remembered in lastPath) and whether to replace a file that is
+    // there, then replaces it whole; whether it was saved.
+    bool saveFile(const quillon::Prompts::FileDialog &dialog, QString &lastPath, const QByteArray &bytes);
     // Every figure as the lines of the printed page.
     QStringList figureLines() const;
 
@@ -94,11 +106,20 @@ private:
     bool m_computing = false;
     QString m_openFileName;
     QString m_saveFileName;
+    QString m_wheelFileName;
+    QFutureWatcher<quillon::FoundWheel> m_searchWatcher;
+    // The table the search started from: its board count and whether it had holes. A wheel
+    // under study that the search found is not saved until the player saves it.
+    int m_searchedFrom = 0;
+    bool m_filling = false;
+    bool m_found = false;
+    bool m_unsaved = false;
 
     // Object names: fanalyse's Image1, lroue, bouvrir, egarantie, econdition, bverifier,
     // lpreuve, ltrous, lpluspetite, bjouerpetite, cloterie, epool, onglets, grillechances,
     // graphique, lmoyenne, grillecouverture, grillemoyennes, eniveau, grillerepartition,
-    // grilleequilibre, progression, bannuler, benregistrer, bimprime, bquit.
+    // grilleequilibre, bcombler, breduire, esecondes, lrecherche, benregistrerroue,
+    // progression, bannuler, benregistrer, bimprime, bquit.
     QLabel *m_picture;
     QLabel *m_wheelName;
     QPushButton *m_openButton;
@@ -120,10 +141,15 @@ private:
     QSpinBox *m_prizeLevelBox;
     QTableWidget *m_spreadGrid;
     QTableWidget *m_balanceGrid;
+    QPushButton *m_fillButton;
+    QPushButton *m_shrinkButton;
+    QSpinBox *m_secondsBox;
+    QLabel *m_searchLabel;
+    QPushButton *m_saveWheelButton;
     QProgressBar *m_progress;
     QPushButton *m_cancelButton;
     QPushButton *m_saveButton;
     QPushButton *m_printButton;
     QPushButton *m_closeButton;
-    QLabel *m_labels[6] {};
+    QLabel *m_labels[7] {};
 };

@@ -2,6 +2,7 @@
 #include "core/analysis/boardfile.h"
 #include "core/analysis/chances.h"
 #include "core/analysis/coverage.h"
+#include "core/analysis/wheelsearching.h"
 
 #include <QObject>
 #include <QRegularExpression>
@@ -260,6 +261,62 @@ private slots:
         QCOMPARE(got, letters);
         if (!letters.isEmpty())
             QCOMPARE(file.wheel.poolSize(), int(file.numbers.size()));
+    }
+    // A table found by the search holds its guarantee and is written back with the
+    // player's numbers. Filling keeps no hole and adds at most one board a hole;
+    // shrinking ends below the boards it started from (weighted search for N = K).
+    void searchedWheels_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<int>("m");
+        QTest::addColumn<QStringList>("boards");
+        QTest::addColumn<bool>("fill");
+        QTest::newRow("fill 5-7-12, a board lost") << 5 << 7 << 12 << kSystem1.mid(0, 5) << true;
+        QTest::newRow("fill 3-7-21, a board lost") << 3 << 7 << 21 << kSystem45.mid(0, 2) << true;
+        QTest::newRow("fill 5-7-14, two boards")
+            << 5 << 7 << 14 << QStringList { "ABCDEFG", "HIJKLMN" } << true;
+        QTest::newRow("shrink 3-7-21, two boards too many")
+            << 3 << 7 << 21 << kSystem45 + QStringList { "ACEGIKM", "BDFHJLN" } << false;
+        QTest::newRow("shrink 4-4-8, every board")
+            << 4 << 4 << 8
+            << QStringList { "ABCDEFG", "ABCDEFH", "ABCDEGH", "ABCDFGH", "ABCEFGH", "ABDEFGH", "ACDEFGH",
+                   "BCDEFGH" }
+            << false;
+    }
+    void searchedWheels()
+    {
+        QFETCH(int, n);
+        QFETCH(int, k);
+        QFETCH(int, m);
+        QFETCH(QStringList, boards);
+        QFETCH(bool, fill);
+        const Wheel wheel = wheelOf(n, k, m, boards);
+        const std::optional<GuaranteeProof> before = proveGuarantee(wheel, n, k);
+        QVERIFY(before && before->holds() != fill);
+        const std::optional<FoundWheel> found
+            = searchBetterWheel(wheel, fill ? WheelSearchGoal::FillHoles : WheelSearchGoal::Shrink);
+        QVERIFY(found);
+        const std::optional<GuaranteeProof> after = proveGuarantee(found->wheel, n, k);
+        QVERIFY(after && after->holds() && found->proof.holds());
+        QCOMPARE(found->proof.checked, binomial(m, k));
+        if (fill)
+            QVERIFY(quint64(found->wheel.boardCount()) <= quint64(wheel.boardCount()) + before->holeCount);
+        else
+            QVERIFY(found->wheel.boardCount() < wheel.boardCount());
+        QVERIFY(found->wheel.boardCount() >= boardLowerBound(n, k, m));
+
+        // Written with numbers 3, 5, 7 … and read back: the same boards.
+        std::vector<int> numbers;
+        for (int p = 1; p <= m; ++p)
+            numbers.push_back(2 * p + 1);
+        QString error;
+        const BoardFile read = quillon::readBoardFile(boardFileText(found->wheel, numbers), n, k, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(read.numbers, numbers);
+        QCOMPARE(read.wheel.boardCount(), found->wheel.boardCount());
+        for (int b = 1; b <= read.wheel.boardCount(); ++b)
+            QCOMPARE(read.wheel.board(b), found->wheel.board(b));
     }
     void lowerBounds_data()
     {

@@ -2,6 +2,7 @@
 // The system analysis window, opened from the main window and the board list, with real
 // widgets under the offscreen platform and scripted prompts; the smallest table in play
 // through the board list and the game file.
+#include "core/analysis/boardfile.h"
 #include "core/analysis/chances.h"
 #include "core/files/gamefile.h"
 #include "core/wheels/catalogue.h"
@@ -37,6 +38,16 @@ class TestAnalysisWindow : public QObject, test::ProgramFixture {
         auto *list = child<QComboBox>(w, "clistesystemes");
         list->setCurrentIndex(list->findData(system));
         emit list->activated(list->currentIndex());
+    }
+
+    // A wheel file the next file prompt opens.
+    bool writeWheelFile(const QByteArray &content)
+    {
+        QFile file(path(QStringLiteral("wheel.txt")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+            return false;
+        fakes->prompts.fileNames.enqueue(file.fileName());
+        return true;
     }
 
     // Clicks a button that opens the analysis window modally and runs look in it once
@@ -92,10 +103,7 @@ private slots:
         QFETCH(bool, fault);
         QVERIFY(startIn(folder.path()));
         pickSystem(45);
-        QFile file(path(QStringLiteral("wheel.txt")));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        fakes->prompts.fileNames.enqueue(file.fileName());
+        QVERIFY(writeWheelFile(content));
         inAnalysis(w, [&](SystemAnalysisDialog *a) {
             const QString before = child<QLabel>(a, "lroue")->text();
             child<QSpinBox>(a, "egarantie")->setValue(5);
@@ -126,6 +134,63 @@ private slots:
             QVERIFY(child<QPlainTextEdit>(a, "ltrous")
                         ->toPlainText()
                         .startsWith(QStringLiteral("1 2 3 4 8 9 10\n")));
+        });
+    }
+    // Two disjoint boards do not keep 5 if 7 among their 14 numbers: the holes filled, the
+    // guarantee holds, and the boards saved read back with the same numbers. A search on
+    // 30 numbers with an hour to go stops on Cancel and leaves the wheel as it was.
+    void fillingTheHoles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("filled") << QByteArray("1,2,3,4,5,6,7,\n8,9,10,11,12,13,14,\n") << false;
+        QTest::newRow("cancelled") << QByteArray(
+            "1,2,3,4,5,6,7,\n8,9,10,11,12,13,14,\n15,16,17,18,19,20,21,\n22,23,24,25,26,27,28,\n"
+            "24,25,26,27,28,29,30,\n")
+                                   << true;
+    }
+    void fillingTheHoles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, cancel);
+        QVERIFY(startIn(folder.path()));
+        pickSystem(45);
+        QVERIFY(writeWheelFile(content));
+        fakes->prompts.fileNames.enqueue(path(QStringLiteral("filled.txt")));
+        inAnalysis(w, [&](SystemAnalysisDialog *a) {
+            child<QSpinBox>(a, "egarantie")->setValue(5);
+            child<QPushButton>(a, "bouvrir")->click();
+            QTRY_VERIFY(!a->isComputing());
+            QVERIFY(child<QPushButton>(a, "bcombler")->isEnabled());
+            QVERIFY(!child<QPushButton>(a, "breduire")->isEnabled());
+            QVERIFY(!child<QPushButton>(a, "benregistrerroue")->isEnabled());
+            const QString before = child<QLabel>(a, "lroue")->text();
+            if (cancel)
+                child<QSpinBox>(a, "esecondes")->setValue(3600);
+            child<QPushButton>(a, "bcombler")->click();
+            QVERIFY(a->isComputing());
+            if (cancel) {
+                child<QPushButton>(a, "bannuler")->click();
+                QTRY_VERIFY(!a->isComputing());
+                QCOMPARE(child<QLabel>(a, "lrecherche")->text(), SystemAnalysisDialog::tr("Cancelled."));
+                QCOMPARE(child<QLabel>(a, "lroue")->text(), before);
+                QVERIFY(!child<QPushButton>(a, "benregistrerroue")->isEnabled());
+                return;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!a->isComputing(), 60000);
+            QVERIFY2(child<QLabel>(a, "lpreuve")->text().endsWith(SystemAnalysisDialog::tr("holds.")),
+                qPrintable(child<QLabel>(a, "lpreuve")->text()));
+            child<QPushButton>(a, "benregistrerroue")->click();
+            QFile saved(path(QStringLiteral("filled.txt")));
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            QString error;
+            const BoardFile read = readBoardFile(saved.readAll(), 5, 7, &error);
+            QVERIFY2(error.isEmpty(), qPrintable(error));
+            QCOMPARE(read.numbers.size(), size_t(14));
+            QVERIFY(read.wheel.boardCount() > 2);
+            QVERIFY(proveGuarantee(read.wheel, 5, 7)->holds());
+            QVERIFY(
+                child<QLabel>(a, "lrecherche")->text().contains(QString::number(read.wheel.boardCount())));
         });
     }
     // System 16 has a table of 62 boards beside the catalogue's 112. Played from the
