@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The smallest table in play, through a private X server as a player reaches it: a saved
 # game of system 13 (6 numbers if 7 among 10, 10 boards; its smallest table has 8) is
-# loaded, the analysis window's "Play the smallest table" is pressed, the game is saved
-# (byte 24 of the file is then 1), the program is started anew, the game loaded again, and
-# the board list must say in its title that the smallest table is in play.
+# loaded and saved again byte for byte, the analysis window's "Play the smallest table" is
+# pressed, the game is saved (byte 24 of the file is then 1), the program is started anew,
+# the game loaded again, and the board list must say in its title that the smallest table
+# is in play.
 #   x11_smallest_table.sh QUILLON_EXECUTABLE
 # Exits 77 (skipped) where Xvfb or xdotool is missing.
 set -euo pipefail
@@ -20,6 +21,7 @@ import struct, sys
 record = bytearray(228)
 record[0:3] = b'\x02QL'
 struct.pack_into('<iiiii', record, 4, 1, 13, 0, 10, 0)
+record[24] = 7  # not the smallest table's mark: read as the catalogue's, and kept
 for k, n in enumerate(range(3, 41, 4)):
     struct.pack_into('<i', record, 28 + 4 * k, n)
 open(sys.argv[1], 'wb').write(record)
@@ -57,6 +59,9 @@ byteAt() { od -An -tu1 -j "$2" -N1 "$1" | tr -d ' '; }
 
 startProgram
 fileDialog 211 91 "$work/catalogue.qz"
+# Saved again with the catalogue's table, the game keeps its bytes.
+fileDialog 75 91 "$work/again.qz"
+cmp -s catalogue.qz again.qz || fail "the game saved with the catalogue's table differs from the one loaded"
 analysis=$(clickOpening "$main" 97 367)
 [ "$(xdotool getwindowname "$analysis" 2>/dev/null)" = "System analysis" ] || fail "the analysis window did not open"
 sleep 2
