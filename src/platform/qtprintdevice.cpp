@@ -6,11 +6,14 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFontMetrics>
+#include <QLibrary>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <type_traits>
 
 #ifdef QUILLON_HAVE_CUPS
 #include <cups/cups.h>
@@ -22,37 +25,79 @@ enum class QueueState { Gone, Stopped, Refusing, Ready };
 
 // The state of a printer queue, asked afresh: it may have been removed, stopped or
 // told to refuse jobs since the last document.
+QueueState queueStateFromQt(const QString &printerName)
+{
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        return QueueState::Gone;
+    return info.state() == QPrinter::Error ? QueueState::Stopped : QueueState::Ready;
+}
+
 #ifdef QUILLON_HAVE_CUPS
+// The few CUPS calls the device makes. libcups is opened when a document is first
+// printed rather than linked: linking it would load it, and the twenty libraries it
+// needs (Kerberos, GnuTLS, Avahi…), at every start of the program, a tenth of the
+// time to its first window. Qt's CUPS plug-in opens the same library once printing
+// begins, so the two share its state (cupsLastError is the answer to Qt's request).
+struct CupsCalls {
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsGetOption) getOption = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+};
+
+// Null when libcups cannot be opened: the device then asks Qt alone.
+const CupsCalls *cups()
+{
+    static const std::optional<CupsCalls> calls = []() -> std::optional<CupsCalls> {
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load())
+            return std::nullopt;
+        CupsCalls c;
+        const auto resolve = [&library](auto &function, const char *symbol) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(library.resolve(symbol));
+            return function != nullptr;
+        };
+        if (!(resolve(c.getNamedDest, "cupsGetNamedDest") && resolve(c.getOption, "cupsGetOption")
+                && resolve(c.freeDests, "cupsFreeDests") && resolve(c.lastError, "cupsLastError")
+                && resolve(c.lastErrorString, "cupsLastErrorString")))
+            return std::nullopt;
+        return c;
+    }();
+    return calls ? &*calls : nullptr;
+}
+
 // One request to CUPS answers it all. Qt cannot tell whether a queue accepts jobs,
 // and QPrinterInfo would fetch and parse the printer's PPD file each time, which
 // costs some 15 ms a ticket against 2 ms.
 QueueState queueState(const QString &printerName)
 {
+    const CupsCalls *calls = cups();
+    if (!calls)
+        return queueStateFromQt(printerName);
     // Qt names a CUPS instance "queue/instance".
     const QByteArray queue = printerName.section(QLatin1Char('/'), 0, 0).toUtf8();
     const QByteArray instance = printerName.section(QLatin1Char('/'), 1).toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(
+    cups_dest_t *dest = calls->getNamedDest(
         CUPS_HTTP_DEFAULT, queue.constData(), instance.isEmpty() ? nullptr : instance.constData());
     if (!dest)
         return QueueState::Gone;
-    const auto option = [dest](const char *name) {
-        return QByteArray(cupsGetOption(name, dest->num_options, dest->options));
+    const auto option = [calls, dest](const char *name) {
+        return QByteArray(calls->getOption(name, dest->num_options, dest->options));
     };
     QueueState state = QueueState::Ready;
     if (option("printer-state") == "5") // IPP's "stopped"
         state = QueueState::Stopped;
     else if (option("printer-is-accepting-jobs") == "false")
         state = QueueState::Refusing;
-    cupsFreeDests(1, dest);
+    calls->freeDests(1, dest);
     return state;
 }
 #else
 QueueState queueState(const QString &printerName)
 {
-    const QPrinterInfo info = QPrinterInfo::printerInfo(printerName);
-    if (info.isNull())
-        return QueueState::Gone;
-    return info.state() == QPrinter::Error ? QueueState::Stopped : QueueState::Ready;
+    return queueStateFromQt(printerName);
 }
 #endif
 
@@ -142,8 +187,9 @@ void QtPrintDevice::endDocument()
     // Ending the painter hands the document to CUPS (cupsPrintFile), and Qt drops
     // the answer. CUPS keeps the status of the last request made on this thread,
     // which is that one.
-    if (printsThroughCups() && cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
-        m_lastRefusal = QString::fromUtf8(cupsLastErrorString());
+    const CupsCalls *calls = printsThroughCups() ? cups() : nullptr;
+    if (calls && calls->lastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        m_lastRefusal = QString::fromUtf8(calls->lastErrorString());
         if (!m_lastRefusal.endsWith(QLatin1Char('.')))
             m_lastRefusal += QLatin1Char('.');
     }
