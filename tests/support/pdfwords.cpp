@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/pdfwords.h"
 
+#include "core/tickets/ticketprint.h"
+#include "core/tickets/tickettypes.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -123,6 +126,31 @@ QPoint findCross(const QImage &page, QPoint near, int search, int reach)
         }
     }
     return best;
+}
+
+QStringList misplacedCrosses(const QString &pdf, int t, int dpi, int horizontalMm, int verticalMm)
+{
+    const QImage page = pdfPageImage(pdf, dpi);
+    if (page.isNull())
+        return { QStringLiteral("%1 could not be rasterised").arg(pdf) };
+    QStringList misplaced;
+    for (int s = 1; s <= ticketType(t).boardsPerTicket; ++s) {
+        for (int n : { 1, ticketType(t).highestNumber }) {
+            const QPointF cm = markPosition(t, s, n);
+            const QPoint expected(
+                cmToDots(cm.x(), dpi, 0, horizontalMm), cmToDots(cm.y(), dpi, 0, verticalMm));
+            const QPoint found = findCross(page, expected, 6, int(0.05 / 2.54 * dpi));
+            if (qAbs(found.x() - expected.x()) > 1 || qAbs(found.y() - expected.y()) > 1)
+                misplaced += QStringLiteral("slot %1, number %2: cross expected at %3, %4, found at %5, %6")
+                                 .arg(s)
+                                 .arg(n)
+                                 .arg(expected.x())
+                                 .arg(expected.y())
+                                 .arg(found.x())
+                                 .arg(found.y());
+        }
+    }
+    return misplaced;
 }
 
 } // namespace quillon::test

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace quillon::test {
 
@@ -36,5 +37,10 @@ QImage pdfPageImage(const QString &path, int dpi);
 // the four corners between its arms) within search dots of near, whose arms reach at
 // least reach dots; the one nearest near, or (-1, -1) when there is none.
 QPoint findCross(const QImage &page, QPoint near, int search, int reach);
+
+// The calibration crosses of ticket type t, in the PDF rasterised at dpi, that are not
+// where the ticket table puts their cells moved by the offsets, within one dot: those of
+// numbers 1 and the highest in every slot. One line for each; empty when all are there.
+QStringList misplacedCrosses(const QString &pdf, int t, int dpi, int horizontalMm, int verticalMm);
 
 } // namespace quillon::test
