@@ -362,6 +362,10 @@
         <source> — found by the search, not saved yet</source>
         <translation> — trouvée par la recherche, pas encore enregistrée</translation>
     </message>
+    <message>
+        <source>The holes are filled: the guarantee holds, still with %1 boards.</source>
+        <translation>Les trous sont comblés : la garantie tient, toujours avec %1 grilles.</translation>
+    </message>
 </context>
 <context>
     <name>TicketPreviewWindow</name>

@@ -362,6 +362,10 @@
         <source> — found by the search, not saved yet</source>
         <translation> — pronađen pretragom, još nije spremljen</translation>
     </message>
+    <message>
+        <source>The holes are filled: the guarantee holds, still with %1 boards.</source>
+        <translation>Rupe su popunjene: jamstvo vrijedi, i dalje s %1 kombinacija.</translation>
+    </message>
 </context>
 <context>
     <name>TicketPreviewWindow</name>

@@ -566,12 +566,19 @@ void SystemAnalysisDialog::searchFinished()
         m_guaranteeBox->setValue(m_wheel.guarantee());
         m_conditionBox->setValue(m_wheel.condition());
     }
-    const QString outcome = m_filling
-        ? tr("The holes are filled: the guarantee holds with %1 boards instead of %2.")
-        : tr("The same guarantee with %1 boards instead of %2.");
+    const int count = m_wheel.boardCount();
+    QString outcome;
+    if (!m_filling)
+        outcome = tr("The same guarantee with %1 boards instead of %2.").arg(count).arg(m_searchedFrom);
+    else if (count == m_searchedFrom) // as a fill usually ends
+        outcome = tr("The holes are filled: the guarantee holds, still with %1 boards.").arg(count);
+    else
+        outcome = tr("The holes are filled: the guarantee holds with %1 boards instead of %2.")
+                      .arg(count)
+                      .arg(m_searchedFrom);
     showSmallerTable();
     startComputation();
-    m_searchLabel->setText(outcome.arg(m_wheel.boardCount()).arg(m_searchedFrom));
+    m_searchLabel->setText(outcome);
 }
 
 void SystemAnalysisDialog::saveWheel()

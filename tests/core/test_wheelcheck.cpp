@@ -5,8 +5,10 @@
 #include "core/wheels/wheelsearch.h"
 
 #include <QObject>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QTest>
+#include <bit>
 
 using quillon::checkWheel;
 
@@ -200,21 +202,34 @@ private slots:
     void searchStopsWhenAsked_data()
     {
         QTest::addColumn<bool>("weighted");
-        QTest::newRow("weighted") << true;
-        QTest::newRow("annealing") << false;
+        QTest::addColumn<bool>("given"); // 60 boards given: no greedy start
+        QTest::newRow("weighted") << true << true;
+        QTest::newRow("annealing") << false << true;
+        QTest::newRow("greedy start, then weighted") << true << false;
+        QTest::newRow("greedy start, then annealing") << false << false;
     }
 
+    // From 60 given boards, the 21st ask ends the search after 20 progress reports; from
+    // none, the 6th ask ends the greedy start, before any move (a Cancel there is heard).
     void searchStopsWhenAsked()
     {
         QFETCH(bool, weighted);
+        QFETCH(bool, given);
         quillon::SearchRequest request;
         request.guarantee = 4, request.condition = 4, request.poolSize = 17, request.boards = 60;
         request.weighted = weighted;
+        QRandomGenerator random(1);
+        while (given && request.startBoards.size() < 60) {
+            const quillon::BoardMask board = random.bounded(1u << 17);
+            if (std::popcount(board) == 7)
+                request.startBoards.append(board);
+        }
+        const int allowed = given ? 20 : 5;
         int asked = 0;
         qint64 lastMoves = -1;
         int reports = 0;
         const quillon::WheelSearchResult result = quillon::searchCovering(
-            request, [&] { return ++asked > 20; },
+            request, [&] { return ++asked > allowed; },
             [&](const quillon::SearchProgress &p) {
                 QVERIFY(p.moves > lastMoves);
                 QVERIFY(p.uncovered >= p.best && p.best > 0);
@@ -225,8 +240,13 @@ private slots:
         QVERIFY(!result.covered);
         QCOMPARE(result.boards.size(), 60);
         QVERIFY(result.uncovered > 0);
-        QCOMPARE(asked, 21);
-        QCOMPARE(reports, 20);
+        if (given) {
+            QCOMPARE(asked, 21);
+            QCOMPARE(reports, 20);
+        } else {
+            QCOMPARE(reports, 0);
+            QCOMPARE(result.moves, 0);
+        }
     }
 };
 

@@ -741,7 +741,8 @@ public:
     }
 
     // Greedy: add the best of a few candidate boards until all K-sets are covered or `limit` boards exist.
-    void greedy(Cover &c, std::vector<Mask> &boards, int limit)
+    // With `mayStop`, it also ends, with fewer boards, when the caller asks (a Cancel).
+    void greedy(Cover &c, std::vector<Mask> &boards, int limit, bool mayStop = false)
     {
         std::uint64_t perBoard = 0;
         for (int t = n_; t <= std::min(k_, kBoardSize); ++t)
@@ -750,6 +751,8 @@ public:
         const int tries
             = static_cast<int>(std::clamp<std::uint64_t>(200000000ull / (perBoard * limit + 1), 3, 60));
         while (static_cast<int>(boards.size()) < limit && c.uncoveredCount() > 0) {
+            if (mayStop && callbacks_.stopped())
+                return;
             Mask best = 0;
             long bestGain = -1;
             for (int i = 0; i < tries; ++i) {
@@ -1150,7 +1153,7 @@ WheelSearchResult searchCovering(const SearchRequest &request, const std::functi
             dropWeakest(cover, boards, target);
         }
         if (static_cast<int>(boards.size()) < target)
-            search.greedy(cover, boards, target);
+            search.greedy(cover, boards, target, true);
         reached = static_cast<int>(boards.size());
         std::vector<Mask> best;
         std::size_t bestUncovered = cover.uncoveredCount();
